@@ -1,0 +1,1 @@
+namespace standin { int placeholder = 0; }
