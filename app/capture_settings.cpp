@@ -1,0 +1,69 @@
+#include "app/capture_settings.h"
+
+#include "app/integer_text.h"
+
+namespace nolb {
+
+CaptureSettings CaptureState::Settings() const {
+  std::lock_guard lock(mutex_);
+  return settings_;
+}
+
+DesktopRect CaptureState::Desktop() const {
+  std::lock_guard lock(mutex_);
+  return desktop_;
+}
+
+void CaptureState::Update(const std::function<void(CaptureSettings&, DesktopRect&)>& change) {
+  std::lock_guard lock(mutex_);
+  change(settings_, desktop_);
+}
+
+std::int32_t RotationFromIndex(int rotateIndex) {
+  return rotateIndex >= 0 && rotateIndex <= 3 ? rotateIndex : 0;
+}
+
+void Apply(CaptureState& state, const ApplyInput& input, WindowId desktop, CaptureHook& hook) {
+  // Each field is stored as soon as its own text converts.
+  const std::pair<const std::string*, std::int32_t CaptureSettings::*> edits[] = {
+      {&input.x, &CaptureSettings::x},
+      {&input.y, &CaptureSettings::y},
+      {&input.width, &CaptureSettings::width},
+      {&input.height, &CaptureSettings::height},
+  };
+  for (const auto& [text, field] : edits) {
+    std::int32_t value = ToInteger(*text);
+    state.Update([&](CaptureSettings& s, DesktopRect&) { s.*field = value; });
+  }
+  CaptureSettings pushed;
+  state.Update([&](CaptureSettings& s, DesktopRect& d) {
+    s.fixAspect = input.fixAspect;
+    s.zoom = input.zoom;
+    s.showCursor = input.showCursor;
+    s.showAlphaWindow = input.showAlphaWindow;
+    s.rotateType = RotationFromIndex(input.rotateIndex);
+    if (input.bltModeIndex == 0) s.useDirectDraw = 1;
+    if (input.bltModeIndex == 1) s.useDirectDraw = 0;
+    if (s.target == desktop) d = DesktopRect{s.x, s.y, s.width, s.height};
+    pushed = s;
+  });
+  PushCaptureSettings(pushed, hook);
+}
+
+void PushCaptureSettings(const CaptureSettings& s, CaptureHook& hook) {
+  hook.Lock();
+  try {
+    hook.SetMode(s.fixAspect, s.useDirectDraw, s.zoom, s.showCursor, s.showAlphaWindow,
+                 s.rotateType);
+    hook.SetTarget(s.target, s.x, s.y, s.width, s.height);
+    hook.Enabled(1);
+  } catch (...) {
+    hook.Unlock();
+    throw;
+  }
+  hook.Unlock();
+}
+
+void Disable(CaptureHook& hook) { hook.Enabled(0); }
+
+}  // namespace nolb

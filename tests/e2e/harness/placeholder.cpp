@@ -1,0 +1,1 @@
+// The end-to-end harness.
