@@ -1,1 +1,0 @@
-namespace standin { int placeholder = 0; }

@@ -1,1 +1,0 @@
-// The end-to-end harness.
