@@ -1,0 +1,44 @@
+// The target watch: every tick of the main window's 60 ms timer, fall back
+// to the desktop when the target window has vanished while the redirection
+// is on, then keep the capture-range markers at the corners of the rectangle
+// the capture hook library actually uses.
+#pragma once
+
+#include <functional>
+
+#include "app/capture_settings.h"
+#include "app/window_system.h"
+#include "hook/capture_hook.h"
+#include "status/marker_geometry.h"
+
+namespace nolb {
+
+// What the tick leaves to the main window.
+struct TargetWatchShell {
+  // Uncheck the follow-window-size box; when it was checked, its click
+  // handler runs as for a user click.
+  std::function<void()> uncheckFollowWindowSize;
+  // Select the desktop without applying (the desktop button's handler
+  // without a sender): the desktop becomes the target and a remembered
+  // desktop rectangle goes into the record and the edits.
+  std::function<void()> selectDesktop;
+  // Move the four marker windows to these places; they stay shown.
+  std::function<void(const MarkerPlaces&)> placeMarkers;
+};
+
+// Step 1's question: the redirection is on and the target is no window.
+// The library is asked first; the window system only when it is on.
+bool TargetVanished(CaptureHook& hook, WindowSystem& windows, WindowId target);
+
+// Step 2's answer while the markers are shown: around the library's own
+// target rectangle while the redirection is on and its window exists,
+// otherwise parked.
+MarkerPlaces CurrentMarkerPlaces(CaptureHook& hook, WindowSystem& windows);
+
+// One tick. A vanished target is replaced by the desktop and the record is
+// pushed as it stands (the edits are not read); then, only while the
+// markers are shown, they are placed. Hidden markers are not touched.
+void TargetWatchTick(CaptureState& state, CaptureHook& hook, WindowSystem& windows,
+                     bool markersShown, const TargetWatchShell& shell);
+
+}  // namespace nolb
