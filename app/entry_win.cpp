@@ -1,30 +1,42 @@
-// Program entry (placeholder until the main window lands).
+// Program entry: one instance, the capture hook library, the windows, the
+// message loop.
 #include <windows.h>
+#include <commctrl.h>
 
-static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
+#include <exception>
+#include <memory>
+
+#include "app/main_form_win.h"
+#include "hook/nolb_library_win.h"
+#include "ui/application_win.h"
+#include "ui/error_report_win.h"
+#include "ui/handles_win.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  ui::KernelHandle instanceMutex(CreateMutexW(nullptr, TRUE, L"NOLB_Boot"));
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    // Another copy runs: end silently and leave it alone.
+    ReleaseMutex(instanceMutex.Get());
     return 0;
   }
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = L"TMainForm";
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RegisterClassW(&wc);
-  HWND hwnd = CreateWindowExW(0, L"TMainForm", L"NOLB Ver.0.9.7  \u25c6Tz4Hn8QwL.",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-                              16, 16, 289, 487, nullptr, nullptr, instance, nullptr);
-  ShowWindow(hwnd, show);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_WIN95_CLASSES | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  std::unique_ptr<nolb::NolbLibrary> library;
+  if (!ui::ReportingErrors(nullptr, [&] { library = nolb::NolbLibrary::Load(); })) {
+    ReleaseMutex(instanceMutex.Get());
+    return 1;
   }
+
+  ui::ReportingErrors(nullptr, [&] {
+    nolb::TMainForm mainForm(*library);
+    mainForm.Create();
+    mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
+    ui::RunMessageLoop(nullptr);
+  });
+
+  ReleaseMutex(instanceMutex.Get());
   return 0;
 }

@@ -1,0 +1,258 @@
+#include "app/main_form_win.h"
+
+#include "app/integer_text.h"
+#include "ui/text_win.h"
+
+namespace nolb {
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+using ui::ControlKind;
+constexpr auto kGroupBox = ControlKind::kGroupBox;
+constexpr auto kLabel = ControlKind::kLabel;
+constexpr auto kEdit = ControlKind::kEdit;
+constexpr auto kButton = ControlKind::kButton;
+constexpr auto kCheckBox = ControlKind::kCheckBox;
+constexpr auto kList = ControlKind::kDropDownList;
+
+constexpr wchar_t kCaption[] = L"NOLB Ver.0.9.7  ◆Tz4Hn8QwL.";
+constexpr wchar_t kCloseQuestion[] = L"終了するとNOLBが無効になります.\nよろしいですか？";
+constexpr wchar_t kNextFieldHint[] =
+    L"テンキーの . (Del) を押すことで次の項目に移動することができます";
+constexpr wchar_t kApplyHint[] = L"Enterを押すことで適用することもできます";
+constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加します";
+
+WindowId DesktopId() { return reinterpret_cast<WindowId>(GetDesktopWindow()); }
+
+}  // namespace
+
+TMainForm::TMainForm(CaptureHook& hook) : ui::Form(L"MainForm"), hook_(hook) {}
+
+std::vector<ui::ControlDesc> TMainForm::Controls() {
+  auto on = [this](void (TMainForm::*method)(ui::Component*)) { return On<TMainForm>(method); };
+  // Rows in tab order; places are relative to the form or the named group.
+  return {
+      {.name = L"Bevel3", .kind = ControlKind::kBevel, .place = {0, 0, 273, 2}},
+      {.name = L"GroupBoxTarget", .kind = kGroupBox, .caption = L"ターゲット",
+       .place = {8, 8, 265, 201}},
+      {.name = L"GroupBoxFindWindow", .kind = kGroupBox, .parent = L"GroupBoxTarget",
+       .caption = L"ウィンドウ", .place = {8, 13, 249, 76}},
+      {.name = L"Label8", .kind = kLabel, .parent = L"GroupBoxFindWindow",
+       .caption = L"キャプション", .place = {11, 20, 62, 12}},
+      {.name = L"EditWindowCaption", .kind = ControlKind::kReadOnlyEdit,
+       .parent = L"GroupBoxFindWindow", .caption = L"Desktop", .place = {80, 16, 160, 20}},
+      {.name = L"PanelDrag", .kind = ControlKind::kPanel, .parent = L"GroupBoxFindWindow",
+       .caption = L"Drag here.", .hint = L"右ドラッグで座標入力のみ", .place = {8, 43, 105, 25}},
+      {.name = L"ButtonParent", .kind = kButton, .parent = L"GroupBoxFindWindow",
+       .caption = L"親", .hint = L"親ウィンドウを辿ります", .place = {120, 43, 33, 25}},
+      {.name = L"ButtonDesktop", .kind = kButton, .parent = L"GroupBoxFindWindow",
+       .caption = L"デスクトップ", .hint = L"取り込み範囲をデスクトップに戻します",
+       .place = {160, 43, 81, 25}, .click = on(&TMainForm::ButtonDesktopClick)},
+      {.name = L"GroupBoxPosition", .kind = kGroupBox, .parent = L"GroupBoxTarget",
+       .caption = L"範囲", .place = {8, 93, 249, 72}},
+      {.name = L"Label1", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"X",
+       .place = {15, 48, 7, 12}},
+      {.name = L"EditX", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"0",
+       .hint = kNextFieldHint, .place = {28, 44, 33, 20}},
+      {.name = L"Label2", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"Y",
+       .place = {69, 48, 7, 12}},
+      {.name = L"EditY", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"0",
+       .hint = L"指定ウィンドウの左上端を0とした値です", .place = {81, 44, 33, 20}},
+      {.name = L"Label3", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"サイズ",
+       .place = {125, 48, 34, 12}},
+      {.name = L"EditWidth", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"320",
+       .hint = kNextFieldHint, .place = {164, 44, 33, 20}},
+      {.name = L"Label4", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"x",
+       .place = {200, 51, 6, 12}},
+      {.name = L"EditHeight", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"240",
+       .place = {208, 44, 33, 20}},
+      {.name = L"ComboBoxPos", .kind = kList, .parent = L"GroupBoxPosition",
+       .hint = L"取り込み位置のプリセットです", .place = {8, 18, 81, 20}, .items = {L"0, 0"},
+       .dropDownRows = 24},
+      {.name = L"ButtonAddPos", .kind = kButton, .parent = L"GroupBoxPosition",
+       .caption = L"追加", .hint = kAddPresetHint, .place = {89, 18, 33, 19}},
+      {.name = L"ComboBoxSize", .kind = kList, .parent = L"GroupBoxPosition",
+       .hint = L"取り込みサイズのプリセットです", .place = {128, 18, 81, 20},
+       .items = {L"320, 240", L"480, 360", L"640, 480", L"960, 720"}, .dropDownRows = 24},
+      {.name = L"ButtonAddSize", .kind = kButton, .parent = L"GroupBoxPosition",
+       .caption = L"追加", .hint = kAddPresetHint, .place = {209, 18, 33, 19}},
+      {.name = L"ButtonSetPos", .kind = kButton, .parent = L"GroupBoxTarget",
+       .caption = L"位置指定", .hint = L"右クリックで座標入力のみ", .place = {8, 170, 65, 23}},
+      {.name = L"ButtonSetRange", .kind = kButton, .parent = L"GroupBoxTarget",
+       .caption = L"範囲指定", .hint = L"右ドラッグで座標入力のみ", .place = {80, 170, 65, 23}},
+      {.name = L"ButtonApply2", .kind = kButton, .parent = L"GroupBoxTarget",
+       .caption = L"適用", .hint = kApplyHint, .place = {152, 170, 105, 23},
+       .click = on(&TMainForm::ButtonApplyClick)},
+      {.name = L"GroupBox1", .kind = kGroupBox, .caption = L"リアルタイム設定",
+       .place = {8, 216, 265, 73}},
+      {.name = L"CheckBoxAutoWindow", .kind = kCheckBox, .parent = L"GroupBox1",
+       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17}},
+      {.name = L"CheckBoxAutoMouse", .kind = kCheckBox, .parent = L"GroupBox1",
+       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17}},
+      {.name = L"CheckBoxMouseCenter", .kind = kCheckBox, .parent = L"GroupBox1",
+       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17}},
+      {.name = L"ButtonUncheck", .kind = kButton, .parent = L"GroupBox1", .caption = L"解除",
+       .place = {192, 14, 65, 51}, .flags = ui::kDisabled},
+      {.name = L"GroupBoxSettings", .kind = kGroupBox, .caption = L"設定",
+       .place = {8, 296, 265, 89}},
+      {.name = L"CheckBoxShowCursor", .kind = kCheckBox, .parent = L"GroupBoxSettings",
+       .caption = L"マウスカーソル表示", .place = {9, 16, 124, 17}, .flags = ui::kChecked},
+      {.name = L"CheckBoxShowAlphaWindow", .kind = kCheckBox, .parent = L"GroupBoxSettings",
+       .caption = L"レイヤードウィンドウ表示", .hint = L"非矩形・半透明ウィンドウを取り込みます",
+       .place = {9, 32, 152, 17}},
+      {.name = L"CheckBoxFixAspect", .kind = kCheckBox, .parent = L"GroupBoxSettings",
+       .caption = L"アスペクト比維持", .place = {9, 48, 112, 17}, .flags = ui::kChecked},
+      {.name = L"CheckBoxZoom", .kind = kCheckBox, .parent = L"GroupBoxSettings",
+       .caption = L"拡大", .place = {9, 64, 56, 17}},
+      {.name = L"Label12", .kind = kLabel, .parent = L"GroupBoxSettings", .caption = L"回転",
+       .place = {170, 21, 24, 12}},
+      {.name = L"ComboBoxRotateType", .kind = kList, .parent = L"GroupBoxSettings",
+       .place = {200, 17, 49, 20}, .items = {L"0ﾟ", L"90ﾟ", L"180ﾟ", L"270ﾟ"}, .itemIndex = 3},
+      {.name = L"Label5", .kind = kLabel, .parent = L"GroupBoxSettings", .caption = L"縮小方法",
+       .place = {169, 44, 48, 12}},
+      {.name = L"ComboBoxBltMode", .kind = kList, .parent = L"GroupBoxSettings",
+       .place = {168, 58, 81, 20}, .items = {L"DirectDraw", L"縮小しない"}, .itemIndex = 0},
+      {.name = L"Label10", .kind = kLabel, .caption = L"VRAM :", .place = {9, 391, 39, 12}},
+      {.name = L"LabelVmem", .kind = kLabel, .caption = L"100.0MB", .place = {51, 391, 43, 12}},
+      {.name = L"Label6", .kind = kLabel, .caption = L"処理時間 :", .place = {103, 391, 54, 12}},
+      {.name = L"LabelAT", .kind = kLabel, .caption = L"1000.00ms", .place = {160, 391, 53, 12}},
+      {.name = L"Label11", .kind = kLabel, .caption = L"Hook :", .place = {227, 391, 32, 12}},
+      {.name = L"LabelHooked", .kind = kLabel, .caption = L"×", .place = {261, 391, 12, 12}},
+      {.name = L"ButtonPreview", .kind = kButton, .caption = L"プレビュー",
+       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25}},
+      {.name = L"ButtonHide", .kind = kButton, .caption = L"非表示",
+       .hint = L"このウィンドウを非表示にします", .place = {80, 408, 57, 25},
+       .flags = ui::kDisabled},
+      {.name = L"ButtonDisable", .kind = kButton, .caption = L"無効化",
+       .hint = L"NOLBを無効化しWMEの取り込み範囲に戻します", .place = {152, 408, 57, 25},
+       .click = on(&TMainForm::ButtonDisableClick)},
+      {.name = L"ButtonApply", .kind = ControlKind::kDefaultButton, .caption = L"適用",
+       .hint = kApplyHint, .place = {216, 408, 57, 25},
+       .click = on(&TMainForm::ButtonApplyClick)},
+  };
+}
+
+std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
+  return {
+      {.name = L"NTogleCaptureRange", .menu = L"表示(&S)", .caption = L"取り込み範囲表示切替(&T)",
+       .autoCheck = true, .hint = L"エンコード時のみ表示されます"},
+      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true},
+      {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)"},
+      {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)"},
+      {.name = L"N1", .menu = L"設定(&O)"},
+      {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)"},
+  };
+}
+
+void TMainForm::Create() {
+  MainForm = this;
+  MakeMainForm();
+  ui::FormDesc desc;
+  desc.className = L"TMainForm";
+  desc.caption = kCaption;
+  desc.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+  desc.place = {16, 16, 289, 487};
+  Form::Create(desc, Controls(), MainMenu1());
+}
+
+void TMainForm::FormCreate() {
+  // Until the settings file is read, the rectangle and the flags start from
+  // the defaults it would give.
+  Find(L"ComboBoxRotateType").SetItemIndex(0);
+  state_.Update([&](CaptureSettings& s, DesktopRect&) {
+    s.x = 0;
+    s.y = 0;
+    s.width = 320;
+    s.height = 240;
+    s.fixAspect = Find(L"CheckBoxFixAspect").Checked();
+    s.zoom = Find(L"CheckBoxZoom").Checked();
+    s.showCursor = Find(L"CheckBoxShowCursor").Checked();
+    s.showAlphaWindow = Find(L"CheckBoxShowAlphaWindow").Checked();
+    s.rotateType = 0;
+  });
+  ShowRectangle(state_.Settings());
+
+  videoMemory_ = std::make_unique<VideoMemory>(Handle());
+  hook_.Init();
+
+  // Layered-window capture is offered on a single-monitor desktop only.
+  if (GetSystemMetrics(SM_CXVIRTUALSCREEN) != GetSystemMetrics(SM_CXSCREEN) ||
+      GetSystemMetrics(SM_CYVIRTUALSCREEN) != GetSystemMetrics(SM_CYSCREEN)) {
+    ui::Control& alpha = Find(L"CheckBoxShowAlphaWindow");
+    alpha.SetEnabled(false);
+    alpha.SetChecked(false);
+  }
+
+  ButtonDesktopClick(nullptr);
+  ButtonApplyClick(nullptr);
+}
+
+bool TMainForm::FormCloseQuery() {
+  if (!hook_.IsHooked()) return true;
+  std::wstring caption = Caption();
+  return MessageBoxW(Handle(), kCloseQuestion, caption.c_str(),
+                     MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+void TMainForm::FormDestroy() {
+  ButtonDesktopClick(this);
+  hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
+  hook_.Enabled(0);
+  videoMemory_.reset();
+  hook_.Uninit();
+}
+
+ApplyInput TMainForm::ReadApplyInput() const {
+  ApplyInput in;
+  in.x = Find(L"EditX").TextUtf8();
+  in.y = Find(L"EditY").TextUtf8();
+  in.width = Find(L"EditWidth").TextUtf8();
+  in.height = Find(L"EditHeight").TextUtf8();
+  in.fixAspect = Find(L"CheckBoxFixAspect").Checked();
+  in.zoom = Find(L"CheckBoxZoom").Checked();
+  in.showCursor = Find(L"CheckBoxShowCursor").Checked();
+  in.showAlphaWindow = Find(L"CheckBoxShowAlphaWindow").Checked();
+  in.rotateIndex = Find(L"ComboBoxRotateType").ItemIndex();
+  in.bltModeIndex = Find(L"ComboBoxBltMode").ItemIndex();
+  return in;
+}
+
+void TMainForm::ShowRectangle(const CaptureSettings& s) {
+  Find(L"EditX").SetTextUtf8(IntegerText(s.x));
+  Find(L"EditY").SetTextUtf8(IntegerText(s.y));
+  Find(L"EditWidth").SetTextUtf8(IntegerText(s.width));
+  Find(L"EditHeight").SetTextUtf8(IntegerText(s.height));
+}
+
+void TMainForm::FocusApply() { SetActiveControl(Find(L"ButtonApply")); }
+
+void TMainForm::ButtonApplyClick(ui::Component*) {
+  Apply(state_, ReadApplyInput(), DesktopId(), hook_);
+}
+
+void TMainForm::ButtonDisableClick(ui::Component*) {
+  Disable(hook_);
+  FocusApply();
+}
+
+void TMainForm::ButtonDesktopClick(ui::Component* sender) {
+  CaptureSettings shown;
+  state_.Update([&](CaptureSettings& s, DesktopRect& d) {
+    s.target = DesktopId();
+    if (d.Remembered()) {
+      s.x = d.x;
+      s.y = d.y;
+      s.width = d.width;
+      s.height = d.height;
+    }
+    shown = s;
+  });
+  Find(L"EditWindowCaption").SetText(L"Desktop");
+  ShowRectangle(shown);
+  FocusApply();
+  if (sender) ButtonApplyClick(nullptr);
+}
+
+}  // namespace nolb

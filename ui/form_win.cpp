@@ -1,0 +1,370 @@
+#include "ui/form_win.h"
+
+#include <commctrl.h>
+
+#include <set>
+#include <stdexcept>
+
+#include "ui/error_report_win.h"
+#include "ui/panel_win.h"
+#include "ui/text_win.h"
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kFormProperty[] = L"NOLB.Form";
+constexpr UINT kFirstControlId = 100;
+constexpr UINT kFirstMenuCommand = 40000;
+
+void RegisterFormClass(const wchar_t* className, int backgroundColor, WNDPROC proc) {
+  static std::set<std::wstring> registered;
+  if (!registered.insert(className).second) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hbrBackground = GetSysColorBrush(backgroundColor);
+  wc.lpszClassName = className;
+  RegisterClassExW(&wc);
+}
+
+struct ControlClass {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassOf(ControlKind kind, unsigned flags) {
+  const DWORD child = WS_CHILD | WS_VISIBLE;
+  switch (kind) {
+    case ControlKind::kBevel:
+      return {L"STATIC", child | SS_ETCHEDHORZ, 0};
+    case ControlKind::kGroupBox:
+      return {L"BUTTON", child | BS_GROUPBOX, 0};
+    case ControlKind::kLabel:
+      return {L"STATIC",
+              child | SS_NOPREFIX | static_cast<DWORD>((flags & kAlignRight) ? SS_RIGHT : SS_LEFT),
+              0};
+    case ControlKind::kEdit:
+      return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::kReadOnlyEdit:
+      return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
+    case ControlKind::kPanel:
+      return {kPanelClass, child, 0};
+    case ControlKind::kButton:
+      return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kDefaultButton:
+      return {L"BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+    case ControlKind::kCheckBox:
+      return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::kDropDownList:
+      return {L"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::kHotKey:
+      return {HOTKEY_CLASSW, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
+  }
+  throw std::logic_error("unknown control kind");
+}
+
+}  // namespace
+
+Form::Form(std::wstring name) : Component(std::move(name)) {}
+
+Form::~Form() {
+  // A window still alive here is destroyed without its FormDestroy: the
+  // derived part of the object is already gone.
+  if (hwnd_) {
+    RemovePropW(hwnd_, kFormProperty);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  if (menuBar_ && !hwnd_) DestroyMenu(menuBar_);
+}
+
+Form* Form::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<Form*>(GetPropW(hwnd, kFormProperty)) : nullptr;
+}
+
+void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
+                  const std::vector<MenuDesc>& menu) {
+  RegisterFormClass(form.className, form.backgroundColor, &Form::WindowProc);
+  RegisterPanelClass();
+  font_.Reset(CreateFontW(-form.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          form.font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, form.font.face));
+  hwnd_ = CreateWindowExW(form.exStyle, form.className, form.caption, form.style,
+                          form.place.left, form.place.top, form.place.width, form.place.height,
+                          form.owner, nullptr, GetModuleHandleW(nullptr), this);
+  if (!hwnd_) throw std::runtime_error("ウィンドウを作成できません");
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  for (const auto& desc : controls) AddControl(desc);
+  if (!menu.empty()) AddMenu(menu);
+  Invoke([this](Component*) { FormCreate(); }, nullptr);
+}
+
+void Form::AddControl(const ControlDesc& desc) {
+  Control* parent = desc.parent ? &Find(desc.parent) : nullptr;
+  auto control = std::make_unique<Control>(*this, desc.name, desc.kind, parent);
+  int left = desc.place.left;
+  int top = desc.place.top;
+  if (parent) {
+    // The parent's own place already includes its ancestors.
+    RECT r;
+    GetWindowRect(parent->Handle(), &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 1);
+    left += r.left;
+    top += r.top;
+  }
+  ControlClass cls = ClassOf(desc.kind, desc.flags);
+  int height = desc.place.height;
+  if (desc.kind == ControlKind::kDropDownList) height += desc.dropDownRows * 16;
+  UINT id = kFirstControlId + static_cast<UINT>(controls_.size());
+  HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, desc.caption, cls.style, left, top,
+                              desc.place.width, height, hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd) throw std::runtime_error("コントロールを作成できません");
+  control->Attach(hwnd);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  if (desc.kind == ControlKind::kPanel) AttachPanel(hwnd, control.get());
+  if (desc.kind == ControlKind::kDefaultButton) defaultButtonId_ = id;
+  if (desc.kind == ControlKind::kDropDownList) {
+    for (const wchar_t* item : desc.items) control->AddItem(item);
+    control->SetItemIndex(desc.itemIndex);
+    SendMessageW(hwnd, CB_SETMINVISIBLE, desc.dropDownRows, 0);
+    // The closed list is exactly as high as its place says.
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    int excess = (r.bottom - r.top) - desc.place.height;
+    if (excess != 0) {
+      LRESULT itemHeight = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight - excess);
+    }
+  }
+  if (desc.flags & kChecked) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+  control->onClick = desc.click;
+  control->onKeyUp = desc.keyUp;
+  if (desc.keyUp) SetWindowSubclass(hwnd, &Form::KeyUpSubclass, 1, 0);
+  if (desc.hint) AddHint(*control, desc.hint);
+  Control& added = *control;
+  controls_.push_back(std::move(control));
+  if (desc.flags & kDisabled) added.SetEnabled(false);
+}
+
+void Form::AddHint(const Control& control, const wchar_t* hint) {
+  TOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = hwnd_;
+  info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  info.lpszText = const_cast<wchar_t*>(hint);
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Form::AddMenu(const std::vector<MenuDesc>& menu) {
+  menuBar_ = CreateMenu();
+  HMENU popup = nullptr;
+  std::wstring current;
+  for (const auto& desc : menu) {
+    if (!popup || current != desc.menu) {
+      current = desc.menu;
+      popup = CreatePopupMenu();
+      AppendMenuW(menuBar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), desc.menu);
+    }
+    UINT command = kFirstMenuCommand + static_cast<UINT>(menuItems_.size());
+    AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption);
+    menuItems_.push_back(
+        std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));
+  }
+  SetMenu(hwnd_, menuBar_);
+}
+
+Timer& Form::AddTimer(std::wstring name, UINT interval, bool enabled, Handler handler) {
+  UINT_PTR id = 1 + timers_.size();
+  timers_.push_back(
+      std::make_unique<Timer>(hwnd_, id, std::move(name), interval, std::move(handler)));
+  timers_.back()->SetEnabled(enabled);
+  return *timers_.back();
+}
+
+Control& Form::Find(std::wstring_view name) const {
+  for (const auto& c : controls_) {
+    if (c->Name() == name) return *c;
+  }
+  throw std::logic_error("no control named " + Narrow(name));
+}
+
+MenuItem& Form::Menu(std::wstring_view name) const {
+  for (const auto& m : menuItems_) {
+    if (m->Name() == name) return *m;
+  }
+  throw std::logic_error("no menu item named " + Narrow(name));
+}
+
+Timer& Form::TimerNamed(std::wstring_view name) const {
+  for (const auto& t : timers_) {
+    if (t->Name() == name) return *t;
+  }
+  throw std::logic_error("no timer named " + Narrow(name));
+}
+
+Control* Form::ControlById(UINT id) const {
+  if (id < kFirstControlId || id - kFirstControlId >= controls_.size()) return nullptr;
+  return controls_[id - kFirstControlId].get();
+}
+
+Control* Form::ControlByHandle(HWND hwnd) const {
+  for (const auto& c : controls_) {
+    if (c->Handle() == hwnd) return c.get();
+  }
+  return nullptr;
+}
+
+bool Form::Invoke(const Handler& handler, Component* sender) noexcept {
+  if (!handler) return true;
+  return ReportingErrors(hwnd_, [&] { handler(sender); });
+}
+
+void Form::RefreshEnabledControls() {
+  for (const auto& c : controls_) c->RefreshEnabled();
+}
+
+void Form::SetActiveControl(Control& control) {
+  lastFocus_ = control.Handle();
+  control.SetFocus();
+}
+
+void Form::Show(int command) { ShowWindow(hwnd_, command); }
+
+void Form::SetBounds(const Place& p) { MoveWindow(hwnd_, p.left, p.top, p.width, p.height, TRUE); }
+
+Place Form::Bounds() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::wstring Form::Caption() const {
+  int length = GetWindowTextLengthW(hwnd_);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
+  return text;
+}
+
+std::optional<LRESULT> Form::OnMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+std::optional<LRESULT> Form::ControlColor(HDC dc, HWND hwnd) {
+  Control* control = ControlByHandle(hwnd);
+  if (!control || !control->Color()) return std::nullopt;
+  SetBkColor(dc, *control->Color());
+  return reinterpret_cast<LRESULT>(control->Brush());
+}
+
+void Form::OnCommand(UINT id, UINT code) {
+  if (id == IDOK) id = defaultButtonId_;  // Enter, from the keyboard handling
+  if (Control* control = ControlById(id)) {
+    bool list = control->Kind() == ControlKind::kDropDownList;
+    if ((list && code == CBN_SELCHANGE) || (!list && code == BN_CLICKED)) {
+      Invoke(control->onClick, control);
+    }
+    return;
+  }
+  for (const auto& item : menuItems_) {
+    if (item->Command() != id) continue;
+    if (item->AutoCheck()) item->SetChecked(!item->Checked());
+    Invoke(item->OnClick(), item.get());
+    return;
+  }
+}
+
+LRESULT CALLBACK Form::KeyUpSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR) noexcept {
+  LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+  if (message == WM_KEYUP) {
+    if (Form* form = FromHandle(GetAncestor(hwnd, GA_ROOT))) {
+      if (Control* control = form->ControlByHandle(hwnd)) {
+        unsigned key = static_cast<unsigned>(wParam);
+        form->Invoke([&](Component* sender) { control->onKeyUp(sender, key); }, control);
+      }
+    }
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, &Form::KeyUpSubclass, 1);
+  }
+  return result;
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                  LPARAM lParam) noexcept {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetPropW(hwnd, kFormProperty, form);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+  LRESULT result = 0;
+  if (!ReportingErrors(hwnd, [&] { result = form->HandleMessage(message, wParam, lParam); })) {
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  return result;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto handled = OnMessage(message, wParam, lParam)) return *handled;
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case DM_GETDEFID:
+      return defaultButtonId_ ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;
+    case WM_TIMER:
+      for (const auto& t : timers_) {
+        if (t->Id() == wParam && t->Enabled()) Invoke(t->OnTimer(), t.get());
+      }
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+      if (auto brush = ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        return *brush;
+      }
+      break;
+    case WM_ACTIVATE:
+      // Keep the focused control across deactivation, as a dialog does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsWindow(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_CLOSE: {
+      bool close = false;
+      Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
+      if (close) DestroyWindow(hwnd_);
+      return 0;
+    }
+    case WM_DESTROY:
+      Invoke([this](Component*) { FormDestroy(); }, nullptr);
+      for (const auto& t : timers_) t->SetEnabled(false);
+      if (mainForm_) PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      RemovePropW(hwnd_, kFormProperty);
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      if (tooltip_) tooltip_ = nullptr;  // destroyed with its owner
+      hwnd_ = nullptr;
+      menuBar_ = nullptr;  // destroyed with the window
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace ui

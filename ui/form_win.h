@@ -1,0 +1,155 @@
+// The base of every window of the program: a top-level window described by
+// tables (its controls, its menu, its timers) and made by one function.
+// Events reach named handlers; an error raised in a handler ends that
+// handler and goes to the default error report, never further.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control_win.h"
+#include "ui/handles_win.h"
+#include "ui/menu_win.h"
+#include "ui/timer_win.h"
+
+namespace ui {
+
+struct Place {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// One row of a form's control table. Places are relative to the client area
+// of the form or of the parent group box. Rows are created in table order,
+// which is also the tab order.
+struct ControlDesc {
+  const wchar_t* name = L"";
+  ControlKind kind = ControlKind::kLabel;
+  const wchar_t* parent = nullptr;  // group box name, or none for the form
+  const wchar_t* caption = L"";
+  const wchar_t* hint = nullptr;
+  Place place;
+  unsigned flags = kNone;
+  std::vector<const wchar_t*> items;  // list items
+  int itemIndex = -1;                 // initially selected item
+  int dropDownRows = 8;               // visible rows of a dropped-down list
+  Handler click;
+  KeyHandler keyUp;
+};
+
+// One item of a menu bar or popup menu, in menu order. Items of one top-level
+// menu share its caption; a null caption is a separator.
+struct MenuDesc {
+  const wchar_t* name = L"";
+  const wchar_t* menu = L"";  // the top-level menu's caption (menu bars only)
+  const wchar_t* caption = nullptr;
+  bool autoCheck = false;
+  const wchar_t* hint = nullptr;
+  Handler click;
+  bool isDefault = false;  // shown bold (popup menus)
+};
+
+struct FontDesc {
+  const wchar_t* face = L"ＭＳ Ｐゴシック";
+  int height = 12;  // pixels
+  BYTE charset = SHIFTJIS_CHARSET;
+};
+
+struct FormDesc {
+  const wchar_t* className = L"";
+  const wchar_t* caption = L"";
+  DWORD style = WS_OVERLAPPEDWINDOW;
+  DWORD exStyle = 0;
+  Place place;  // outer rectangle in screen pixels
+  FontDesc font;
+  int backgroundColor = COLOR_BTNFACE;  // system colour index
+  HWND owner = nullptr;
+};
+
+class Form : public Component {
+ public:
+  explicit Form(std::wstring name);
+  ~Form() override;
+
+  HWND Handle() const { return hwnd_; }
+  HFONT Font() const { return font_.Get(); }
+
+  // Components by designer name; a missing name is a programming error.
+  Control& Find(std::wstring_view name) const;
+  MenuItem& Menu(std::wstring_view name) const;
+  Timer& TimerNamed(std::wstring_view name) const;
+
+  // Runs a handler (if any) with the default error report around it.
+  // Returns false when the handler raised an error.
+  bool Invoke(const Handler& handler, Component* sender) noexcept;
+
+  void RefreshEnabledControls();
+  // Gives the focus to a control of this form.
+  void SetActiveControl(Control& control);
+
+  bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+  void Show(int command = SW_SHOWNORMAL);
+  void Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+  void SetBounds(const Place& place);
+  Place Bounds() const;
+  std::wstring Caption() const;
+
+  // The program ends its message loop when its main form is destroyed.
+  void MakeMainForm() { mainForm_ = true; }
+
+  // The top-level window's own form, if it is one of the program's forms.
+  static Form* FromHandle(HWND hwnd);
+
+ protected:
+  // Makes the window, its controls, menu and timers; then runs FormCreate.
+  void Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
+              const std::vector<MenuDesc>& menu = {});
+  Timer& AddTimer(std::wstring name, UINT interval, bool enabled, Handler handler);
+
+  // Builds a handler that calls a member function of the derived form.
+  template <typename F, typename Method>
+  Handler On(Method method) {
+    return [this, method](Component* sender) { (static_cast<F*>(this)->*method)(sender); };
+  }
+
+  virtual void FormCreate() {}
+  // False keeps the window open.
+  virtual bool FormCloseQuery() { return true; }
+  virtual void FormDestroy() {}
+  // Messages a derived form handles itself before the layer does.
+  virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void AddControl(const ControlDesc& desc);
+  void AddMenu(const std::vector<MenuDesc>& menu);
+  void AddHint(const Control& control, const wchar_t* hint);
+  Control* ControlById(UINT id) const;
+  Control* ControlByHandle(HWND hwnd) const;
+  std::optional<LRESULT> ControlColor(HDC dc, HWND control);
+  void OnCommand(UINT id, UINT code);
+  static LRESULT CALLBACK KeyUpSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data) noexcept;
+
+  HWND hwnd_ = nullptr;
+  GdiObject<HFONT> font_;
+  HWND tooltip_ = nullptr;
+  HMENU menuBar_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  UINT defaultButtonId_ = 0;
+  bool mainForm_ = false;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<std::unique_ptr<MenuItem>> menuItems_;
+  std::vector<std::unique_ptr<Timer>> timers_;
+};
+
+}  // namespace ui
