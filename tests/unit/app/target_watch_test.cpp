@@ -73,14 +73,6 @@ TEST_F(TargetWatchTest, VanishedTargetWhileDisabledWaitsForTheNextPush) {
   EXPECT_EQ(hook.target.window, kDesktop);
 }
 
-TEST_F(TargetWatchTest, LivingTargetIsLeftAlone) {
-  windows.windows.insert(kTarget);
-  hook.enabled = true;
-  Tick(false);
-  EXPECT_THAT(log, ElementsAre("IsEnabled", "IsWindow 42"));
-  EXPECT_EQ(state.Settings().target, kTarget);
-}
-
 TEST_F(TargetWatchTest, ShownMarkersFrameTheLibrarysRectangleOnTheScreen) {
   windows.windows.insert({kTarget, kLibraryWindow});
   windows.clientOrigins[kLibraryWindow] = Point{100, 100};
@@ -113,12 +105,13 @@ TEST_F(TargetWatchTest, MarkersAreParkedWhenThereIsNoRectangleToFrame) {
   EXPECT_EQ(parked[0], (Point{-2920, -1200}));
 }
 
-TEST_F(TargetWatchTest, HiddenMarkersAreNotTouched) {
+TEST_F(TargetWatchTest, LivingTargetAndHiddenMarkersAreLeftAlone) {
   windows.windows.insert(kTarget);
   hook.enabled = true;
   Tick(false);
-  EXPECT_THAT(placed, IsEmpty());
   EXPECT_THAT(log, ElementsAre("IsEnabled", "IsWindow 42"));
+  EXPECT_EQ(state.Settings().target, kTarget);
+  EXPECT_THAT(placed, IsEmpty());
 }
 
 TEST_F(TargetWatchTest, MarkersOfTheSameTickFollowTheFallback) {
