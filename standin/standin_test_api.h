@@ -5,6 +5,12 @@
 
 #include <stdint.h>
 
+// The layouts are also used by the portable parts of the library, built
+// natively where the calling convention has no name.
+#if !defined(_WIN32) && !defined(__cdecl)
+#define __cdecl
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
