@@ -1,0 +1,52 @@
+// The settings file as the program's rules see it: sections of keys with
+// text values, read one key at a time and written through at once. The Win32
+// shell implements it over the profile functions of the file beside the
+// executable; unit tests use an in-memory store.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nolb {
+
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+
+  // The text of a key, or nothing when the file, the section or the key is
+  // missing.
+  virtual std::optional<std::string> Read(std::string_view section, std::string_view key) = 0;
+
+  // Writes one key through at once (a missing file is created). Raises Error
+  // "<path> に書き込めません" when the file cannot be written.
+  void Write(std::string_view section, std::string_view key, std::string_view value);
+
+  // The settings file's full path, UTF-8; it names the file in messages.
+  virtual std::string Path() const = 0;
+
+ protected:
+  // Writes one key; false when the file cannot be written.
+  virtual bool TryWrite(std::string_view section, std::string_view key, std::string_view value) = 0;
+};
+
+// A key as an integer by the integer conversion; a missing key or a text
+// that is no number gives the fallback.
+std::int32_t ReadInteger(SettingsStore& store, std::string_view section, std::string_view key,
+                         std::int32_t fallback);
+
+// A key as a flag: set when its integer is non-zero; otherwise as ReadInteger.
+bool ReadFlag(SettingsStore& store, std::string_view section, std::string_view key, bool fallback);
+
+// Integers are written in plain decimal, flags as 0 or 1.
+void WriteInteger(SettingsStore& store, std::string_view section, std::string_view key,
+                  std::int32_t value);
+void WriteFlag(SettingsStore& store, std::string_view section, std::string_view key, bool value);
+
+// The settings file of a program: its executable's path with the extension
+// replaced by ".ini".
+std::filesystem::path SettingsFilePath(const std::filesystem::path& executable);
+
+}  // namespace nolb
