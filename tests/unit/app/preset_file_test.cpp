@@ -46,11 +46,6 @@ TEST(PresetFileBytes, EveryItemEndsInCrLfAndTheBytesReadBackUnchanged) {
   EXPECT_EQ(PresetItemsFromBytes(PresetFileBytes(items)), items);
 }
 
-TEST(DesignedPresets, TheListsAsDesigned) {
-  EXPECT_EQ(DesignedPositionPresets(), Items{"0, 0"});
-  EXPECT_EQ(DesignedSizePresets(), (Items{"320, 240", "480, 360", "640, 480", "960, 720"}));
-}
-
 class PresetFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
