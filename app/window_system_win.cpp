@@ -1,0 +1,68 @@
+#include "app/window_system_win.h"
+
+#include <windows.h>
+
+#include "ui/text_win.h"
+
+namespace nolb {
+namespace {
+
+HWND Handle(WindowId window) { return reinterpret_cast<HWND>(window); }
+WindowId Id(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
+
+// Window texts and class names are read through buffers of 1024 characters.
+constexpr int kTextBuffer = 1024;
+
+}  // namespace
+
+WindowId Win32WindowSystem::DesktopWindow() { return Id(GetDesktopWindow()); }
+
+bool Win32WindowSystem::IsWindow(WindowId window) { return ::IsWindow(Handle(window)) != FALSE; }
+
+WindowId Win32WindowSystem::Parent(WindowId window) { return Id(GetParent(Handle(window))); }
+
+std::optional<Size> Win32WindowSystem::ClientSize(WindowId window) {
+  RECT r;
+  if (!GetClientRect(Handle(window), &r)) return std::nullopt;
+  return Size{r.right - r.left, r.bottom - r.top};
+}
+
+Point Win32WindowSystem::ClientToScreen(WindowId window, Point client) {
+  POINT p{client.x, client.y};
+  ::ClientToScreen(Handle(window), &p);
+  return {p.x, p.y};
+}
+
+Point Win32WindowSystem::ScreenToClient(WindowId window, Point screen) {
+  POINT p{screen.x, screen.y};
+  ::ScreenToClient(Handle(window), &p);
+  return {p.x, p.y};
+}
+
+WindowId Win32WindowSystem::WindowFromPoint(Point screen) {
+  return Id(::WindowFromPoint(POINT{screen.x, screen.y}));
+}
+
+std::optional<Point> Win32WindowSystem::CursorPos() {
+  POINT p;
+  if (!GetCursorPos(&p)) return std::nullopt;
+  return Point{p.x, p.y};
+}
+
+std::string Win32WindowSystem::Text(WindowId window) {
+  wchar_t buffer[kTextBuffer];
+  int n = GetWindowTextW(Handle(window), buffer, kTextBuffer);
+  return ui::Narrow(std::wstring_view(buffer, n > 0 ? static_cast<size_t>(n) : 0));
+}
+
+std::string Win32WindowSystem::ClassName(WindowId window) {
+  wchar_t buffer[kTextBuffer];
+  int n = GetClassNameW(Handle(window), buffer, kTextBuffer);
+  return ui::Narrow(std::wstring_view(buffer, n > 0 ? static_cast<size_t>(n) : 0));
+}
+
+Point Win32WindowSystem::VirtualScreenOrigin() {
+  return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+}
+
+}  // namespace nolb
