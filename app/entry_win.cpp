@@ -34,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     nolb::TMainForm mainForm(*library);
     mainForm.Create();
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
-    ui::RunMessageLoop(nullptr);
+    ui::RunMessageLoop([&](const MSG& msg) { mainForm.ApplicationEventsMessage(msg); });
   });
 
   ReleaseMutex(instanceMutex.Get());

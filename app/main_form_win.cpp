@@ -1,6 +1,10 @@
 #include "app/main_form_win.h"
 
 #include "app/integer_text.h"
+#include "app/preset_file.h"
+#include "app/settings_store_win.h"
+#include "status/translucency_win.h"
+#include "ui/error_report_win.h"
 #include "ui/text_win.h"
 
 namespace nolb {
@@ -24,14 +28,13 @@ constexpr wchar_t kNextFieldHint[] =
 constexpr wchar_t kApplyHint[] = L"Enterを押すことで適用することもできます";
 constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加します";
 
-WindowId DesktopId() { return reinterpret_cast<WindowId>(GetDesktopWindow()); }
-
 }  // namespace
 
 TMainForm::TMainForm(CaptureHook& hook) : ui::Form(L"MainForm"), hook_(hook) {}
 
 std::vector<ui::ControlDesc> TMainForm::Controls() {
   auto on = [this](void (TMainForm::*method)(ui::Component*)) { return On<TMainForm>(method); };
+  ui::KeyHandler editKeyUp = [this](ui::Component* sender, unsigned key) { EditXKeyUp(sender, key); };
   // Rows in tab order; places are relative to the form or the named group.
   return {
       {.name = L"Bevel3", .kind = ControlKind::kBevel, .place = {0, 0, 273, 2}},
@@ -46,7 +49,7 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"PanelDrag", .kind = ControlKind::kPanel, .parent = L"GroupBoxFindWindow",
        .caption = L"Drag here.", .hint = L"右ドラッグで座標入力のみ", .place = {8, 43, 105, 25}},
       {.name = L"ButtonParent", .kind = kButton, .parent = L"GroupBoxFindWindow",
-       .caption = L"親", .hint = L"親ウィンドウを辿ります", .place = {120, 43, 33, 25}},
+       .caption = L"親", .hint = L"親ウィンドウを辿ります", .place = {120, 43, 33, 25}, .click = on(&TMainForm::ButtonParentClick)},
       {.name = L"ButtonDesktop", .kind = kButton, .parent = L"GroupBoxFindWindow",
        .caption = L"デスクトップ", .hint = L"取り込み範囲をデスクトップに戻します",
        .place = {160, 43, 81, 25}, .click = on(&TMainForm::ButtonDesktopClick)},
@@ -55,7 +58,7 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"Label1", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"X",
        .place = {15, 48, 7, 12}},
       {.name = L"EditX", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"0",
-       .hint = kNextFieldHint, .place = {28, 44, 33, 20}},
+       .hint = kNextFieldHint, .place = {28, 44, 33, 20}, .keyUp = editKeyUp},
       {.name = L"Label2", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"Y",
        .place = {69, 48, 7, 12}},
       {.name = L"EditY", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"0",
@@ -63,21 +66,22 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"Label3", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"サイズ",
        .place = {125, 48, 34, 12}},
       {.name = L"EditWidth", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"320",
-       .hint = kNextFieldHint, .place = {164, 44, 33, 20}},
+       .hint = kNextFieldHint, .place = {164, 44, 33, 20}, .keyUp = editKeyUp},
       {.name = L"Label4", .kind = kLabel, .parent = L"GroupBoxPosition", .caption = L"x",
        .place = {200, 51, 6, 12}},
       {.name = L"EditHeight", .kind = kEdit, .parent = L"GroupBoxPosition", .caption = L"240",
        .place = {208, 44, 33, 20}},
       {.name = L"ComboBoxPos", .kind = kList, .parent = L"GroupBoxPosition",
        .hint = L"取り込み位置のプリセットです", .place = {8, 18, 81, 20}, .items = {L"0, 0"},
-       .dropDownRows = 24},
+       .dropDownRows = 24, .click = on(&TMainForm::ComboBoxPosSelect)},
       {.name = L"ButtonAddPos", .kind = kButton, .parent = L"GroupBoxPosition",
-       .caption = L"追加", .hint = kAddPresetHint, .place = {89, 18, 33, 19}},
+       .caption = L"追加", .hint = kAddPresetHint, .place = {89, 18, 33, 19}, .click = on(&TMainForm::ButtonAddPosClick)},
       {.name = L"ComboBoxSize", .kind = kList, .parent = L"GroupBoxPosition",
        .hint = L"取り込みサイズのプリセットです", .place = {128, 18, 81, 20},
-       .items = {L"320, 240", L"480, 360", L"640, 480", L"960, 720"}, .dropDownRows = 24},
+       .items = {L"320, 240", L"480, 360", L"640, 480", L"960, 720"}, .dropDownRows = 24,
+       .click = on(&TMainForm::ComboBoxPosSelect)},
       {.name = L"ButtonAddSize", .kind = kButton, .parent = L"GroupBoxPosition",
-       .caption = L"追加", .hint = kAddPresetHint, .place = {209, 18, 33, 19}},
+       .caption = L"追加", .hint = kAddPresetHint, .place = {209, 18, 33, 19}, .click = on(&TMainForm::ButtonAddPosClick)},
       {.name = L"ButtonSetPos", .kind = kButton, .parent = L"GroupBoxTarget",
        .caption = L"位置指定", .hint = L"右クリックで座標入力のみ", .place = {8, 170, 65, 23}},
       {.name = L"ButtonSetRange", .kind = kButton, .parent = L"GroupBoxTarget",
@@ -103,7 +107,7 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
        .caption = L"レイヤードウィンドウ表示", .hint = L"非矩形・半透明ウィンドウを取り込みます",
        .place = {9, 32, 152, 17}},
       {.name = L"CheckBoxFixAspect", .kind = kCheckBox, .parent = L"GroupBoxSettings",
-       .caption = L"アスペクト比維持", .place = {9, 48, 112, 17}, .flags = ui::kChecked},
+       .caption = L"アスペクト比維持", .place = {9, 48, 112, 17}, .flags = ui::kChecked, .click = on(&TMainForm::CheckBoxFixAspectClick)},
       {.name = L"CheckBoxZoom", .kind = kCheckBox, .parent = L"GroupBoxSettings",
        .caption = L"拡大", .place = {9, 64, 56, 17}},
       {.name = L"Label12", .kind = kLabel, .parent = L"GroupBoxSettings", .caption = L"回転",
@@ -137,10 +141,13 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
 std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
   return {
       {.name = L"NTogleCaptureRange", .menu = L"表示(&S)", .caption = L"取り込み範囲表示切替(&T)",
-       .autoCheck = true, .hint = L"エンコード時のみ表示されます"},
+       .autoCheck = true, .hint = L"エンコード時のみ表示されます",
+       .click = On<TMainForm>(&TMainForm::NToggleCaptureRangeClick)},
       {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true},
-      {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)"},
-      {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)"},
+      {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)",
+       .click = On<TMainForm>(&TMainForm::C1Click)},
+      {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
+       .click = On<TMainForm>(&TMainForm::D1Click)},
       {.name = L"N1", .menu = L"設定(&O)"},
       {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)"},
   };
@@ -155,24 +162,24 @@ void TMainForm::Create() {
   desc.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
   desc.place = {16, 16, 289, 487};
   Form::Create(desc, Controls(), MainMenu1());
+  AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
+  AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
+  AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
 }
 
 void TMainForm::FormCreate() {
-  // Until the settings file is read, the rectangle and the flags start from
-  // the defaults it would give.
-  Find(L"ComboBoxRotateType").SetItemIndex(0);
-  state_.Update([&](CaptureSettings& s, DesktopRect&) {
-    s.x = 0;
-    s.y = 0;
-    s.width = 320;
-    s.height = 240;
-    s.fixAspect = Find(L"CheckBoxFixAspect").Checked();
-    s.zoom = Find(L"CheckBoxZoom").Checked();
-    s.showCursor = Find(L"CheckBoxShowCursor").Checked();
-    s.showAlphaWindow = Find(L"CheckBoxShowAlphaWindow").Checked();
-    s.rotateType = 0;
-  });
-  ShowRectangle(state_.Settings());
+  {
+    ProfileSettingsStore settings;
+    RestoreMainSettings(ReadMainSettings(settings));
+  }
+  positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
+  sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
+  positionPresets_->Load(kPositionPresetFile);
+  sizePresets_->Load(kSizePresetFile);
+
+  // The markers follow the restored menu check.
+  markers_ = std::make_unique<RangeMarkers>();
+  NToggleCaptureRangeClick(nullptr);
 
   videoMemory_ = std::make_unique<VideoMemory>(Handle());
   hook_.Init();
@@ -197,11 +204,69 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // A file that cannot be written is reported, and the shut-down goes on:
+  // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);
+  ui::ReportingErrors(Handle(), [&] {
+    ProfileSettingsStore settings;
+    WriteMainSettings(settings, CurrentMainSettings());
+  });
+  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
+  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
+  markers_.reset();
   videoMemory_.reset();
   hook_.Uninit();
+}
+
+void TMainForm::RestoreMainSettings(const MainSettings& m) {
+  SetBounds({m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)});
+  CaptureSettings restored;
+  state_.Update([&](CaptureSettings& s, DesktopRect&) {
+    RestoreCaptureSettings(m, s);
+    restored = s;
+  });
+  ShowRectangle(restored.x, restored.y, restored.width, restored.height);
+  Find(L"CheckBoxFixAspect").SetChecked(m.fixAspect);
+  Find(L"ComboBoxRotateType").SetItemIndex(m.rotateType);
+  Find(L"CheckBoxZoom").SetChecked(m.zoom);
+  Find(L"CheckBoxShowCursor").SetChecked(m.showCursor);
+  Find(L"CheckBoxShowAlphaWindow").SetChecked(m.showAlphaWindow);
+  Find(L"ComboBoxBltMode").SetItemIndex(BltModeListIndex(m.bltMode));
+  Menu(L"NTogleCaptureRange").SetChecked(m.showRange);
+  Find(L"CheckBoxMouseCenter").SetChecked(m.centreCursor);
+  alphaBlend_ = m.alphaBlend;
+  alphaBlendValue_ = m.alphaBlendValue;
+  SetTranslucency(Handle(), alphaBlend_, alphaBlendValue_);
+  Menu(L"L1").SetChecked(alphaBlend_);
+}
+
+MainSettings TMainForm::CurrentMainSettings() const {
+  MainSettings m;
+  // A minimised window keeps the place it has when restored.
+  WINDOWPLACEMENT placement{sizeof placement};
+  GetWindowPlacement(Handle(), &placement);
+  const RECT& r = placement.rcNormalPosition;
+  m.top = r.top;
+  m.left = r.left;
+  m.width = r.right - r.left;
+  m.height = r.bottom - r.top;
+  m.x = ToInteger(Find(L"EditX").TextUtf8());
+  m.y = ToInteger(Find(L"EditY").TextUtf8());
+  m.captureWidth = ToInteger(Find(L"EditWidth").TextUtf8());
+  m.captureHeight = ToInteger(Find(L"EditHeight").TextUtf8());
+  m.fixAspect = Find(L"CheckBoxFixAspect").Checked();
+  m.rotateType = Find(L"ComboBoxRotateType").ItemIndex();
+  m.zoom = Find(L"CheckBoxZoom").Checked();
+  m.showCursor = Find(L"CheckBoxShowCursor").Checked();
+  m.showAlphaWindow = Find(L"CheckBoxShowAlphaWindow").Checked();
+  m.bltMode = Find(L"ComboBoxBltMode").ItemIndex();
+  m.showRange = Menu(L"NTogleCaptureRange").Checked();
+  m.centreCursor = Find(L"CheckBoxMouseCenter").Checked();
+  m.alphaBlend = alphaBlend_;
+  m.alphaBlendValue = alphaBlendValue_;
+  return m;
 }
 
 ApplyInput TMainForm::ReadApplyInput() const {
@@ -219,40 +284,28 @@ ApplyInput TMainForm::ReadApplyInput() const {
   return in;
 }
 
-void TMainForm::ShowRectangle(const CaptureSettings& s) {
-  Find(L"EditX").SetTextUtf8(IntegerText(s.x));
-  Find(L"EditY").SetTextUtf8(IntegerText(s.y));
-  Find(L"EditWidth").SetTextUtf8(IntegerText(s.width));
-  Find(L"EditHeight").SetTextUtf8(IntegerText(s.height));
+void TMainForm::ShowRectangle(std::int32_t x, std::int32_t y, std::int32_t width,
+                              std::int32_t height) {
+  Find(L"EditX").SetTextUtf8(IntegerText(x));
+  Find(L"EditY").SetTextUtf8(IntegerText(y));
+  Find(L"EditWidth").SetTextUtf8(IntegerText(width));
+  Find(L"EditHeight").SetTextUtf8(IntegerText(height));
+}
+
+void TMainForm::ShowTargetView(const TargetView& view) {
+  Find(L"EditWindowCaption").SetTextUtf8(view.caption);
+  ShowRectangle(view.x, view.y, view.width, view.height);
 }
 
 void TMainForm::FocusApply() { SetActiveControl(Find(L"ButtonApply")); }
 
 void TMainForm::ButtonApplyClick(ui::Component*) {
-  Apply(state_, ReadApplyInput(), DesktopId(), hook_);
+  Apply(state_, ReadApplyInput(), windows_.DesktopWindow(), hook_);
 }
 
 void TMainForm::ButtonDisableClick(ui::Component*) {
   Disable(hook_);
   FocusApply();
-}
-
-void TMainForm::ButtonDesktopClick(ui::Component* sender) {
-  CaptureSettings shown;
-  state_.Update([&](CaptureSettings& s, DesktopRect& d) {
-    s.target = DesktopId();
-    if (d.Remembered()) {
-      s.x = d.x;
-      s.y = d.y;
-      s.width = d.width;
-      s.height = d.height;
-    }
-    shown = s;
-  });
-  Find(L"EditWindowCaption").SetText(L"Desktop");
-  ShowRectangle(shown);
-  FocusApply();
-  if (sender) ButtonApplyClick(nullptr);
 }
 
 }  // namespace nolb

@@ -3,9 +3,15 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "app/capture_settings.h"
+#include "app/main_settings.h"
+#include "app/window_system_win.h"
 #include "hook/capture_hook.h"
+#include "target/preset_list_win.h"
+#include "target/target_selection.h"
+#include "status/range_markers_win.h"
 #include "status/video_memory_win.h"
 #include "ui/form_win.h"
 
@@ -24,7 +30,25 @@ class TMainForm : public ui::Form {
   // Handlers, also called from code (sender none).
   void ButtonApplyClick(ui::Component* sender);
   void ButtonDisableClick(ui::Component* sender);
+
+  // Choosing the target (target picker).
+  void ApplicationEventsMessage(const MSG& msg);
+  void TimerGetHandleTimer(ui::Component* sender);
   void ButtonDesktopClick(ui::Component* sender);
+  void ButtonParentClick(ui::Component* sender);
+
+  // The capture rectangle and its presets.
+  void ButtonAddPosClick(ui::Component* sender);
+  void ComboBoxPosSelect(ui::Component* sender);
+  void C1Click(ui::Component* sender);
+  void D1Click(ui::Component* sender);
+  void EditXKeyUp(ui::Component* sender, unsigned key);
+  void CheckBoxFixAspectClick(ui::Component* sender);
+
+  // The target watch, the status line and the capture-range markers.
+  void TimerCheckTimer(ui::Component* sender);
+  void TimerAnimeTimer(ui::Component* sender);
+  void NToggleCaptureRangeClick(ui::Component* sender);
 
  protected:
   void FormCreate() override;
@@ -35,13 +59,31 @@ class TMainForm : public ui::Form {
   std::vector<ui::ControlDesc> Controls();
   std::vector<ui::MenuDesc> MainMenu1();
   ApplyInput ReadApplyInput() const;
-  // Shows the record's rectangle in the four edits.
-  void ShowRectangle(const CaptureSettings& settings);
+  // Section Main of the settings file into the window, the record and the
+  // controls; and back from them at exit.
+  void RestoreMainSettings(const MainSettings& settings);
+  MainSettings CurrentMainSettings() const;
+  // Shows a rectangle in the four edits.
+  void ShowRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+  // Shows a target in the caption box and its rectangle in the edits.
+  void ShowTargetView(const TargetView& view);
   void FocusApply();
+  // Inverts a 3-pixel frame inside the window's client area on the screen.
+  void InvertWindowFrame(WindowId window);
+  PresetList& PresetsOf(ui::Component* sender);
 
   CaptureHook& hook_;
   CaptureState state_;
+  Win32WindowSystem windows_;
   std::unique_ptr<VideoMemory> videoMemory_;
+  std::unique_ptr<RangeMarkers> markers_;
+  std::optional<PresetList> positionPresets_;
+  std::optional<PresetList> sizePresets_;
+  // The window whose frame the drag has inverted, or none.
+  WindowId highlightedWindow_ = 0;
+  // Translucency of the main window, kept for the settings file.
+  bool alphaBlend_ = false;
+  std::uint8_t alphaBlendValue_ = 255;
 };
 
 // The main window, for the program's other windows.

@@ -1,0 +1,46 @@
+#include "app/settings_store_win.h"
+
+#include <windows.h>
+
+#include "ui/text_win.h"
+
+namespace nolb {
+
+std::filesystem::path ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+ProfileSettingsStore::ProfileSettingsStore() : file_(SettingsFilePath(ExecutablePath())) {}
+
+std::optional<std::string> ProfileSettingsStore::Read(std::string_view section,
+                                                      std::string_view key) {
+  std::wstring wideSection = ui::Widen(section);
+  std::wstring wideKey = ui::Widen(key);
+  wchar_t buffer[256];
+  DWORD n = GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), L"", buffer,
+                                     static_cast<DWORD>(std::size(buffer)), file_.c_str());
+  // A missing key and an empty value alike give no number.
+  if (n == 0) return std::nullopt;
+  return ui::Narrow(std::wstring_view(buffer, n));
+}
+
+bool ProfileSettingsStore::TryWrite(std::string_view section, std::string_view key,
+                                    std::string_view value) {
+  std::wstring wideSection = ui::Widen(section);
+  std::wstring wideKey = ui::Widen(key);
+  std::wstring wideValue = ui::Widen(value);
+  return WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str(),
+                                    file_.c_str()) != FALSE;
+}
+
+std::string ProfileSettingsStore::Path() const { return ui::Narrow(file_.wstring()); }
+
+}  // namespace nolb

@@ -1,0 +1,91 @@
+// Choosing the target window: dragging from PanelDrag onto any window,
+// walking to the parent, or going back to the desktop.
+#include <windows.h>
+
+#include "app/main_form_win.h"
+#include "ui/handles_win.h"
+
+namespace nolb {
+namespace {
+
+constexpr wchar_t kIdleCaption[] = L"Drag here.";
+constexpr wchar_t kSearchingCaption[] = L"Searching...";
+constexpr COLORREF kSearchingColor = RGB(255, 0, 0);
+constexpr int kFrameThickness = 3;
+
+}  // namespace
+
+void TMainForm::ApplicationEventsMessage(const MSG& msg) {
+  ui::Control& panel = Find(L"PanelDrag");
+  if (msg.hwnd != panel.Handle()) return;
+  ui::Timer& timer = TimerNamed(L"TimerGetHandle");
+  switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      highlightedWindow_ = 0;
+      timer.SetEnabled(true);
+      panel.SetText(kSearchingCaption);
+      panel.SetColor(kSearchingColor);
+      SetCapture(panel.Handle());
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      timer.SetEnabled(false);
+      panel.SetText(kIdleCaption);
+      panel.SetSystemColor(COLOR_BTNFACE);
+      ReleaseCapture();
+      if (highlightedWindow_) InvertWindowFrame(highlightedWindow_);
+      if (msg.message == WM_LBUTTONUP) Invoke(On<TMainForm>(&TMainForm::ButtonApplyClick), nullptr);
+      FocusApply();
+      break;
+  }
+}
+
+void TMainForm::TimerGetHandleTimer(ui::Component* sender) {
+  PickResult picked = PickWindowUnderCursor(state_, windows_);
+  if (!picked.picked) {
+    // No window there: the desktop, as the desktop button without applying.
+    ShowTargetView(picked.view);
+    FocusApply();
+    return;
+  }
+  // Only the drag's own ticks frame the window; the window-grab hotkey does not.
+  if (sender && picked.view.target != highlightedWindow_) {
+    if (highlightedWindow_) InvertWindowFrame(highlightedWindow_);
+    InvertWindowFrame(picked.view.target);
+    highlightedWindow_ = picked.view.target;
+  }
+  ShowTargetView(picked.view);
+}
+
+void TMainForm::ButtonDesktopClick(ui::Component* sender) {
+  ShowTargetView(SelectDesktop(state_, windows_));
+  FocusApply();
+  if (sender) ButtonApplyClick(nullptr);
+}
+
+void TMainForm::ButtonParentClick(ui::Component*) {
+  if (auto parent = SelectParent(state_, windows_)) ShowTargetView(*parent);
+  FocusApply();
+}
+
+void TMainForm::InvertWindowFrame(WindowId window) {
+  HWND hwnd = reinterpret_cast<HWND>(window);
+  if (!hwnd || !IsWindow(hwnd)) return;
+  RECT r;
+  GetClientRect(hwnd, &r);
+  ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.left));
+  ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.right));
+  ui::WindowDc screen(GetDesktopWindow(), ui::WindowDc::kWholeWindow);
+  if (!screen || IsRectEmpty(&r)) return;
+  const int t = kFrameThickness;
+  const int width = r.right - r.left;
+  const int innerHeight = r.bottom - r.top - 2 * t;
+  HDC dc = screen.Get();
+  PatBlt(dc, r.left, r.top, width, t, DSTINVERT);
+  PatBlt(dc, r.left, r.bottom - t, width, t, DSTINVERT);
+  PatBlt(dc, r.left, r.top + t, t, innerHeight, DSTINVERT);
+  PatBlt(dc, r.right - t, r.top + t, t, innerHeight, DSTINVERT);
+}
+
+}  // namespace nolb
