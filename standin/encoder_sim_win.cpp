@@ -18,7 +18,6 @@
 namespace {
 
 constexpr wchar_t kUsage[] =
-    L"使い方: encoder_sim.exe [オプション]\n"
     L"Usage: encoder_sim.exe [options]\n"
     L"\n"
     L"Attaches to NOLB.DLL (from this program's folder) as the encoder, so the\n"
