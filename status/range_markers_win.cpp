@@ -1,0 +1,47 @@
+#include "status/range_markers_win.h"
+
+#include "app/main_form_win.h"
+#include "status/status_text.h"
+
+namespace nolb {
+
+RangeMarkers::RangeMarkers() {
+  for (auto& marker : markers_) {
+    marker = std::make_unique<TFormBit>();
+    marker->Create(images_.Width(), images_.Height());
+  }
+}
+
+bool RangeMarkers::Shown() const { return markers_[0]->Visible(); }
+
+void RangeMarkers::ShowAll() {
+  for (auto& marker : markers_) marker->ShowWithoutActivating();
+}
+
+void RangeMarkers::HideAll() {
+  for (auto& marker : markers_) marker->Hide();
+}
+
+void RangeMarkers::Place(const MarkerPlaces& places) {
+  for (std::size_t i = 0; i < markers_.size(); ++i) markers_[i]->MoveTo(places[i]);
+}
+
+void RangeMarkers::Animate() {
+  if (Shown()) {
+    for (int i = 0; i < static_cast<int>(markers_.size()); ++i) {
+      Marker(i).DrawImage(images_, MarkerImageIndex(phase_, i));
+    }
+  }
+  phase_ = NextAnimationPhase(phase_);
+}
+
+void TMainForm::NToggleCaptureRangeClick(ui::Component*) {
+  if (!markers_) return;
+  if (Menu(L"NTogleCaptureRange").Checked()) {
+    markers_->ShowAll();
+  } else {
+    markers_->HideAll();
+  }
+}
+
+}  // namespace nolb
