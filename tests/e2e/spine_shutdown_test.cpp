@@ -1,0 +1,121 @@
+// Closing the main window: the question while the encoder is hooked, and
+// the library calls of an orderly exit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "harness/call_log.h"
+#include "harness/e2e.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr char kCloseQuestion[] = "終了するとNOLBが無効になります.\nよろしいですか？";
+
+// The encoder simulator, attached to the library for as long as it runs.
+class HookedEncoder {
+ public:
+  explicit HookedEncoder(const e2e::StandinLibrary& library) : library_(library) {
+    if (!e2e::WaitUntil([&] { return library_.State().hookedProcessId == 0; })) {
+      throw e2e::HarnessError("an encoder simulator from elsewhere is still attached");
+    }
+    process_ = e2e::StartHelper(L"encoder_sim.exe", {L"--fps", L"5", L"--width", L"32", L"--height", L"24"});
+    if (!e2e::WaitUntil([&] { return library_.State().hookedProcessId == process_.Id(); })) {
+      throw e2e::HarnessError("encoder_sim.exe did not attach to the library");
+    }
+  }
+
+  void Detach() {
+    process_.Kill();
+    if (!e2e::WaitUntil([&] { return library_.State().hookedProcessId == 0; })) {
+      throw e2e::HarnessError("the library still reports the ended encoder simulator as hooked");
+    }
+  }
+
+ private:
+  const e2e::StandinLibrary& library_;
+  e2e::Process process_;
+};
+
+std::vector<int> Sorted(std::vector<int> ids) {
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+e2e::MessageDialog ExpectCloseQuestion(const e2e::Panel& panel) {
+  e2e::MessageDialog box = panel.WaitForMessageBox();
+  EXPECT_EQ(e2e::Utf8(box.Title()), e2e::Utf8(panel.MainWindow().Text()));
+  EXPECT_EQ(e2e::Utf8(box.Text()), kCloseQuestion);
+  EXPECT_EQ(Sorted(box.Buttons()), (std::vector<int>{IDYES, IDNO}));
+  return box;
+}
+
+TEST(SpineShutdown, ClosingWhileHookedAsksAndNoKeepsEverythingRunning) {
+  auto panel = e2e::Panel::Start();
+  e2e::Window main = panel.MainWindow();
+  HookedEncoder encoder(panel.Library());
+  e2e::CallLog log(panel);
+
+  panel.RequestClose();
+  e2e::MessageDialog box = ExpectCloseQuestion(panel);
+  box.Press(IDNO);
+  ASSERT_TRUE(box.WaitClosed());
+
+  // An Apply after the answer: its push is the first thing the library hears.
+  panel.Control("ButtonApply").Click();
+  log.WaitForPush();
+  EXPECT_TRUE(e2e::CallsAre(log.Calls(), {"NOLB_Lock", "NOLB_SetMode", "NOLB_SetTarget", "NOLB_Enabled(1)",
+                                          "NOLB_Unlock"}));
+  EXPECT_TRUE(main.Exists() && main.Visible());
+  EXPECT_TRUE(panel.Running());
+  EXPECT_EQ(panel.Library().State().enabled, 1);
+
+  // Without the encoder nothing is asked: Close fails on a question.
+  encoder.Detach();
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
+TEST(SpineShutdown, ClosingWhileHookedAndAnsweringYesEnds) {
+  auto panel = e2e::Panel::Start();
+  HookedEncoder encoder(panel.Library());
+  e2e::CallLog log(panel);
+
+  panel.RequestClose();
+  ExpectCloseQuestion(panel).Press(IDYES);
+  EXPECT_EQ(panel.WaitForExit(), 0u);
+  EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {"NOLB_Enabled(0)", "NOLB_Uninit"}));
+}
+
+// The exit returns to the desktop rectangle last applied (not the one typed
+// since), pushes it, withdraws the mouse position and switches off.
+TEST(SpineShutdown, AnOrderlyExitPushesTheDesktopRectangleThenSwitchesOff) {
+  auto panel = e2e::Panel::Start();
+  panel.Control("EditX").SetText(L"12");
+  panel.Control("EditY").SetText(L"34");
+  panel.Control("EditWidth").SetText(L"640");
+  panel.Control("EditHeight").SetText(L"480");
+  e2e::CallLog applied(panel);
+  panel.Control("ButtonApply").Click();
+  applied.WaitForPush();
+  panel.Control("EditX").SetText(L"99");
+  e2e::CallLog log(panel);
+
+  EXPECT_EQ(panel.Close(), 0u);
+  auto calls = log.Calls();
+  EXPECT_TRUE(e2e::CallsAre(calls, {"NOLB_Lock", "NOLB_SetMode(1, 1, 0, 1, 0, 0)", e2e::DesktopTarget("12, 34, 640, 480"),
+                                    "NOLB_Enabled(1)", "NOLB_Unlock", "NOLB_SetMousePos(-2147483648, -2147483648)",
+                                    "NOLB_Enabled(0)", "NOLB_Uninit"}));
+  // The three switching-off calls stand outside any lock group.
+  for (size_t i = calls.size() >= 3 ? calls.size() - 3 : 0; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i].group, 0u) << calls[i].ToString() << " ran inside a lock group";
+  }
+  NolbStateView state = panel.Library().State();
+  EXPECT_EQ(state.enabled, 0);
+  EXPECT_EQ(state.mouseX, INT32_MIN);
+  EXPECT_EQ(state.mouseY, INT32_MIN);
+}
+
+}  // namespace
