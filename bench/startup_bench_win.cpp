@@ -1,0 +1,257 @@
+// startup_bench.exe [--runs N]: how long the panel takes from CreateProcess
+// to its first push reaching the capture hook library (its first
+// NOLB_Enabled(1) in the stand-in's journal) and to its main window being
+// visible, beside the time a bare Win32 window program (bare_window.exe)
+// takes from CreateProcess to its window being visible, measured in the
+// same run, alternately. Prints median, minimum and maximum in milliseconds.
+//
+// The panel runs from a temporary folder of its own (with a copy of
+// NOLB.DLL), so each run starts without a settings file; it is closed
+// normally after each run. The programs must not be running already.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "standin/standin_library_win.h"
+#include "ui/handles_win.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr DWORD kRunTimeoutMs = 30000;
+constexpr int kDefaultRuns = 10;
+constexpr int kJournalRead = 256;
+
+double NowMs() {
+  LARGE_INTEGER now{}, frequency{};
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// A started program, terminated if it still runs when the object goes.
+class Child {
+ public:
+  Child(const fs::path& exe, const fs::path& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info)) {
+      throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
+    }
+    process_.Reset(info.hProcess);
+    CloseHandle(info.hThread);
+    id_ = info.dwProcessId;
+  }
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+  ~Child() {
+    if (Running()) {
+      TerminateProcess(process_.Get(), 1);
+      WaitForSingleObject(process_.Get(), kRunTimeoutMs);
+    }
+  }
+
+  DWORD Id() const { return id_; }
+  bool Running() const { return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
+  bool WaitForExit() const { return WaitForSingleObject(process_.Get(), kRunTimeoutMs) == WAIT_OBJECT_0; }
+
+ private:
+  ui::KernelHandle process_;
+  DWORD id_ = 0;
+};
+
+struct WindowSearch {
+  DWORD processId;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64];
+  if (owner == search.processId && IsWindowVisible(window) && GetClassNameW(window, name, 64) &&
+      std::wcscmp(name, search.className) == 0) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The visible top-level window of that class owned by the process, if any.
+HWND VisibleWindow(DWORD processId, const wchar_t* className) {
+  WindowSearch search{processId, className, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Polls each condition every millisecond until all hold; returns the time
+// at which each first held, or nothing after the timeout.
+std::optional<std::vector<double>> TimesUntil(const std::vector<std::function<bool()>>& conditions) {
+  std::vector<double> times(conditions.size(), -1.0);
+  const double deadline = NowMs() + kRunTimeoutMs;
+  for (;;) {
+    bool all = true;
+    for (size_t i = 0; i < conditions.size(); ++i) {
+      if (times[i] < 0 && conditions[i]()) times[i] = NowMs();
+      all = all && times[i] >= 0;
+    }
+    if (all) return times;
+    if (NowMs() > deadline) return std::nullopt;
+    Sleep(1);
+  }
+}
+
+void CloseWindowAndWait(const Child& child, HWND window, const char* what) {
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  if (!child.WaitForExit()) throw std::runtime_error(std::string(what) + " did not end when closed");
+}
+
+double BareWindowRun(const fs::path& exe, const fs::path& folder) {
+  const double start = NowMs();
+  Child child(exe, folder);
+  HWND window = nullptr;
+  auto times = TimesUntil({[&] { return (window = VisibleWindow(child.Id(), L"NolbBareWindow")) != nullptr; }});
+  if (!times) throw std::runtime_error("bare_window.exe showed no window");
+  CloseWindowAndWait(child, window, "bare_window.exe");
+  return (*times)[0] - start;
+}
+
+struct PanelTimes {
+  double firstPush;
+  double windowShown;
+};
+
+bool FirstPushSeen(const nolb::standin::StandinLibrary& library, DWORD processId) {
+  NolbJournalEntry entries[kJournalRead];
+  const int count = library.NOLBTest_ReadJournal(entries, kJournalRead);
+  for (int i = 0; i < count; ++i) {
+    const NolbJournalEntry& e = entries[i];
+    if (e.processId == processId && std::strcmp(e.function, "NOLB_Enabled") == 0 && e.argCount == 1 &&
+        e.args[0] == 1) {
+      return true;
+    }
+  }
+  return false;
+}
+
+PanelTimes PanelRun(const nolb::standin::StandinLibrary& library, const fs::path& exe, const fs::path& folder) {
+  library.NOLBTest_ClearJournal();
+  const double start = NowMs();
+  Child child(exe, folder);
+  HWND window = nullptr;
+  auto times = TimesUntil({[&] { return FirstPushSeen(library, child.Id()); },
+                           [&] { return (window = VisibleWindow(child.Id(), L"TMainForm")) != nullptr; }});
+  if (!times) throw std::runtime_error("NOLBPanel.exe made no first push or showed no main window");
+  CloseWindowAndWait(child, window, "NOLBPanel.exe");
+  return {(*times)[0] - start, (*times)[1] - start};
+}
+
+struct Summary {
+  double median, min, max;
+};
+
+Summary Summarise(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+  return {median, values.front(), values.back()};
+}
+
+void PrintRow(const char* name, const std::vector<double>& values) {
+  Summary s = Summarise(values);
+  std::printf("%-34s %9.1f %9.1f %9.1f\n", name, s.median, s.min, s.max);
+}
+
+// A temporary folder with copies of the files, removed when the object goes.
+class RunFolder {
+ public:
+  RunFolder(const fs::path& from, std::initializer_list<const wchar_t*> files)
+      : path_(fs::temp_directory_path() / (L"nolb-startup-bench-" + std::to_wstring(GetCurrentProcessId()))) {
+    fs::create_directories(path_);
+    for (const wchar_t* file : files) fs::copy_file(from / file, path_ / file, fs::copy_options::overwrite_existing);
+  }
+  ~RunFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+int Run(int runs) {
+  const fs::path bin = fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
+  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
+    CloseHandle(mutex);
+    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
+  }
+  nolb::standin::StandinLibrary library;
+  RunFolder folder(bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
+  const fs::path bare = bin / L"bare_window.exe";
+  const fs::path panel = folder.Path() / L"NOLBPanel.exe";
+
+  // One run of each first, not counted: the first start fills the caches.
+  BareWindowRun(bare, bin);
+  PanelRun(library, panel, folder.Path());
+
+  std::vector<double> bareShown, panelPush, panelShown;
+  for (int i = 0; i < runs; ++i) {
+    bareShown.push_back(BareWindowRun(bare, bin));
+    PanelTimes t = PanelRun(library, panel, folder.Path());
+    panelPush.push_back(t.firstPush);
+    panelShown.push_back(t.windowShown);
+  }
+  std::printf("time from CreateProcess, %d runs (ms)\n", runs);
+  std::printf("%-34s %9s %9s %9s\n", "", "median", "min", "max");
+  PrintRow("bare window: window visible", bareShown);
+  PrintRow("panel: first push (Enabled(1))", panelPush);
+  PrintRow("panel: main window visible", panelShown);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  int runs = kDefaultRuns;
+  for (int i = 1; i < argc; ++i) {
+    std::wstring option = argv[i];
+    if (option == L"--runs" && i + 1 < argc) {
+      runs = static_cast<int>(std::wcstol(argv[++i], nullptr, 10));
+    } else {
+      runs = 0;
+      break;
+    }
+  }
+  if (runs < 1 || runs > 1000) {
+    std::fputws(L"usage: startup_bench.exe [--runs N]   (N from 1 to 1000, default 10)\n", stderr);
+    return 2;
+  }
+  timeBeginPeriod(1);
+  int code = 1;
+  try {
+    code = Run(runs);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "startup_bench: %s\n", error.what());
+  }
+  timeEndPeriod(1);
+  return code;
+}
