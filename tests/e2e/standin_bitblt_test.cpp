@@ -27,6 +27,7 @@ class TwoColourWindow {
     windowClass.lpfnWndProc = &TwoColourWindow::Procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&windowClass);  // a second registration fails harmlessly
     window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 120, 140,
                               kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -39,6 +40,10 @@ class TwoColourWindow {
 
   HWND Handle() const { return window_; }
 
+  // The cursor shape is the one of the foreground window's thread: make the
+  // test's thread that one.
+  void Activate() const { SetForegroundWindow(window_); }
+
  private:
   static constexpr wchar_t kClassName[] = L"StandinTwoColourWindow";
 
@@ -46,6 +51,10 @@ class TwoColourWindow {
     if (message == WM_NCCREATE) {
       const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
       SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    if (message == WM_SETCURSOR) {
+      SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+      return TRUE;
     }
     if (message == WM_PAINT) {
       const auto* self = reinterpret_cast<TwoColourWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -205,6 +214,40 @@ TEST_F(StandinBitBlt, ScreenCoordinatesWithTheDesktopAndBarsAroundAKeptAspect) {
   EXPECT_TRUE(DrawsColours(destination, 300, 200,
                            {{10, 100, kBlack}, {60, 100, kBlue}, {240, 100, kBlue},
                             {290, 100, kBlack}, {150, 5, kBlue}}));
+}
+
+// Counts the pixels of the square (x, y, size, size) that are not `colour`.
+int PixelsOtherThan(const Destination& destination, COLORREF colour, int x, int y, int size) {
+  int count = 0;
+  for (int row = y; row < y + size; ++row) {
+    for (int column = x; column < x + size; ++column) {
+      count += destination.At(column, row) != colour ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST_F(StandinBitBlt, TheCursorIsDrawnWhereItIsOnlyWhenAsked) {
+  const TwoColourWindow window(kGreen, kGreen);
+  RECT placed{};
+  GetWindowRect(window.Handle(), &placed);
+  // The arrow's hot spot (its tip) at (60, 40) of the window.
+  window.Activate();
+  ASSERT_TRUE(SetCursorPos(placed.left + 60, placed.top + 40));
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  Destination destination(200, 100);
+  Target(window.Handle(), 0, 0, TwoColourWindow::kWidth, TwoColourWindow::kHeight, 0);
+  ASSERT_TRUE(DrawsColours(destination, 200, 100, {{60, 40, kGreen}, {150, 80, kGreen}}));
+  EXPECT_EQ(PixelsOtherThan(destination, kGreen, 60, 40, 12), 0);
+
+  library_.NOLB_SetMode(1, 1, 1, 1, 0, 0);
+  ASSERT_TRUE(PollUntil([&] {
+    library_.NOLB_BitBlt(destination.Dc(), 0, 0, 200, 100, nullptr, 0, 0, SRCCOPY);
+    return PixelsOtherThan(destination, kGreen, 60, 40, 12) > 10;
+  })) << "no cursor below and right of its hot spot";
+  EXPECT_EQ(PixelsOtherThan(destination, kGreen, 40, 20, 18), 0)
+      << "cursor above or left of its place";
+  EXPECT_EQ(PixelsOtherThan(destination, kGreen, 120, 40, 40), 0);
 }
 
 TEST_F(StandinBitBlt, ATargetWindowThatIsGoneGivesBlackAndFailure) {
