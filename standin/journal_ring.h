@@ -13,7 +13,7 @@
 
 namespace nolb::standin {
 
-inline constexpr std::uint32_t kJournalCapacity = 4096;
+inline constexpr std::uint32_t kJournalCapacity = 16384;
 inline constexpr std::size_t kJournalMaxArgs = sizeof(NolbJournalEntry::args) / sizeof(std::int32_t);
 
 struct JournalRing {
