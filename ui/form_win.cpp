@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include <set>
 #include <stdexcept>
 
 #include "ui/error_report_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
+#include "ui/window_class_win.h"
 
 namespace ui {
 namespace {
@@ -15,21 +15,6 @@ namespace {
 constexpr wchar_t kFormProperty[] = L"NOLB.Form";
 constexpr UINT kFirstControlId = 100;
 constexpr UINT kFirstMenuCommand = 40000;
-
-void RegisterFormClass(const wchar_t* className, int backgroundColor, WNDPROC proc) {
-  static std::set<std::wstring> registered;
-  if (!registered.insert(className).second) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  wc.hbrBackground = GetSysColorBrush(backgroundColor);
-  wc.lpszClassName = className;
-  RegisterClassExW(&wc);
-}
 
 struct ControlClass {
   const wchar_t* className;
@@ -89,7 +74,7 @@ Form* Form::FromHandle(HWND hwnd) {
 
 void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
                   const std::vector<MenuDesc>& menu) {
-  RegisterFormClass(form.className, form.backgroundColor, &Form::WindowProc);
+  RegisterWindowClass(form.className, &Form::WindowProc, GetSysColorBrush(form.backgroundColor));
   RegisterPanelClass();
   font_.Reset(CreateFontW(-form.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           form.font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

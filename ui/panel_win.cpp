@@ -3,6 +3,7 @@
 #include "ui/control_win.h"
 #include "ui/form_win.h"
 #include "ui/handles_win.h"
+#include "ui/window_class_win.h"
 
 namespace ui {
 namespace {
@@ -42,19 +43,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-void RegisterPanelClass() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = PanelProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kPanelClass;
-  RegisterClassExW(&wc);
-}
+void RegisterPanelClass() { RegisterWindowClass(kPanelClass, PanelProc); }
 
 void AttachPanel(HWND hwnd, Control* control) {
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
