@@ -60,7 +60,7 @@ TEST(SpineApply, EnterInAnEditAppliesWhatWasTyped) {
   auto panel = e2e::Panel::Start();
   e2e::Window width = panel.Control("EditWidth");
   width.Focus();
-  ASSERT_TRUE(e2e::Becomes([] { return e2e::FocusedWindow(); }, width));
+  ASSERT_TRUE(e2e::Becomes([] { return e2e::FocusedWindow().Name(); }, std::string("EditWidth")));
   width.Send(EM_SETSEL, 0, -1);
   e2e::input::Type(L"400");
   ASSERT_TRUE(e2e::Becomes([&] { return width.Text(); }, std::wstring(L"400")));
@@ -103,7 +103,7 @@ TEST(SpineApply, DisableSwitchesOffOutsideAGroupAndLeavesEnterToApply) {
   e2e::Window disable = panel.Control("ButtonDisable");
   // Enter on a focused button presses that button: start from Disable's.
   disable.Focus();
-  ASSERT_TRUE(e2e::Becomes([] { return e2e::FocusedWindow(); }, disable));
+  ASSERT_TRUE(e2e::Becomes([] { return e2e::FocusedWindow().Name(); }, std::string("ButtonDisable")));
   e2e::CallLog log(panel);
 
   disable.Click();
@@ -115,7 +115,7 @@ TEST(SpineApply, DisableSwitchesOffOutsideAGroupAndLeavesEnterToApply) {
   // Disable made ButtonApply the active control: Enter applies the whole group again.
   log.Mark();
   panel.Activate();
-  ASSERT_TRUE(e2e::Becomes([] { return e2e::FocusedWindow(); }, panel.Control("ButtonApply")));
+  ASSERT_TRUE(e2e::Becomes([] { return e2e::FocusedWindow().Name(); }, std::string("ButtonApply")));
   e2e::input::Press(VK_RETURN);
   EXPECT_TRUE(e2e::IsPush(log.WaitForPush(), kDefaultMode, e2e::DesktopTarget("0, 0, 320, 240")));
   EXPECT_EQ(panel.Library().State().enabled, 1);
