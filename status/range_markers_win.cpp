@@ -1,6 +1,7 @@
 #include "status/range_markers_win.h"
 
 #include "app/main_form_win.h"
+#include "app/window_system_win.h"
 #include "status/status_text.h"
 
 namespace nolb {
@@ -10,6 +11,9 @@ RangeMarkers::RangeMarkers() {
     marker = std::make_unique<TFormBit>();
     marker->Create(images_.Width(), images_.Height());
   }
+  // Off every monitor until the target watch places them, so that markers
+  // shown at start-up never flash at the screen's corner.
+  Place(ParkedMarkers(Win32WindowSystem().VirtualScreenOrigin()));
 }
 
 bool RangeMarkers::Shown() const { return markers_[0]->Visible(); }

@@ -1,0 +1,99 @@
+// The target watch: a target window that goes away while the redirection is
+// on gives way to the desktop with the remembered desktop rectangle; while
+// the redirection is off, nothing happens until the next push.
+#include <gtest/gtest.h>
+
+#include "harness/call_log.h"
+#include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "harness/target_picking.h"
+#include "marker_windows.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The remembered desktop rectangle: the panel starts on the desktop with the
+// rectangle of its settings file and applies it.
+constexpr int kDeskX = 10, kDeskY = 20, kDeskWidth = 300, kDeskHeight = 200;
+
+struct WatchFixture {
+  e2e::Panel panel = e2e::Panel::Start({.settings = e2e::MainSettings(kDeskX, kDeskY, kDeskWidth, kDeskHeight, false)});
+  e2e::TargetWindow target = e2e::TargetWindow::Start(e2e::TargetBesidePanel());
+
+  // Picks the target window with a left drag, which applies its whole client area.
+  void PickTarget() {
+    e2e::CallLog log(panel);
+    e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+    SIZE size = e2e::ClientSize(target.Main());
+    ASSERT_TRUE(e2e::IsPush(log.WaitForPush(), "NOLB_SetMode(*, *, *, *, *, *)",
+                            e2e::SetTargetCall(e2e::HandleArg(target.Main()), 0, 0, size.cx, size.cy)));
+  }
+
+  // The panel's NOLB_IsEnabled queries after a moment of the journal: the
+  // target watch asks once per tick.
+  size_t WatchTicksSince(uint32_t mark) const {
+    size_t ticks = 0;
+    for (const auto& call : e2e::Named(panel.Calls(), "NOLB_IsEnabled")) ticks += call.sequence > mark ? 1 : 0;
+    return ticks;
+  }
+};
+
+TEST(TargetWatch, FallsBackToTheDesktopWhenTheTargetCloses) {
+  WatchFixture f;
+  f.PickTarget();
+  e2e::Window followSize = f.panel.Control("CheckBoxAutoWindow");
+  followSize.Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return followSize.Checked(); }, "the follow-size box is checked"));
+
+  e2e::CallLog log(f.panel);
+  EXPECT_EQ(f.target.Close(), 0u);
+
+  std::vector<e2e::Call> push = log.WaitForPush(3s);
+  EXPECT_TRUE(e2e::IsPush(push, "NOLB_SetMode(*, *, *, *, *, *)",
+                          e2e::DesktopTarget("10, 20, 300, 200")));
+  EXPECT_TRUE(e2e::Becomes([&] { return f.panel.Control("EditWindowCaption").Text(); }, std::wstring(L"Desktop")));
+  EXPECT_FALSE(followSize.Checked());
+  EXPECT_EQ(f.panel.Control("EditX").Text(), L"10");
+  EXPECT_EQ(f.panel.Control("EditHeight").Text(), L"200");
+  NolbStateView state = f.panel.Library().State();
+  EXPECT_EQ(state.enabled, 1);
+  EXPECT_EQ(state.target, reinterpret_cast<UINT_PTR>(GetDesktopWindow()));
+  // One fallback, not one per tick.
+  size_t ticks = f.WatchTicksSince(push.back().sequence);
+  ASSERT_TRUE(e2e::Eventually([&] { return f.WatchTicksSince(push.back().sequence) >= ticks + 3; },
+                              "three more ticks of the target watch"));
+  EXPECT_EQ(log.Pushes().size(), 1u);
+  EXPECT_EQ(f.panel.Close(), 0u);
+}
+
+TEST(TargetWatch, WhileDisabledWaitsForTheNextPush) {
+  WatchFixture f;
+  f.PickTarget();
+  const std::wstring caption = f.panel.Control("EditWindowCaption").Text();
+  e2e::CallLog log(f.panel);
+  f.panel.Control("ButtonDisable").Click();
+  log.WaitForCall("NOLB_Enabled(0)");
+
+  log.Mark();
+  uint32_t closed = e2e::JournalEnd();
+  EXPECT_EQ(f.target.Close(), 0u);
+  ASSERT_TRUE(e2e::Eventually([&] { return f.WatchTicksSince(closed) >= 3; }, "three ticks of the target watch"));
+  EXPECT_TRUE(log.Calls().empty()) << "the panel called " << log.Calls().front().ToString();
+  EXPECT_EQ(f.panel.Control("EditWindowCaption").Text(), caption);
+  EXPECT_EQ(f.panel.Library().State().enabled, 0);
+
+  // Apply pushes the vanished window and switches the redirection on; the
+  // next tick falls back to the desktop.
+  f.panel.Control("ButtonApply").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return log.Pushes().size() >= 2; }, "two pushes"));
+  auto pushes = log.Pushes();
+  EXPECT_TRUE(e2e::Matches(pushes[0][2], "NOLB_SetTarget(" + std::to_string(e2e::HandleArg(f.target.Main())) +
+                                             ", *, *, *, *)"))
+      << pushes[0][2].ToString();
+  EXPECT_TRUE(e2e::IsPush(pushes[1], "NOLB_SetMode(*, *, *, *, *, *)", e2e::DesktopTarget("10, 20, 300, 200")));
+  EXPECT_TRUE(e2e::Becomes([&] { return f.panel.Control("EditWindowCaption").Text(); }, std::wstring(L"Desktop")));
+  EXPECT_EQ(f.panel.Close(), 0u);
+}
+
+}  // namespace
