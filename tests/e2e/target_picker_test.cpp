@@ -1,0 +1,126 @@
+// Choosing the target window: dragging from PanelDrag onto a window, walking
+// up to the parent, going back to the desktop.
+#include <gtest/gtest.h>
+
+#include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "harness/target_picking.h"
+
+namespace {
+
+using e2e::input::Button;
+
+class TargetPicker : public ::testing::Test {
+ protected:
+  std::vector<std::wstring> Edits() const { return e2e::RectangleEdits(panel); }
+  static std::vector<std::wstring> Numbers(int x, int y, int width, int height) {
+    return e2e::RectangleTexts(x, y, width, height);
+  }
+  void SetEdits(int x, int y, int width, int height) const { e2e::SetRectangleEdits(panel, x, y, width, height); }
+  std::wstring Caption() const { return panel.Control("EditWindowCaption").Text(); }
+  e2e::Window Focused() const { return e2e::FocusedControl(panel); }
+  e2e::Window Control(std::string_view name) const { return panel.Control(name); }
+
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
+  e2e::Panel panel = e2e::Panel::Start();
+};
+
+TEST_F(TargetPicker, LeftDragMakesTheWindowUnderTheCursorTheTargetAndApplies) {
+  SIZE client = e2e::ClientSize(target.Main());
+  uint32_t mark = e2e::JournalMark();
+
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+
+  EXPECT_EQ(Edits(), Numbers(0, 0, client.cx, client.cy));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::HandleArg(target.Main()), 0, 0, client.cx, client.cy)));
+  EXPECT_EQ(Focused(), Control("ButtonApply")) << Focused().Describe();
+}
+
+TEST_F(TargetPicker, RightDragOnlyFillsInAndEnterThenApplies) {
+  SIZE client = e2e::ClientSize(target.Main());
+  uint32_t mark = e2e::JournalMark();
+
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()), Button::Right);
+  e2e::Settle(panel);
+
+  EXPECT_EQ(Edits(), Numbers(0, 0, client.cx, client.cy));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "a right drag must not apply";
+  ASSERT_EQ(Focused(), Control("ButtonApply")) << Focused().Describe();
+
+  panel.Activate();
+  e2e::input::Press(VK_RETURN);
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::HandleArg(target.Main()), 0, 0, client.cx, client.cy)));
+}
+
+TEST_F(TargetPicker, PressAndReleaseWithoutATickAppliesTheEditsAndKeepsTheTarget) {
+  SetEdits(11, 22, 333, 244);
+  uint32_t mark = e2e::JournalMark();
+
+  e2e::QuickClick(Control("PanelDrag").Center());
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 11, 22, 333, 244)));
+  EXPECT_EQ(e2e::Utf8(Caption()), "Desktop");
+  EXPECT_EQ(Edits(), Numbers(11, 22, 333, 244));
+}
+
+TEST_F(TargetPicker, ParentWalksUpFromTheChildWithoutApplying) {
+  e2e::DragPick(panel, e2e::InsideChild(target), e2e::TargetCaption(target.Child()), Button::Right);
+  SIZE childClient = e2e::ClientSize(target.Child());
+  EXPECT_EQ(Edits(), Numbers(0, 0, childClient.cx, childClient.cy));
+  uint32_t mark = e2e::JournalMark();
+
+  Control("ButtonParent").Click();
+
+  SIZE client = e2e::ClientSize(target.Main());
+  EXPECT_TRUE(e2e::Becomes([&] { return Caption(); }, e2e::TargetCaption(target.Main())));
+  EXPECT_EQ(Edits(), Numbers(0, 0, client.cx, client.cy));
+  EXPECT_EQ(Focused(), Control("ButtonApply")) << Focused().Describe();
+
+  // The fixture's window is top-level and owned by none: no parent, no change.
+  Control("EditWidth").SetText(L"17");
+  Control("ButtonParent").Click();
+  e2e::Settle(panel);
+  EXPECT_EQ(Caption(), e2e::TargetCaption(target.Main()));
+  EXPECT_EQ(Edits(), Numbers(0, 0, 17, client.cy));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "walking up must not apply";
+
+  // Enter applies the parent.
+  panel.Activate();
+  e2e::input::Press(VK_RETURN);
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::HandleArg(target.Main()), 0, 0, 17, client.cy)));
+}
+
+TEST_F(TargetPicker, DesktopRestoresTheRectangleAppliedAtStartUpAndApplies) {
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  uint32_t mark = e2e::JournalMark();
+
+  Control("ButtonDesktop").Click();
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 0, 0, 320, 240)));
+  EXPECT_EQ(e2e::Utf8(Caption()), "Desktop");
+  EXPECT_EQ(Edits(), Numbers(0, 0, 320, 240));
+}
+
+TEST_F(TargetPicker, DesktopRestoresTheRectangleLastAppliedToTheDesktop) {
+  SetEdits(5, 6, 400, 300);
+  uint32_t mark = e2e::JournalMark();
+  Control("ButtonApply").Click();
+  ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 5, 6, 400, 300)));
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  // A rectangle applied to another window is not the desktop's.
+  SetEdits(1, 2, 30, 40);
+  Control("ButtonApply").Click();
+  e2e::Settle(panel);
+  mark = e2e::JournalMark();
+
+  Control("ButtonDesktop").Click();
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 5, 6, 400, 300)));
+  EXPECT_EQ(e2e::Utf8(Caption()), "Desktop");
+  EXPECT_EQ(Edits(), Numbers(5, 6, 400, 300));
+}
+
+}  // namespace
