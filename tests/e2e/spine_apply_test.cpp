@@ -20,6 +20,8 @@ struct BadNumber {
   const char* message;
 };
 
+void PrintTo(const BadNumber& bad, std::ostream* out) { *out << bad.edit << " \"" << e2e::Utf8(bad.text) << "\""; }
+
 class SpineApplyBadNumber : public ::testing::TestWithParam<BadNumber> {};
 
 // The error box names the text; the library hears nothing, neither while
