@@ -33,6 +33,8 @@ TEST_F(StandinHook, TheSimulatorHooksWhileItRunsAndUnhooksWhenKilled) {
 
 TEST_F(StandinHook, TheSimulatorPullsItsFramesThroughTheLibrary) {
   library_.NOLBTest_SetStatus(-1.0);
+  // A process killed while drawing never ends its drawing: count from here.
+  const int drawingBefore = library_.ReadState().bitBltInitCount;
   ChildProcess simulator(L"encoder_sim.exe", L"--frames 5 --fps 20 --width 32 --height 24");
   ASSERT_TRUE(simulator.Started());
   ASSERT_EQ(simulator.WaitForExit(30000), 0);
@@ -60,7 +62,7 @@ TEST_F(StandinHook, TheSimulatorPullsItsFramesThroughTheLibrary) {
   double seconds = -1.0;
   ASSERT_EQ(library_.NOLB_GetStatus(&seconds), 1);
   EXPECT_GE(seconds, 0.0) << "the frames measured their time";
-  EXPECT_EQ(library_.ReadState().bitBltInitCount, 0);
+  EXPECT_EQ(library_.ReadState().bitBltInitCount, drawingBefore);
 }
 
 }  // namespace
