@@ -55,8 +55,8 @@ TEST(RangeMarkers, FrameTheDesktopRectangleAndParkWhenDisabled) {
 }
 
 TEST(RangeMarkers, FrameAWindowsRectangleAndFollowTheWindow) {
+  auto target = e2e::StartTargetBesidePanel();
   auto panel = StartWithRange(0, 0, 320, 240);
-  auto target = e2e::TargetWindow::Start(e2e::TargetBesidePanel());
   e2e::CallLog log(panel);
   e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
   log.WaitForPush();
@@ -105,7 +105,7 @@ TEST(RangeMarkers, FollowTheMenuCheckWhichSurvivesARestart) {
 
 TEST(RangeMarkers, LetAClickThroughToTheWindowBelow) {
   // Marker 0 stands over the target window's client area.
-  auto target = e2e::TargetWindow::Start(e2e::TargetBesidePanel());
+  auto target = e2e::StartTargetBesidePanel();
   POINT origin = e2e::ClientOrigin(target.Main());
   auto panel = StartWithRange(origin.x + 150, origin.y + 150, 100, 100);
   const e2e::Corners around = e2e::CornersAround(origin.x + 150, origin.y + 150, 100, 100);

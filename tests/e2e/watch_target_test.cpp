@@ -18,8 +18,9 @@ using namespace std::chrono_literals;
 constexpr int kDeskX = 10, kDeskY = 20, kDeskWidth = 300, kDeskHeight = 200;
 
 struct WatchFixture {
+  // The target first, so that the panel opens in front.
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
   e2e::Panel panel = e2e::Panel::Start({.settings = e2e::MainSettings(kDeskX, kDeskY, kDeskWidth, kDeskHeight, false)});
-  e2e::TargetWindow target = e2e::TargetWindow::Start(e2e::TargetBesidePanel());
 
   // Picks the target window with a left drag, which applies its whole client area.
   void PickTarget() {
