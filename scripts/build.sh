@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Configures (once) and builds the two configurations:
+#   build/host   native, with the sanitizers: the portable core and its unit tests
+#   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
+#                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
+# Usage: scripts/build.sh [host|win32|all]   (default all)
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+which="${1:-all}"
+jobs="${NOLB_JOBS:-2}"
+
+# A configured tree reconfigures itself when a CMakeLists.txt changes, so
+# cmake is asked to configure only the first time.
+configure() {
+  local dir="$1"
+  shift
+  if [[ ! -f "$dir/CMakeCache.txt" || ! -f "$dir/Makefile" ]]; then
+    cmake -S "$repo" -B "$dir" -G "Unix Makefiles" "$@"
+  fi
+}
+
+build_host() {
+  configure "$repo/build/host" -DNOLB_SANITIZE=ON
+  cmake --build "$repo/build/host" -j"$jobs"
+}
+
+build_win32() {
+  configure "$repo/build/win32" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake"
+  cmake --build "$repo/build/win32" -j"$jobs"
+}
+
+case "$which" in
+  host) build_host ;;
+  win32) build_win32 ;;
+  all) build_host && build_win32 ;;
+  *) echo "usage: $0 [host|win32|all]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the panel needs on Debian 12:
+# the mingw-w64 cross compiler, Wine with its 32-bit part, a virtual X
+# display and the tools around it. Only missing packages are installed, so a
+# second run returns at once.
+set -euo pipefail
+
+packages=(
+  wine wine32:i386 wine64
+  g++-mingw-w64-i686
+  g++ make cmake googletest
+  xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
+  procps
+)
+
+installed() {
+  [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  installed "$package" || missing+=("$package")
+done
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+as_root=()
+if ((EUID != 0)); then
+  if command -v sudo >/dev/null; then
+    as_root=(sudo)
+  else
+    echo "setup.sh: missing packages (${missing[*]}), and this is not root and there is no sudo" >&2
+    exit 1
+  fi
+fi
+
+echo "setup.sh: installing ${missing[*]}"
+# wine32 is a 32-bit package: the i386 architecture must be known first.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

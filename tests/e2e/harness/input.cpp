@@ -1,0 +1,97 @@
+#include "harness/input.h"
+
+#include "harness/error.h"
+
+namespace e2e::input {
+
+namespace {
+
+void Send(INPUT* inputs, UINT count) {
+  if (SendInput(count, inputs, sizeof(INPUT)) != count) ThrowLastError("SendInput");
+}
+
+bool IsExtended(WORD key) {
+  switch (key) {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
+    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE: case VK_DIVIDE: case VK_NUMLOCK:
+    case VK_RCONTROL: case VK_RMENU:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Key(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtended(key) ? KEYEVENTF_EXTENDEDKEY : 0);
+  Send(&input, 1);
+}
+
+void Mouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  Send(&input, 1);
+}
+
+}  // namespace
+
+void KeyDown(WORD virtualKey) { Key(virtualKey, false); }
+void KeyUp(WORD virtualKey) { Key(virtualKey, true); }
+
+void Press(WORD virtualKey) {
+  KeyDown(virtualKey);
+  KeyUp(virtualKey);
+}
+
+void Chord(std::initializer_list<WORD> virtualKeys) {
+  for (WORD key : virtualKeys) KeyDown(key);
+  for (auto it = virtualKeys.end(); it != virtualKeys.begin();) KeyUp(*--it);
+}
+
+void Type(std::wstring_view text) {
+  for (wchar_t c : text) {
+    INPUT inputs[2]{};
+    for (int i = 0; i < 2; ++i) {
+      inputs[i].type = INPUT_KEYBOARD;
+      inputs[i].ki.wScan = c;
+      inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    Send(inputs, 2);
+  }
+}
+
+void MoveMouse(POINT to) {
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  int width = GetSystemMetrics(SM_CXSCREEN);
+  int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>((to.x * 65536LL + width / 2) / width);
+  input.mi.dy = static_cast<LONG>((to.y * 65536LL + height / 2) / height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  Send(&input, 1);
+}
+
+void MouseDown(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
+void MouseUp(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
+
+void Click(POINT at, Button button) {
+  MoveMouse(at);
+  MouseDown(button);
+  MouseUp(button);
+}
+
+void Drag(POINT from, POINT to, Button button, int steps) {
+  MoveMouse(from);
+  MouseDown(button);
+  for (int i = 1; i <= steps; ++i) {
+    MoveMouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  }
+  MouseUp(button);
+}
+
+}  // namespace e2e::input
