@@ -169,33 +169,34 @@ bool FrameRenderer::Draw(HDC destination, Rect area, const CaptureSetup& setup) 
 
   const Rect drawn = Offset(placement.destination, area);
   const Rect part = UnrotatedRect(placement.source, picture, setup.rotateType);
-  if (!cache->Prepare({part.width, part.height})) {
-    FillBlack(destination, drawn);
-    return false;
-  }
   const POINT partOrigin{origin->x + part.x, origin->y + part.y};
-  {
-    const ui::WindowDc screen(nullptr);
-    const DWORD rop = SRCCOPY | (setup.showAlphaWindow ? CAPTUREBLT : 0);
-    BitBlt(cache->dc.Get(), 0, 0, part.width, part.height, screen.Get(), partOrigin.x,
-           partOrigin.y, rop);
-  }
-  if (setup.showCursor) cache->DrawCursor(partOrigin);
-
+  const DWORD screenCopy = SRCCOPY | (setup.showAlphaWindow ? CAPTUREBLT : 0);
+  const ui::WindowDc screen(nullptr);
   const int previousMode = SetStretchBltMode(destination, COLORONCOLOR);
   bool drawnOk = false;
-  if (QuarterTurns(setup.rotateType) == 0) {
-    drawnOk = StretchBlt(destination, drawn.x, drawn.y, drawn.width, drawn.height,
-                         cache->dc.Get(), 0, 0, part.width, part.height, SRCCOPY) != FALSE;
+  if (QuarterTurns(setup.rotateType) == 0 && !setup.showCursor) {
+    // Nothing to add or turn: straight from the screen into the destination.
+    drawnOk = StretchBlt(destination, drawn.x, drawn.y, drawn.width, drawn.height, screen.Get(),
+                         partOrigin.x, partOrigin.y, part.width, part.height, screenCopy) != FALSE;
+  } else if (!cache->Prepare({part.width, part.height})) {
+    FillBlack(destination, drawn);
   } else {
-    GdiFlush();  // the DIB section's pixels are complete before they are read
-    const Size turned = RotatedSize(cache->size, setup.rotateType);
-    cache->rotated.resize(cache->Pixels().size());
-    RotatePixels(cache->Pixels(), cache->size, setup.rotateType, cache->rotated);
-    const BITMAPINFO info = TopDownInfo(turned);
-    drawnOk = StretchDIBits(destination, drawn.x, drawn.y, drawn.width, drawn.height, 0, 0,
-                            turned.width, turned.height, cache->rotated.data(), &info,
-                            DIB_RGB_COLORS, SRCCOPY) != 0;
+    BitBlt(cache->dc.Get(), 0, 0, part.width, part.height, screen.Get(), partOrigin.x,
+           partOrigin.y, screenCopy);
+    if (setup.showCursor) cache->DrawCursor(partOrigin);
+    if (QuarterTurns(setup.rotateType) == 0) {
+      drawnOk = StretchBlt(destination, drawn.x, drawn.y, drawn.width, drawn.height,
+                           cache->dc.Get(), 0, 0, part.width, part.height, SRCCOPY) != FALSE;
+    } else {
+      GdiFlush();  // the DIB section's pixels are complete before they are read
+      const Size turned = RotatedSize(cache->size, setup.rotateType);
+      cache->rotated.resize(cache->Pixels().size());
+      RotatePixels(cache->Pixels(), cache->size, setup.rotateType, cache->rotated);
+      const BITMAPINFO info = TopDownInfo(turned);
+      drawnOk = StretchDIBits(destination, drawn.x, drawn.y, drawn.width, drawn.height, 0, 0,
+                              turned.width, turned.height, cache->rotated.data(), &info,
+                              DIB_RGB_COLORS, SRCCOPY) != 0;
+    }
   }
   if (previousMode != 0) SetStretchBltMode(destination, previousMode);
   return drawnOk;
