@@ -107,15 +107,17 @@ TEST(SettingsFile, ASecondStartRestoresPlaceRectangleModesAndPresets) {
 }
 
 TEST(SettingsFile, OddStoredValuesAreRaisedDefaultedOrCut) {
-  auto panel = e2e::Panel::Start(
-      {.settings = "[Main]\r\nHeight=100\r\nX=abc\r\nY=-7\r\nRotateType=7\r\nFixAspect=0\r\nAlphaBlendValue=300\r\n"});
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nHeight=100\r\nX=abc\r\nY=-7\r\nRotateType=7\r\n"
+                                              "FixAspect=0\r\nBltMode=5\r\nAlphaBlendValue=300\r\n"});
 
   EXPECT_EQ(PlaceOf(Place(panel))[3], 487);
   EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(0, -7, 320, 240));
   EXPECT_EQ(panel.Control("ComboBoxRotateType").Selection(), 0);
   EXPECT_FALSE(panel.Control("CheckBoxFixAspect").Checked());
   EXPECT_FALSE(panel.Control("CheckBoxZoom").Enabled());
-  EXPECT_TRUE(e2e::CallsInclude(StartUpCalls(panel), {"NOLB_SetMode(0, *, *, *, *, 0)"}));
+  // No shrink method chosen: no shrinking; the rotation is never -1.
+  EXPECT_EQ(panel.Control("ComboBoxBltMode").Selection(), -1);
+  EXPECT_TRUE(e2e::CallsInclude(StartUpCalls(panel), {"NOLB_SetMode(0, 0, *, *, *, 0)"}));
 
   ASSERT_EQ(panel.Close(), 0u);
 
@@ -123,6 +125,13 @@ TEST(SettingsFile, OddStoredValuesAreRaisedDefaultedOrCut) {
   EXPECT_EQ(panel.Setting(L"Main", L"X"), L"0");
   EXPECT_EQ(panel.Setting(L"Main", L"RotateType"), L"0");
   EXPECT_EQ(panel.Setting(L"Main", L"AlphaBlendValue"), L"44");
+}
+
+TEST(SettingsFile, ANumberWithManyLeadingZerosIsReadWhole) {
+  std::string width = std::string(300, '0') + "321";
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nsWidth=" + width + "\r\n"});
+
+  EXPECT_EQ(e2e::Utf8(panel.Control("EditWidth").Text()), "321");
 }
 
 TEST(SettingsFile, ExitStoresTheDesktopRectangleNotTheLastWindowsOne) {

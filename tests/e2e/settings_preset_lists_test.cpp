@@ -31,6 +31,18 @@ TEST(PresetLists, LiveInTheCurrentDirectoryWhileTheSettingsFileStaysBesideThePro
   EXPECT_FALSE(std::filesystem::exists(panel.Folder() / L"ListSize.txt"));
 }
 
+TEST(PresetLists, KeepTheBytesOfAHandEditedLineUnchanged) {
+  // "あ 日本, 1" in the Japanese code page, and a line longer than any preset.
+  std::string japanese = "\x82\xa0 \x93\xfa\x96\x7b, 1";
+  std::string long_line = "1, 2" + std::string(500, ' ') + "x";
+  auto panel = e2e::Panel::Start({.listPos = japanese + "\r\n" + long_line + "\r\n"});
+
+  EXPECT_EQ(panel.Control("ComboBoxPos").Items().size(), 2u);
+  ASSERT_EQ(panel.Close(), 0u);
+
+  EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListPos.txt"), japanese + "\r\n" + long_line + "\r\n");
+}
+
 TEST(PresetLists, AListFileThatCannotBeCreatedIsReportedAndTheExitGoesOn) {
   // A current directory of its own (an absolute path replaces the panel's
   // subfolder) with a folder in the list file's place: the file can be

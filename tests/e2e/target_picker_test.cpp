@@ -54,6 +54,41 @@ TEST_F(TargetPicker, RightDragOnlyFillsInAndEnterThenApplies) {
                                 e2e::PushOf(e2e::HandleArg(target.Main()), 0, 0, client.cx, client.cy)));
 }
 
+TEST_F(TargetPicker, AFrameMarksTheWindowUnderTheCursorUntilTheRelease) {
+  auto inside = [](POINT corner, int dx, int dy) { return POINT{corner.x + dx, corner.y + dy}; };
+  POINT mainBand = inside(e2e::ClientOrigin(target.Main()), 1, 1);      // in the 3-pixel frame
+  POINT mainInner = inside(e2e::ClientOrigin(target.Main()), 10, 10);   // inside it
+  POINT childBand = inside(e2e::ClientOrigin(target.Child()), 1, 1);
+  COLORREF mainColour = e2e::ScreenPixel(mainBand);
+  COLORREF innerColour = e2e::ScreenPixel(mainInner);
+  COLORREF childColour = e2e::ScreenPixel(childBand);
+  auto pixel = [](POINT at) { return [at] { return e2e::ScreenPixel(at); }; };
+
+  e2e::PickerDrag drag(panel, Button::Right);
+  drag.Over(e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  EXPECT_TRUE(e2e::Becomes(pixel(mainBand), e2e::Inverted(mainColour)));
+  EXPECT_EQ(e2e::ScreenPixel(mainInner), innerColour);
+
+  drag.Over(e2e::InsideChild(target), e2e::TargetCaption(target.Child()));
+  EXPECT_TRUE(e2e::Becomes(pixel(childBand), e2e::Inverted(childColour)));
+  EXPECT_TRUE(e2e::Becomes(pixel(mainBand), mainColour)) << "the frame of the window left stays";
+
+  drag.Release();
+  EXPECT_TRUE(e2e::Becomes(pixel(childBand), childColour)) << "the release leaves the frame on the screen";
+}
+
+TEST_F(TargetPicker, ReleasingOverThePanelItselfMakesItTheTarget) {
+  e2e::Window drag = Control("PanelDrag");
+  SIZE client = e2e::ClientSize(drag);
+  e2e::PickerDrag picker(panel);
+  picker.Over(drag.Center(), L"Searching... (" + drag.ClassName() + L")");
+  uint32_t mark = e2e::JournalMark();
+
+  picker.Release();
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::HandleArg(drag), 0, 0, client.cx, client.cy)));
+}
+
 TEST_F(TargetPicker, PressAndReleaseWithoutATickAppliesTheEditsAndKeepsTheTarget) {
   SetEdits(11, 22, 333, 244);
   uint32_t mark = e2e::JournalMark();
@@ -91,6 +126,21 @@ TEST_F(TargetPicker, ParentWalksUpFromTheChildWithoutApplying) {
   e2e::input::Press(VK_RETURN);
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
                                 e2e::PushOf(e2e::HandleArg(target.Main()), 0, 0, 17, client.cy)));
+}
+
+TEST_F(TargetPicker, ParentOfTheDesktopChangesNothingButTheFocus) {
+  Control("EditX").SetText(L"8");
+  Control("EditX").Focus();
+  ASSERT_TRUE(e2e::Becomes([&] { return Focused(); }, Control("EditX")));
+  uint32_t mark = e2e::JournalMark();
+
+  Control("ButtonParent").Click();
+
+  EXPECT_TRUE(e2e::Becomes([&] { return Focused(); }, Control("ButtonApply"))) << Focused().Describe();
+  e2e::Settle(panel);
+  EXPECT_EQ(e2e::Utf8(Caption()), "Desktop");
+  EXPECT_EQ(Edits(), Numbers(8, 0, 320, 240));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
 }
 
 TEST_F(TargetPicker, DesktopRestoresTheRectangleAppliedAtStartUpAndApplies) {

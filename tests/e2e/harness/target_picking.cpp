@@ -86,34 +86,65 @@ POINT ClientOrigin(const Window& window) {
   return origin;
 }
 
-void DragPick(const Panel& panel, POINT over, const std::wstring& expectedCaption, input::Button button) {
+PickerDrag::PickerDrag(const Panel& panel, input::Button button) : panel_(panel), button_(button) {
   Window drag = panel.Control("PanelDrag");
-  Window caption = panel.Control("EditWindowCaption");
   panel.Activate();
-  MoveTo(drag.Center());
-  INPUT down = AbsoluteMouse(drag.Center(), DownFlag(button));
+  at_ = drag.Center();
+  MoveTo(at_);
+  INPUT down = AbsoluteMouse(at_, DownFlag(button));
   Send(&down, 1);
   if (!WaitUntil([&] { return drag.Text() == kSearchingCaption; })) {
-    INPUT up = AbsoluteMouse(drag.Center(), UpFlag(button));
+    INPUT up = AbsoluteMouse(at_, UpFlag(button));
     Send(&up, 1);
-    Window under(WindowFromPoint(drag.Center()));
+    Window under(WindowFromPoint(at_));
     throw HarnessError("pressing the mouse on PanelDrag did not start a search; its caption is \"" +
                        Utf8(drag.Text()) + "\"; under the cursor: " + under.Describe() +
                        "; in front: " + Window(GetForegroundWindow()).Describe());
   }
-  MoveTo(over);
-  bool picked = WaitUntil([&] { return caption.Text() == expectedCaption; });
-  INPUT up = AbsoluteMouse(over, UpFlag(button));
-  Send(&up, 1);
-  if (!picked) {
-    throw HarnessError("dragging over " + std::to_string(over.x) + ", " + std::to_string(over.y) +
+}
+
+PickerDrag::~PickerDrag() {
+  if (released_) return;
+  INPUT up = AbsoluteMouse(at_, UpFlag(button_));
+  SendInput(1, &up, sizeof up);
+}
+
+void PickerDrag::Over(POINT point, const std::wstring& expectedCaption) {
+  Window caption = panel_.Control("EditWindowCaption");
+  MoveTo(point);
+  at_ = point;
+  if (!WaitUntil([&] { return caption.Text() == expectedCaption; })) {
+    throw HarnessError("dragging over " + std::to_string(point.x) + ", " + std::to_string(point.y) +
                        " did not show \"" + Utf8(expectedCaption) + "\" in the caption box; it shows \"" +
                        Utf8(caption.Text()) + "\"");
   }
+}
+
+void PickerDrag::Release() {
+  released_ = true;
+  INPUT up = AbsoluteMouse(at_, UpFlag(button_));
+  Send(&up, 1);
+  Window drag = panel_.Control("PanelDrag");
   if (!WaitUntil([&] { return drag.Text() == kIdleCaption; })) {
     throw HarnessError("releasing the mouse did not end the search; PanelDrag shows \"" + Utf8(drag.Text()) + "\"");
   }
 }
+
+void DragPick(const Panel& panel, POINT over, const std::wstring& expectedCaption, input::Button button) {
+  PickerDrag drag(panel, button);
+  drag.Over(over, expectedCaption);
+  drag.Release();
+}
+
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  if (!screen) ThrowLastError("GetDC of the screen");
+  COLORREF colour = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+COLORREF Inverted(COLORREF colour) { return colour ^ 0x00FFFFFF; }
 
 void QuickClick(POINT at, input::Button button) {
   MoveTo(at);

@@ -38,13 +38,39 @@ SIZE ClientSize(const Window& window);
 // The top-left corner of the window's client area on the screen.
 POINT ClientOrigin(const Window& window);
 
-// Presses the button on PanelDrag, waits until the panel searches, moves the
-// cursor to over, waits until the caption box shows expectedCaption (the
-// picker takes the window under the cursor every 60 ms), then releases the
-// button and waits until the panel is idle again. Throws HarnessError when a
-// state does not come.
+// A drag from PanelDrag, step by step. Each step waits for what the panel
+// then shows and throws HarnessError when it does not come. A drag not
+// released by the test is released when the object goes.
+class PickerDrag {
+ public:
+  // Presses the button on PanelDrag and waits until the panel searches.
+  PickerDrag(const Panel& panel, input::Button button = input::Button::Left);
+  PickerDrag(const PickerDrag&) = delete;
+  PickerDrag& operator=(const PickerDrag&) = delete;
+  ~PickerDrag();
+
+  // Moves the cursor to the point and waits until the caption box shows
+  // expectedCaption (the picker takes the window under the cursor every 60 ms).
+  void Over(POINT point, const std::wstring& expectedCaption);
+  // Releases the button and waits until the panel is idle again.
+  void Release();
+
+ private:
+  const Panel& panel_;
+  input::Button button_;
+  POINT at_{};
+  bool released_ = false;
+};
+
+// A whole drag: press on PanelDrag, over the point until the caption box
+// shows expectedCaption, release.
 void DragPick(const Panel& panel, POINT over, const std::wstring& expectedCaption,
               input::Button button = input::Button::Left);
+
+// The colour of a screen pixel, and that colour inverted (as a frame drawn
+// with DSTINVERT shows it).
+COLORREF ScreenPixel(POINT at);
+COLORREF Inverted(COLORREF colour);
 
 // A press and release at one point sent as one input, so that the program
 // handles both before any of its timers can tick.
