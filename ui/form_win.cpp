@@ -122,13 +122,16 @@ void Form::AddControl(const ControlDesc& desc) {
     for (const wchar_t* item : desc.items) control->AddItem(item);
     control->SetItemIndex(desc.itemIndex);
     SendMessageW(hwnd, CB_SETMINVISIBLE, desc.dropDownRows, 0);
-    // The closed list is exactly as high as its place says.
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    int excess = (r.bottom - r.top) - desc.place.height;
-    if (excess != 0) {
-      LRESULT itemHeight = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight - excess);
+    // The closed list is exactly as high as its place says. The height read
+    // back is not always the one set, so correct from the value set.
+    LRESULT itemHeight = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      RECT r;
+      GetWindowRect(hwnd, &r);
+      int excess = (r.bottom - r.top) - desc.place.height;
+      if (excess == 0) break;
+      itemHeight -= excess;
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
     }
   }
   if (desc.flags & kChecked) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
