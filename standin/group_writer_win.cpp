@@ -2,8 +2,9 @@
 // library's Lock/Unlock groups.
 //   --groups N       pushes N groups; group i sets the rectangle to
 //                    (i, i, i, i) and the mouse position to (i, i)
-//   --die-in-group V opens a group, sets the rectangle to (V, V, V, V) and
-//                    ends the process without unlocking
+//   --hold-in-group V opens a group, sets the rectangle to (V, V, V, V),
+//                    signals the event kHoldingEventName and waits, inside
+//                    the group, until it is killed
 // Exit code 0 when every call succeeded.
 #include <windows.h>
 
@@ -14,6 +15,8 @@
 #include "standin/standin_library_win.h"
 
 namespace {
+
+constexpr wchar_t kHoldingEventName[] = L"Local\\NOLBStandIn.Test.HoldingGroup";
 
 int PushGroups(nolb::standin::StandinLibrary& library, int count) {
   for (int i = 1; i <= count; ++i) {
@@ -28,7 +31,7 @@ int PushGroups(nolb::standin::StandinLibrary& library, int count) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 3) {
-    std::fputws(L"usage: standin_group_writer.exe --groups N | --die-in-group V\n", stderr);
+    std::fputws(L"usage: standin_group_writer.exe --groups N | --hold-in-group V\n", stderr);
     return 2;
   }
   const std::wstring option = argv[1];
@@ -36,11 +39,12 @@ int wmain(int argc, wchar_t** argv) {
   try {
     nolb::standin::StandinLibrary library;
     if (option == L"--groups") return PushGroups(library, value);
-    if (option == L"--die-in-group") {
-      library.NOLB_Lock();
+    if (option == L"--hold-in-group") {
+      const ui::KernelHandle holding(CreateEventW(nullptr, TRUE, FALSE, kHoldingEventName));
+      if (!holding || !library.NOLB_Lock()) return 3;
       library.NOLB_SetTarget(nullptr, value, value, value, value);
-      std::fflush(stdout);
-      ExitProcess(0);  // the library's lock is abandoned with the group open
+      SetEvent(holding.Get());
+      Sleep(INFINITE);
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "standin_group_writer: %s\n", error.what());

@@ -4,6 +4,7 @@
 
 #include <future>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "standin/e2e_support_win.h"
@@ -73,22 +74,33 @@ TEST_F(StandinGroups, AnotherProcessNeverSeesHalfAGroup) {
   EXPECT_GE(seen.size(), 4u) << "the reader saw too few states to prove anything";
 }
 
-TEST_F(StandinGroups, AGroupCutShortByTheEndOfItsProcessNeverTakesEffect) {
+TEST_F(StandinGroups, AGroupOfAProcessKilledInsideItNeverTakesEffect) {
   SetAll(5);
-  ChildProcess writer(L"standin_group_writer.exe", L"--die-in-group 77");
+  const ui::KernelHandle holding(
+      CreateEventW(nullptr, TRUE, FALSE, L"Local\\NOLBStandIn.Test.HoldingGroup"));
+  ASSERT_TRUE(holding);
+  ResetEvent(holding.Get());
+  ChildProcess writer(L"standin_group_writer.exe", L"--hold-in-group 77");
   ASSERT_TRUE(writer.Started());
-  ASSERT_EQ(writer.WaitForExit(30000), 0);
+  ASSERT_TRUE(PollUntil([&] { return WaitForSingleObject(holding.Get(), 0) == WAIT_OBJECT_0; }))
+      << "the writer did not get into its group";
 
+  writer.Kill();
+  ASSERT_NE(writer.WaitForExit(10000), -1);
+
+  // The lock left behind by the killed process is free again, and its
+  // half-made group is gone.
   const NolbStateView state = library_.ReadState();
   EXPECT_EQ(state.x, 5);
   EXPECT_EQ(state.width, 5);
-
-  // The lock left behind by the ended process is free again.
+  EXPECT_EQ(state.mouseX, 5);
   SetAll(9);
   EXPECT_EQ(library_.ReadState().height, 9);
-  const auto entries = Journal();
-  ASSERT_FALSE(entries.empty());
-  EXPECT_STREQ(entries.back().function, "NOLB_Unlock");
+  std::vector<std::string> writerCalls;
+  for (const NolbJournalEntry& entry : Journal()) {
+    if (entry.processId == writer.Id()) writerCalls.emplace_back(entry.function);
+  }
+  EXPECT_EQ(writerCalls, (std::vector<std::string>{"NOLB_Lock", "NOLB_SetTarget"}));
 }
 
 TEST_F(StandinGroups, NestedLocksOfOneThreadEndWithTheOutermostUnlock) {
