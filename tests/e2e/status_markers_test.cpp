@@ -137,6 +137,31 @@ TEST(RangeMarkers, StayShownWhileTheMainWindowIsMinimised) {
   EXPECT_EQ(panel.Close(), 0u);
 }
 
+// Whether window a lies above window b in the z-order.
+bool Above(HWND a, HWND b) {
+  for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w == b) return true;
+  }
+  return false;
+}
+
+TEST(RangeMarkers, ComeBackOnTopOfAnotherTopmostWindow) {
+  auto panel = StartWithRange(400, 300, 320, 240);
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, e2e::CornersAround(400, 300, 320, 240)));
+  // A topmost window of the test's own, put over the markers at the top of
+  // the topmost windows.
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 300, 200, 520, 440,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(cover, nullptr);
+  SetWindowPos(cover, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  for (const auto& marker : e2e::MarkerWindows(panel)) {
+    EXPECT_TRUE(e2e::Eventually([&] { return Above(marker.Handle(), cover); }, "the marker is above the cover", 3s))
+        << marker.Describe();
+  }
+  DestroyWindow(cover);
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
 // The screen's colour at a point, as 0x00RRGGBB.
 COLORREF ScreenColor(POINT at) {
   HDC screen = GetDC(nullptr);
