@@ -173,4 +173,21 @@ TEST_F(TargetPicker, DesktopRestoresTheRectangleLastAppliedToTheDesktop) {
   EXPECT_EQ(Edits(), Numbers(5, 6, 400, 300));
 }
 
+// A stored width of 0: the rectangle applied at start-up is not remembered,
+// so the desktop takes over the rectangle of the window picked before.
+TEST(TargetPickerWithoutDesktopRectangle, DesktopKeepsThePreviousTargetsRectangle) {
+  auto target = e2e::StartTargetBesidePanel();
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nsWidth=0\r\n"});
+  SIZE client = e2e::ClientSize(target.Main());
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  e2e::Settle(panel);
+  uint32_t mark = e2e::JournalMark();
+
+  panel.Control("ButtonDesktop").Click();
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 0, 0, client.cx, client.cy)));
+  EXPECT_EQ(e2e::Utf8(panel.Control("EditWindowCaption").Text()), "Desktop");
+  EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(0, 0, client.cx, client.cy));
+}
+
 }  // namespace
