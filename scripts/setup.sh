@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-  wine wine32:i386 wine64
+  wine wine32:i386 wine64 fonts-wine
   g++-mingw-w64-i686
   g++ make cmake googletest
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic

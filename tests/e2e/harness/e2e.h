@@ -8,6 +8,7 @@
 #include "harness/message_dialog.h"
 #include "harness/panel.h"
 #include "harness/process.h"
+#include "harness/screenshot.h"
 #include "harness/temp_folder.h"
 #include "harness/text.h"
 #include "harness/wait.h"

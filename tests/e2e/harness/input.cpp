@@ -1,6 +1,7 @@
 #include "harness/input.h"
 
 #include "harness/error.h"
+#include "harness/wait.h"
 
 namespace e2e::input {
 
@@ -65,15 +66,23 @@ void Type(std::wstring_view text) {
 }
 
 void MoveMouse(POINT to) {
-  // Absolute coordinates run from 0 to 65535 across the primary screen.
-  int width = GetSystemMetrics(SM_CXSCREEN);
-  int height = GetSystemMetrics(SM_CYSCREEN);
+  // Absolute coordinates run from 0 to 65535 across the virtual screen; the
+  // system maps them back rounding down, so round up here.
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>((to.x * 65536LL + width / 2) / width);
-  input.mi.dy = static_cast<LONG>((to.y * 65536LL + height / 2) / height);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dx = static_cast<LONG>(((to.x - left) * 65536LL + width - 1) / width);
+  input.mi.dy = static_cast<LONG>(((to.y - top) * 65536LL + height - 1) / height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
   Send(&input, 1);
+  POINT now{};
+  if (!WaitUntil([&] { return GetCursorPos(&now) && now.x == to.x && now.y == to.y; }, 5s)) {
+    throw HarnessError("the cursor did not reach " + std::to_string(to.x) + ", " + std::to_string(to.y) +
+                       " (it is at " + std::to_string(now.x) + ", " + std::to_string(now.y) + ")");
+  }
 }
 
 void MouseDown(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }

@@ -4,6 +4,7 @@
 
 #include "harness/error.h"
 #include "harness/input.h"
+#include "harness/screenshot.h"
 #include "harness/text.h"
 
 namespace e2e {
@@ -49,6 +50,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }  // namespace
 
 Panel Panel::Start(const PanelOptions& options) {
+  SaveScreenshotsOfFailures();
   // The program runs as a single instance: a copy left by an earlier test
   // would make this one end at once.
   if (!WaitUntil([] { return !AnotherCopyRuns(); })) {
