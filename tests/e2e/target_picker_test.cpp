@@ -86,7 +86,8 @@ TEST_F(TargetPicker, ReleasingOverThePanelItselfMakesItTheTarget) {
 
   picker.Release();
 
-  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::HandleArg(drag), 0, 0, client.cx, client.cy)));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::HandleArg(drag), 0, 0, client.cx, client.cy)));
 }
 
 TEST_F(TargetPicker, PressAndReleaseWithoutATickAppliesTheEditsAndKeepsTheTarget) {
@@ -185,7 +186,8 @@ TEST(TargetPickerWithoutDesktopRectangle, DesktopKeepsThePreviousTargetsRectangl
 
   panel.Control("ButtonDesktop").Click();
 
-  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 0, 0, client.cx, client.cy)));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::DesktopArg(), 0, 0, client.cx, client.cy)));
   EXPECT_EQ(e2e::Utf8(panel.Control("EditWindowCaption").Text()), "Desktop");
   EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(0, 0, client.cx, client.cy));
 }

@@ -151,7 +151,8 @@ TEST_F(CoordinateConversion, ToWindowTakesTheChildControlAtTheCornerAndApplies) 
 
   panel.Menu('O', 'D');
 
-  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::HandleArg(target.Child()), 5, 4, 100, 50)));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::HandleArg(target.Child()), 5, 4, 100, 50)));
   EXPECT_EQ(panel.Control("EditWindowCaption").Text(), e2e::TargetCaption(target.Child()));
   EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(5, 4, 100, 50));
 }
