@@ -32,8 +32,8 @@ void RangeMarkers::Place(const MarkerPlaces& places) {
 
 void RangeMarkers::Animate() {
   if (Shown()) {
-    for (int i = 0; i < static_cast<int>(markers_.size()); ++i) {
-      Marker(i).DrawImage(images_, MarkerImageIndex(phase_, i));
+    for (std::size_t i = 0; i < markers_.size(); ++i) {
+      markers_[i]->DrawImage(images_, MarkerImageIndex(phase_, static_cast<int>(i)));
     }
   }
   phase_ = NextAnimationPhase(phase_);

@@ -18,9 +18,6 @@ class RangeMarkers {
   // one picture of the image list.
   RangeMarkers();
 
-  TFormBit& Marker(int index) { return *markers_[static_cast<std::size_t>(index)]; }
-  const MarkerImages& Images() const { return images_; }
-
   // Marker 0 stands for all four: they are shown and hidden together.
   bool Shown() const;
   // Shows markers 0 to 3 in order, without activating any.
@@ -31,7 +28,6 @@ class RangeMarkers {
   // One animation tick: draws the current phase's pictures while the
   // markers are shown, then moves to the other phase in any case.
   void Animate();
-  int Phase() const { return phase_; }
 
  private:
   MarkerImages images_;
