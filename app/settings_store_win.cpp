@@ -24,12 +24,19 @@ std::optional<std::string> ProfileSettingsStore::Read(std::string_view section,
                                                       std::string_view key) {
   std::wstring wideSection = ui::Widen(section);
   std::wstring wideKey = ui::Widen(key);
-  wchar_t buffer[256];
-  DWORD n = GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), L"", buffer,
-                                     static_cast<DWORD>(std::size(buffer)), file_.c_str());
-  // A missing key and an empty value alike give no number.
-  if (n == 0) return std::nullopt;
-  return ui::Narrow(std::wstring_view(buffer, n));
+  // A value is read whole, however long: the buffer grows until it holds it.
+  std::wstring buffer(256, L'\0');
+  for (;;) {
+    DWORD n = GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), L"", buffer.data(),
+                                       static_cast<DWORD>(buffer.size()), file_.c_str());
+    if (n + 1 < buffer.size()) {
+      // A missing key and an empty value alike give no number.
+      if (n == 0) return std::nullopt;
+      buffer.resize(n);
+      return ui::Narrow(buffer);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 bool ProfileSettingsStore::TryWrite(std::string_view section, std::string_view key,
