@@ -223,8 +223,10 @@ void Form::RefreshEnabledControls() {
 }
 
 void Form::SetActiveControl(Control& control) {
+  // An inactive form only remembers the control; it gets the focus when the
+  // form is activated, so a timer never pulls the window to the front.
   lastFocus_ = control.Handle();
-  control.SetFocus();
+  if (GetActiveWindow() == hwnd_) control.SetFocus();
 }
 
 void Form::Show(int command) { ShowWindow(hwnd_, command); }
