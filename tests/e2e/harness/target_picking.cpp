@@ -11,47 +11,10 @@ namespace {
 constexpr wchar_t kIdleCaption[] = L"Drag here.";
 constexpr wchar_t kSearchingCaption[] = L"Searching...";
 
-// The point in the absolute mouse coordinates, 0 to 65535 across the
-// virtual screen, rounded up: the system maps it back by rounding down.
-INPUT AbsoluteMouse(POINT at, DWORD flags) {
-  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>(((at.x - left) * 65536LL + width - 1) / width);
-  input.mi.dy = static_cast<LONG>(((at.y - top) * 65536LL + height - 1) / height);
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  return input;
-}
-
-void Send(INPUT* inputs, UINT count) {
-  if (SendInput(count, inputs, sizeof(INPUT)) != count) ThrowLastError("SendInput");
-}
-
-void MoveTo(POINT at) {
-  INPUT move = AbsoluteMouse(at, MOUSEEVENTF_MOVE);
-  Send(&move, 1);
-  POINT now{};
-  if (!WaitUntil([&] { return GetCursorPos(&now) && now.x == at.x && now.y == at.y; }, 5s)) {
-    throw HarnessError("the cursor did not reach " + std::to_string(at.x) + ", " + std::to_string(at.y) +
-                       " (it is at " + std::to_string(now.x) + ", " + std::to_string(now.y) + ")");
-  }
-}
-
-DWORD DownFlag(input::Button button) {
-  return button == input::Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
-}
-
-DWORD UpFlag(input::Button button) {
-  return button == input::Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
-}
-
 }  // namespace
 
 TargetWindow StartTargetBesidePanel() {
-  MoveTo({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
+  input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
   return TargetWindow::Start({.frame = {420, 160, 420 + 400, 160 + 300}});
 }
 
@@ -89,14 +52,12 @@ POINT ClientOrigin(const Window& window) {
 PickerDrag::PickerDrag(const Panel& panel, input::Button button) : panel_(panel), button_(button) {
   Window drag = panel.Control("PanelDrag");
   panel.Activate();
-  at_ = drag.Center();
-  MoveTo(at_);
-  INPUT down = AbsoluteMouse(at_, DownFlag(button));
-  Send(&down, 1);
+  POINT at = drag.Center();
+  input::MoveMouse(at);
+  input::MouseDown(button);
   if (!WaitUntil([&] { return drag.Text() == kSearchingCaption; })) {
-    INPUT up = AbsoluteMouse(at_, UpFlag(button));
-    Send(&up, 1);
-    Window under(WindowFromPoint(at_));
+    input::MouseUp(button);
+    Window under(WindowFromPoint(at));
     throw HarnessError("pressing the mouse on PanelDrag did not start a search; its caption is \"" +
                        Utf8(drag.Text()) + "\"; under the cursor: " + under.Describe() +
                        "; in front: " + Window(GetForegroundWindow()).Describe());
@@ -105,14 +66,16 @@ PickerDrag::PickerDrag(const Panel& panel, input::Button button) : panel_(panel)
 
 PickerDrag::~PickerDrag() {
   if (released_) return;
-  INPUT up = AbsoluteMouse(at_, UpFlag(button_));
-  SendInput(1, &up, sizeof up);
+  try {
+    input::MouseUp(button_);
+  } catch (const HarnessError&) {
+    // Nothing more to do for a drag that a failing test leaves.
+  }
 }
 
 void PickerDrag::Over(POINT point, const std::wstring& expectedCaption) {
   Window caption = panel_.Control("EditWindowCaption");
-  MoveTo(point);
-  at_ = point;
+  input::MoveMouse(point);
   if (!WaitUntil([&] { return caption.Text() == expectedCaption; })) {
     throw HarnessError("dragging over " + std::to_string(point.x) + ", " + std::to_string(point.y) +
                        " did not show \"" + Utf8(expectedCaption) + "\" in the caption box; it shows \"" +
@@ -122,8 +85,7 @@ void PickerDrag::Over(POINT point, const std::wstring& expectedCaption) {
 
 void PickerDrag::Release() {
   released_ = true;
-  INPUT up = AbsoluteMouse(at_, UpFlag(button_));
-  Send(&up, 1);
+  input::MouseUp(button_);
   Window drag = panel_.Control("PanelDrag");
   if (!WaitUntil([&] { return drag.Text() == kIdleCaption; })) {
     throw HarnessError("releasing the mouse did not end the search; PanelDrag shows \"" + Utf8(drag.Text()) + "\"");
@@ -147,9 +109,13 @@ COLORREF ScreenPixel(POINT at) {
 COLORREF Inverted(COLORREF colour) { return colour ^ 0x00FFFFFF; }
 
 void QuickClick(POINT at, input::Button button) {
-  MoveTo(at);
-  INPUT click[2] = {AbsoluteMouse(at, DownFlag(button)), AbsoluteMouse(at, UpFlag(button))};
-  Send(click, 2);
+  input::MoveMouse(at);
+  bool left = button == input::Button::Left;
+  INPUT click[2]{};
+  for (INPUT& each : click) each.type = INPUT_MOUSE;
+  click[0].mi.dwFlags = left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+  click[1].mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+  if (SendInput(2, click, sizeof(INPUT)) != 2) ThrowLastError("SendInput");
 }
 
 }  // namespace e2e

@@ -58,7 +58,6 @@ class PickerDrag {
  private:
   const Panel& panel_;
   input::Button button_;
-  POINT at_{};
   bool released_ = false;
 };
 
