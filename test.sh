@@ -24,6 +24,14 @@ NOLB_OWN_DISPLAY=1
 source scripts/wine-env.sh
 rm -rf build/win32/e2e-screenshots
 (cd build/win32 && ctest --output-on-failure "$@") || status=1
+# The harness saves the screen at each failing test's first failure.
+shots=build/win32/e2e-screenshots
+if compgen -G "$shots/*.bmp" >/dev/null; then
+  for shot in "$shots"/*.bmp; do
+    convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+  done
+  echo "test.sh: screenshots of the failures are in $shots/"
+fi
 
 if ((status != 0)); then
   echo "test.sh: FAILED" >&2

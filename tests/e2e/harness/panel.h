@@ -100,7 +100,11 @@ class Panel {
   void RequestClose() const;
   DWORD Close(Duration timeout = kDefaultTimeout);
   DWORD WaitForExit(Duration timeout = kDefaultTimeout) const;
-  void Kill() { process_.Kill(); }
+  // Terminates the program at once; returns the exit code it ended with.
+  DWORD Kill() {
+    process_.Kill();
+    return process_.ExitCode();
+  }
 
  private:
   Panel() = default;
