@@ -131,9 +131,13 @@ Window Panel::MainWindow(Duration timeout) const {
         for (const auto& window : TopLevelWindows()) {
           if (window.ClassName() == kMainWindowClass) found = window;
         }
-        return found.has_value();
+        return found.has_value() || !process_.Running();
       },
       timeout);
+  if (!found && !process_.Running()) {
+    throw HarnessError(Describe() + " has ended with code " + std::to_string(process_.ExitCode()) +
+                       "; it has no main window");
+  }
   if (!found) throw HarnessError(Describe() + " has no main window (" + Utf8(kMainWindowClass) + ")");
   return *found;
 }
@@ -147,10 +151,14 @@ Window Panel::Control(std::string_view name, Duration timeout) const {
   WaitUntil(
       [&] {
         found = FindControl(name);
-        return found.has_value();
+        return found.has_value() || !process_.Running();
       },
       timeout);
   if (found) return *found;
+  if (!process_.Running()) {
+    throw HarnessError(Describe() + " has ended with code " + std::to_string(process_.ExitCode()) +
+                       "; no window named " + std::string(name));
+  }
   std::string seen;
   for (const auto& top : TopLevelWindows()) {
     auto windows = top.Children();
