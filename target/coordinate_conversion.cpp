@@ -8,15 +8,12 @@ TargetView ConvertToDesktop(CaptureState& state, WindowSystem& windows) {
   const Point corner = before.target == desktop
                            ? Point{before.x, before.y}
                            : windows.ClientToScreen(before.target, Point{before.x, before.y});
-  TargetView view{desktop, kDesktopCaption};
+  TargetView view;
   state.Update([&](CaptureSettings& s, DesktopRect&) {
     s.target = desktop;
     s.x = corner.x;
     s.y = corner.y;
-    view.x = s.x;
-    view.y = s.y;
-    view.width = s.width;
-    view.height = s.height;
+    view = ViewOf(s, kDesktopCaption);
   });
   return view;
 }

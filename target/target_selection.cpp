@@ -18,6 +18,10 @@ TargetView TakeWholeClientArea(CaptureState& state, WindowSystem& windows, Windo
 
 }  // namespace
 
+TargetView ViewOf(const CaptureSettings& s, std::string caption) {
+  return TargetView{s.target, std::move(caption), s.x, s.y, s.width, s.height};
+}
+
 std::string TargetCaption(WindowSystem& windows, WindowId window) {
   if (window == windows.DesktopWindow()) return kDesktopCaption;
   return windows.Text(window) + " (" + windows.ClassName(window) + ")";
@@ -25,7 +29,7 @@ std::string TargetCaption(WindowSystem& windows, WindowId window) {
 
 TargetView SelectDesktop(CaptureState& state, WindowSystem& windows) {
   const WindowId desktop = windows.DesktopWindow();
-  TargetView view{desktop, kDesktopCaption};
+  TargetView view;
   state.Update([&](CaptureSettings& s, DesktopRect& remembered) {
     s.target = desktop;
     if (remembered.Remembered()) {
@@ -34,10 +38,7 @@ TargetView SelectDesktop(CaptureState& state, WindowSystem& windows) {
       s.width = remembered.width;
       s.height = remembered.height;
     }
-    view.x = s.x;
-    view.y = s.y;
-    view.width = s.width;
-    view.height = s.height;
+    view = ViewOf(s, kDesktopCaption);
   });
   return view;
 }

@@ -29,6 +29,9 @@ struct TargetView {
   bool operator==(const TargetView&) const = default;
 };
 
+// The record's target and rectangle as shown, with the given caption.
+TargetView ViewOf(const CaptureSettings& settings, std::string caption);
+
 // The caption box's text for a window: its text, " (", its class name, ")";
 // "Desktop" for the desktop window.
 std::string TargetCaption(WindowSystem& windows, WindowId window);
