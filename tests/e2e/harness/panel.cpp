@@ -183,13 +183,7 @@ MessageDialog Panel::WaitForMessageBox(Duration timeout) const {
   return *box;
 }
 
-void Panel::Activate() const {
-  Window main = MainWindow();
-  SetForegroundWindow(main.Handle());
-  if (!WaitUntil([&] { return GetForegroundWindow() == main.Handle(); }, 5s)) {
-    throw HarnessError("cannot bring " + main.Describe() + " to the front");
-  }
-}
+void Panel::Activate() const { BringToFront(MainWindow()); }
 
 void Panel::Menu(char menuKey, char itemKey) const {
   Activate();

@@ -56,7 +56,8 @@ class Window {
   // Selects the item with that text; throws when there is none.
   void Select(std::wstring_view item) const;
 
-  // Brings the window's top-level window to the front and gives this window the keyboard focus.
+  // Brings the window's top-level window to the front and gives this window
+  // the keyboard focus; returns once the focus is there (throws otherwise).
   void Focus() const;
   void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   // SendMessage with a bound: throws when the window does not answer in time.
@@ -78,5 +79,8 @@ std::vector<Window> TopLevelWindows(DWORD processId);
 std::optional<Window> FindNamed(const std::vector<Window>& roots, std::string_view name);
 // The window with the keyboard focus in the foreground thread, if any.
 Window FocusedWindow();
+// Makes the window's top-level window the foreground and active window and
+// waits until its thread has handled the activation; throws when it cannot.
+void BringToFront(const Window& window);
 
 }  // namespace e2e
