@@ -16,29 +16,28 @@ constexpr int kFrameThickness = 3;
 }  // namespace
 
 void TMainForm::ApplicationEventsMessage(const MSG& msg) {
+  const bool press = msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN;
+  const bool release = msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP;
+  if (!press && !release) return;
   ui::Control& panel = Find(L"PanelDrag");
   if (msg.hwnd != panel.Handle()) return;
   ui::Timer& timer = TimerNamed(L"TimerGetHandle");
-  switch (msg.message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-      highlightedWindow_ = 0;
-      timer.SetEnabled(true);
-      panel.SetText(kSearchingCaption);
-      panel.SetColor(kSearchingColor);
-      SetCapture(panel.Handle());
-      break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-      timer.SetEnabled(false);
-      panel.SetText(kIdleCaption);
-      panel.SetSystemColor(COLOR_BTNFACE);
-      ReleaseCapture();
-      if (highlightedWindow_) InvertWindowFrame(highlightedWindow_);
-      if (msg.message == WM_LBUTTONUP) Invoke(On<TMainForm>(&TMainForm::ButtonApplyClick), nullptr);
-      FocusApply();
-      break;
+  if (press) {
+    highlightedWindow_ = 0;
+    timer.SetEnabled(true);
+    panel.SetText(kSearchingCaption);
+    panel.SetColor(kSearchingColor);
+    SetCapture(panel.Handle());
+    return;
   }
+  timer.SetEnabled(false);
+  panel.SetText(kIdleCaption);
+  panel.SetSystemColor(COLOR_BTNFACE);
+  ReleaseCapture();
+  if (highlightedWindow_) InvertWindowFrame(highlightedWindow_);
+  // A left release applies; a right release only fills in the values.
+  if (msg.message == WM_LBUTTONUP) Invoke(On<TMainForm>(&TMainForm::ButtonApplyClick), nullptr);
+  FocusApply();
 }
 
 void TMainForm::TimerGetHandleTimer(ui::Component* sender) {
