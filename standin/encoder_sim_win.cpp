@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "standin/standin_library_win.h"
+#include "ui/memory_bitmap_win.h"
 
 namespace {
 
@@ -96,58 +97,29 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv, int& exitCode) {
   return options;
 }
 
-// A memory DC with a 32-bit top-down DIB section: the encoder's frame.
-class FrameBuffer {
- public:
-  FrameBuffer(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    dc_.Reset(CreateCompatibleDC(nullptr));
-    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    if (!dc_ || !bitmap_) throw std::runtime_error("the frame bitmap could not be created");
-    original_ = SelectObject(dc_.Get(), bitmap_.Get());
-  }
-  ~FrameBuffer() { SelectObject(dc_.Get(), original_); }
-  FrameBuffer(const FrameBuffer&) = delete;
-  FrameBuffer& operator=(const FrameBuffer&) = delete;
-
-  HDC Dc() const { return dc_.Get(); }
-
-  bool SaveBmp(const std::wstring& path) const {
-    GdiFlush();
-    const DWORD imageSize = static_cast<DWORD>(width_) * static_cast<DWORD>(height_) * 4;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width_;
-    header.biHeight = -height_;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = imageSize;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::ofstream out(path.c_str(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(static_cast<const char*>(bits_), imageSize);
-    return static_cast<bool>(out);
-  }
-
- private:
-  int width_;
-  int height_;
-  ui::MemoryDc dc_;
-  ui::GdiObject<HBITMAP> bitmap_;
-  HGDIOBJ original_ = nullptr;
-  void* bits_ = nullptr;
-};
+// Saves a frame as a 32-bit top-down BMP file.
+bool SaveBmp(const ui::MemoryBitmap& frame, const std::wstring& path) {
+  GdiFlush();
+  const auto pixels = frame.Pixels();
+  const DWORD imageSize = static_cast<DWORD>(pixels.size_bytes());
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = frame.Width();
+  header.biHeight = -frame.Height();
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  header.biCompression = BI_RGB;
+  header.biSizeImage = imageSize;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + imageSize;
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(reinterpret_cast<const char*>(pixels.data()), imageSize);
+  return static_cast<bool>(out);
+}
 
 class Stopwatch {
  public:
@@ -191,7 +163,7 @@ class Attachment {
 
 int Run(const Options& options) {
   nolb::standin::StandinLibrary library;
-  FrameBuffer frame(options.width, options.height);
+  ui::MemoryBitmap frame(options.width, options.height);  // the encoder's frame
   const FineTimerResolution resolution;
   Attachment attachment(library);
   std::wprintf(L"attached to NOLB.DLL as process %lu; %dx%d at %d frames/s\n",
@@ -219,7 +191,7 @@ int Run(const Options& options) {
     busyInReport += after - before;
 
     if (framesTotal == 1 && !options.savePath.empty()) {
-      if (frame.SaveBmp(options.savePath)) {
+      if (SaveBmp(frame, options.savePath)) {
         std::wprintf(L"saved the first frame to %ls\n", options.savePath.c_str());
       } else {
         std::fwprintf(stderr, L"encoder_sim: could not write %ls\n", options.savePath.c_str());

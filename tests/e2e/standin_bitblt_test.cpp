@@ -6,6 +6,7 @@
 #include <string>
 
 #include "standin/e2e_support_win.h"
+#include "ui/memory_bitmap_win.h"
 
 namespace nolb::standin {
 namespace {
@@ -79,41 +80,17 @@ class TwoColourWindow {
 };
 
 // A 32-bit memory bitmap to draw into, whose pixels the test reads.
-class Destination {
+class Destination : public ui::MemoryBitmap {
  public:
-  Destination(int width, int height) : width_(width) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    dc_.Reset(CreateCompatibleDC(nullptr));
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels_ = static_cast<const std::uint32_t*>(bits);
-    original_ = SelectObject(dc_.Get(), bitmap_.Get());
+  Destination(int width, int height) : MemoryBitmap(width, height) {
     // Anything the library leaves undrawn stays white.
-    PatBlt(dc_.Get(), 0, 0, width, height, WHITENESS);
+    Fill(0x00FFFFFF);
   }
-  ~Destination() { SelectObject(dc_.Get(), original_); }
-  Destination(const Destination&) = delete;
-  Destination& operator=(const Destination&) = delete;
-
-  HDC Dc() const { return dc_.Get(); }
   COLORREF At(int x, int y) const {
     GdiFlush();
-    const std::uint32_t pixel = pixels_[y * width_ + x];
+    const std::uint32_t pixel = Pixels()[static_cast<std::size_t>(y) * Width() + x];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
   }
-
- private:
-  int width_;
-  ui::MemoryDc dc_;
-  ui::GdiObject<HBITMAP> bitmap_;
-  HGDIOBJ original_ = nullptr;
-  const std::uint32_t* pixels_ = nullptr;
 };
 
 std::string Hex(COLORREF colour) {
