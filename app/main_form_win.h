@@ -9,10 +9,10 @@
 #include "app/main_settings.h"
 #include "app/window_system_win.h"
 #include "hook/capture_hook.h"
-#include "target/preset_list_win.h"
-#include "target/target_selection.h"
 #include "status/range_markers_win.h"
 #include "status/video_memory_win.h"
+#include "target/preset_list_win.h"
+#include "target/target_selection.h"
 #include "ui/form_win.h"
 
 namespace nolb {
@@ -23,9 +23,6 @@ class TMainForm : public ui::Form {
 
   // Makes the window and its controls and runs FormCreate.
   void Create();
-
-  CaptureState& State() { return state_; }
-  CaptureHook& Hook() { return hook_; }
 
   // Handlers, also called from code (sender none).
   void ButtonApplyClick(ui::Component* sender);
