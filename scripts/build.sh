@@ -10,13 +10,21 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 which="${1:-all}"
 jobs="${NOLB_JOBS:-2}"
 
+# ccache, where installed, lets several checkouts of the repository share
+# compiled objects (paths below the checkout count as relative).
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$repo" CCACHE_NOHASHDIR=1
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 # A configured tree reconfigures itself when a CMakeLists.txt changes, so
 # cmake is asked to configure only the first time.
 configure() {
   local dir="$1"
   shift
   if [[ ! -f "$dir/CMakeCache.txt" || ! -f "$dir/Makefile" ]]; then
-    cmake -S "$repo" -B "$dir" -G "Unix Makefiles" "$@"
+    cmake -S "$repo" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" "$@"
   fi
 }
 

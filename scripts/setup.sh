@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686
   g++ make cmake googletest
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
-  procps
+  procps ccache
 )
 
 installed() {
