@@ -63,7 +63,7 @@ else
   for ((round = 1; round <= repeat; round++)); do
     log="$rounds/round-$round.log"
     (cd build/win32 && ctest --output-on-failure "$@") >"$log" 2>&1 || status=1
-    failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* \*\*\*' "$log" || true)
+    failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*' "$log" || true)
     echo "round $round/$repeat: $failed failed ($(date +%T), load $(cut -d' ' -f1-3 /proc/loadavg))"
     if [[ -d "$shots" ]]; then
       mv "$shots" "$rounds/screenshots-$round"

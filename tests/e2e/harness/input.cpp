@@ -1,11 +1,21 @@
 #include "harness/input.h"
 
+#include <thread>
+
 #include "harness/error.h"
 #include "harness/wait.h"
 
 namespace e2e::input {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Longer than the 100 ms after which GetCursorPos reads the pointer itself
+// rather than the system's cursor (see MoveMouse).
+constexpr Duration kCursorResync = 150ms;
+constexpr Duration kCursorPoll = 5ms;
+constexpr Duration kMoveTimeout = 5s;
 
 void Send(INPUT* inputs, UINT count) {
   if (SendInput(count, inputs, sizeof(INPUT)) != count) ThrowLastError("SendInput");
@@ -38,6 +48,45 @@ void Mouse(DWORD flags) {
   Send(&input, 1);
 }
 
+// One absolute move, not waited for.
+void MoveTo(POINT to) {
+  // Absolute coordinates run from 0 to 65535 across the virtual screen; the
+  // system maps them back rounding down, so round up here.
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>(((to.x - left) * 65536LL + width - 1) / width);
+  input.mi.dy = static_cast<LONG>(((to.y - top) * 65536LL + height - 1) / height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  Send(&input, 1);
+}
+
+// A relative move by nothing: mouse input that changes no place.
+void NudgeMouse() { Mouse(MOUSEEVENTF_MOVE); }
+
+// The point beside, on the virtual screen.
+POINT Neighbour(POINT point) {
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  return {point.x > left ? point.x - 1 : point.x + 1, point.y};
+}
+
+// Whether the cursor reads the point continuously for longer than
+// kCursorResync (before the deadline); false as soon as it reads elsewhere.
+bool StaysAt(POINT point, Clock::time_point deadline) {
+  const auto since = Clock::now();
+  for (;;) {
+    POINT now{};
+    if (!GetCursorPos(&now) || now.x != point.x || now.y != point.y) return false;
+    const auto time = Clock::now();
+    if (time - since > kCursorResync) return true;
+    if (time >= deadline) return false;
+    std::this_thread::sleep_for(kCursorPoll);
+  }
+}
+
 }  // namespace
 
 void KeyDown(WORD virtualKey) { Key(virtualKey, false); }
@@ -66,23 +115,31 @@ void Type(std::wstring_view text) {
 }
 
 void MoveMouse(POINT to) {
-  // Absolute coordinates run from 0 to 65535 across the virtual screen; the
-  // system maps them back rounding down, so round up here.
-  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>(((to.x - left) * 65536LL + width - 1) / width);
-  input.mi.dy = static_cast<LONG>(((to.y - top) * 65536LL + height - 1) / height);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  Send(&input, 1);
-  POINT now{};
-  if (!WaitUntil([&] { return GetCursorPos(&now) && now.x == to.x && now.y == to.y; }, 5s)) {
-    throw HarnessError("the cursor did not reach " + std::to_string(to.x) + ", " + std::to_string(to.y) +
-                       " (it is at " + std::to_string(now.x) + ", " + std::to_string(now.y) + ")");
+  // Under Wine the system's cursor and the display's pointer can part: a
+  // move is often followed by a stale move back to the previous point, which
+  // the window below gets as a mouse move and which puts the system's cursor
+  // there (a press then lands there too), while the pointer stays at the new
+  // point; GetCursorPos reads the pointer again only after the cursor has gone
+  // 100 ms without a change. The stale move comes when the window below next
+  // wakes for input. So a move is done when the cursor has stayed at the
+  // point longer than that, then once more after an input that moves nothing
+  // (which wakes the window below). A stale move restarts it; from the second
+  // time on, by way of a neighbouring point, since a move to where the system
+  // already puts the cursor would not move the pointer.
+  const auto deadline = Clock::now() + kMoveTimeout;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt > 0) MoveTo(Neighbour(to));
+    MoveTo(to);
+    if (StaysAt(to, deadline)) {
+      NudgeMouse();
+      if (StaysAt(to, deadline)) return;
+    }
+    if (Clock::now() >= deadline) break;
   }
+  POINT now{};
+  GetCursorPos(&now);
+  throw HarnessError("the cursor did not settle at " + std::to_string(to.x) + ", " + std::to_string(to.y) +
+                     " (it is at " + std::to_string(now.x) + ", " + std::to_string(now.y) + ")");
 }
 
 void MouseDown(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }

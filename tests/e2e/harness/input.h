@@ -21,7 +21,9 @@ void Chord(std::initializer_list<WORD> virtualKeys);
 // Types the text as Unicode characters.
 void Type(std::wstring_view text);
 
-// Screen coordinates.
+// Screen coordinates. MoveMouse returns once the cursor has settled at the
+// point, so that a press that follows lands there; it throws HarnessError
+// when the cursor does not settle within 5 s.
 void MoveMouse(POINT to);
 void MouseDown(Button button = Button::Left);
 void MouseUp(Button button = Button::Left);
