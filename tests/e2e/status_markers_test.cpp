@@ -54,10 +54,19 @@ TEST(RangeMarkers, FrameTheDesktopRectangleAndParkWhenDisabled) {
   EXPECT_EQ(panel.Close(), 0u);
 }
 
+// Whether a screen pixel shows a marker's triangle outline: black in one
+// phase of the blinking, white in the other.
+bool ShowsOutline(POINT at) {
+  COLORREF colour = e2e::ScreenPixel(at);
+  return colour == RGB(0, 0, 0) || colour == RGB(255, 255, 255);
+}
+
 // The redirection switched off and on by clicks on the two buttons, with a
 // new rectangle each time: every time, all four markers reach the place the
-// watch computes. (Each click must land on its button, although under Wine
-// the cursor is often sent back to the previous button for a moment.)
+// watch computes, on the screen too (marker 3's first pixel, the corner of
+// its triangle, lies over the bare desktop). Each click must land on its
+// button, although under Wine the cursor is often sent back to the previous
+// button for a moment.
 TEST(RangeMarkers, ParkAndComeBackEachTimeTheButtonsAreClicked) {
   auto panel = StartWithRange(10, 20, 320, 240);
   const e2e::Corners parked{{GetSystemMetrics(SM_XVIRTUALSCREEN) - 1000, GetSystemMetrics(SM_YVIRTUALSCREEN) - 1000}};
@@ -69,9 +78,14 @@ TEST(RangeMarkers, ParkAndComeBackEachTimeTheButtonsAreClicked) {
     ASSERT_TRUE(e2e::Becomes([&] { return panel.Library().State().enabled; }, 1)) << "round " << round;
     ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, e2e::CornersAround(x, y, 300, 200)))
         << "round " << round;
+    const POINT corner{x + 300, y + 200};
+    ASSERT_TRUE(e2e::Eventually([&] { return ShowsOutline(corner); }, "marker 3 shows at its place"))
+        << "round " << round;
     e2e::input::Click(panel.Control("ButtonDisable").Center());
     ASSERT_TRUE(e2e::Becomes([&] { return panel.Library().State().enabled; }, 0)) << "round " << round;
     ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, parked)) << "round " << round;
+    ASSERT_TRUE(e2e::Eventually([&] { return !ShowsOutline(corner); }, "marker 3 has left the screen"))
+        << "round " << round;
   }
   EXPECT_EQ(panel.Close(), 0u);
 }
