@@ -1,7 +1,6 @@
 #include "app/main_settings.h"
 
 #include <algorithm>
-#include <type_traits>
 
 namespace nolb {
 namespace {
@@ -38,13 +37,7 @@ constexpr std::int32_t kRotationCount = 4;
 MainSettings ReadMainSettings(SettingsStore& store) {
   MainSettings settings;
   ForEachKey(settings, [&](const char* key, auto& field, auto fallback) {
-    using Field = std::remove_reference_t<decltype(field)>;
-    if constexpr (std::is_same_v<Field, bool>) {
-      field = ReadFlag(store, kMainSection, key, fallback);
-    } else {
-      // A narrower field keeps the low bits of the value.
-      field = static_cast<Field>(ReadInteger(store, kMainSection, key, fallback));
-    }
+    ReadKey(store, kMainSection, key, field, fallback);
   });
   if (settings.rotateType < 0 || settings.rotateType >= kRotationCount) {
     settings.rotateType = MainSettings::kDefaultRotateType;
@@ -54,11 +47,7 @@ MainSettings ReadMainSettings(SettingsStore& store) {
 
 void WriteMainSettings(SettingsStore& store, const MainSettings& settings) {
   ForEachKey(settings, [&](const char* key, const auto& field, auto) {
-    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, bool>) {
-      WriteFlag(store, kMainSection, key, field);
-    } else {
-      WriteInteger(store, kMainSection, key, field);
-    }
+    WriteKey(store, kMainSection, key, field);
   });
 }
 
