@@ -3,6 +3,7 @@
 #include "app/integer_text.h"
 #include "app/preset_file.h"
 #include "app/settings_store_win.h"
+#include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
 #include "ui/text_win.h"
@@ -125,10 +126,11 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"Label11", .kind = kLabel, .caption = L"Hook :", .place = {227, 391, 32, 12}},
       {.name = L"LabelHooked", .kind = kLabel, .caption = L"×", .place = {261, 391, 12, 12}},
       {.name = L"ButtonPreview", .kind = kButton, .caption = L"プレビュー",
-       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25}},
+       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25},
+       .click = on(&TMainForm::ButtonPreviewClick)},
       {.name = L"ButtonHide", .kind = kButton, .caption = L"非表示",
        .hint = L"このウィンドウを非表示にします", .place = {80, 408, 57, 25},
-       .flags = ui::kDisabled},
+       .flags = ui::kDisabled, .click = on(&TMainForm::ButtonHideClick)},
       {.name = L"ButtonDisable", .kind = kButton, .caption = L"無効化",
        .hint = L"NOLBを無効化しWMEの取り込み範囲に戻します", .place = {152, 408, 57, 25},
        .click = on(&TMainForm::ButtonDisableClick)},
@@ -143,7 +145,8 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"NTogleCaptureRange", .menu = L"表示(&S)", .caption = L"取り込み範囲表示切替(&T)",
        .autoCheck = true, .hint = L"エンコード時のみ表示されます",
        .click = On<TMainForm>(&TMainForm::NToggleCaptureRangeClick)},
-      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true},
+      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::L1Click)},
       {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)",
        .click = On<TMainForm>(&TMainForm::C1Click)},
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
@@ -236,10 +239,8 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   Find(L"ComboBoxBltMode").SetItemIndex(BltModeListIndex(m.bltMode));
   Menu(L"NTogleCaptureRange").SetChecked(m.showRange);
   Find(L"CheckBoxMouseCenter").SetChecked(m.centreCursor);
-  alphaBlend_ = m.alphaBlend;
-  alphaBlendValue_ = m.alphaBlendValue;
-  SetTranslucency(Handle(), alphaBlend_, alphaBlendValue_);
-  Menu(L"L1").SetChecked(alphaBlend_);
+  translucency_.Restore(Handle(), m.alphaBlend, m.alphaBlendValue);
+  Menu(L"L1").SetChecked(translucency_.On());
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
@@ -264,8 +265,8 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.bltMode = Find(L"ComboBoxBltMode").ItemIndex();
   m.showRange = Menu(L"NTogleCaptureRange").Checked();
   m.centreCursor = Find(L"CheckBoxMouseCenter").Checked();
-  m.alphaBlend = alphaBlend_;
-  m.alphaBlendValue = alphaBlendValue_;
+  m.alphaBlend = translucency_.On();
+  m.alphaBlendValue = translucency_.Opacity();
   return m;
 }
 
@@ -307,5 +308,22 @@ void TMainForm::ButtonDisableClick(ui::Component*) {
   Disable(hook_);
   FocusApply();
 }
+
+void TMainForm::ButtonPreviewClick(ui::Component*) {
+  if (FormPreview->Visible()) {
+    FormPreview->Close();
+  } else {
+    FormPreview->ShowPreview();
+  }
+  FocusApply();
+}
+
+void TMainForm::ButtonHideClick(ui::Component*) {
+  // Hidden only while the preview, whose menu brings it back, is shown.
+  if (FormPreview->Visible()) ShowWindow(Handle(), SW_HIDE);
+  FocusApply();
+}
+
+void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
 }  // namespace nolb

@@ -10,6 +10,7 @@
 #include "app/window_system_win.h"
 #include "hook/capture_hook.h"
 #include "status/range_markers_win.h"
+#include "status/translucency_win.h"
 #include "status/video_memory_win.h"
 #include "target/preset_list_win.h"
 #include "target/target_selection.h"
@@ -47,6 +48,11 @@ class TMainForm : public ui::Form {
   void TimerAnimeTimer(ui::Component* sender);
   void NToggleCaptureRangeClick(ui::Component* sender);
 
+  // The preview window and translucency.
+  void ButtonPreviewClick(ui::Component* sender);
+  void ButtonHideClick(ui::Component* sender);
+  void L1Click(ui::Component* sender);
+
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;
@@ -78,9 +84,7 @@ class TMainForm : public ui::Form {
   std::optional<PresetList> sizePresets_;
   // The window whose frame the drag has inverted, or none.
   WindowId highlightedWindow_ = 0;
-  // Translucency of the main window, kept for the settings file.
-  bool alphaBlend_ = false;
-  std::uint8_t alphaBlendValue_ = 255;
+  Translucency translucency_;
 };
 
 // The main window, for the program's other windows.
