@@ -13,6 +13,7 @@
 #include "preview/preview_settings_dialog_win.h"
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
+#include "ui/window_placement_win.h"
 
 namespace nolb {
 
@@ -23,15 +24,29 @@ namespace {
 constexpr COLORREF kFrameColor = RGB(128, 128, 128);
 constexpr COLORREF kPictureColor = RGB(0, 0, 0);
 constexpr int kFrameWidth = 1;
-// Windows are never made larger than this, whatever size is asked for.
+// Whatever picture size is asked for, the window stays between its bare
+// frame (so that it can still be found and right-clicked) and a size the
+// window system handles.
 constexpr std::int32_t kLargestWindowSide = 32767;
 
-int WindowSide(std::int32_t side) { return std::clamp(side, 0, kLargestWindowSide); }
+int WindowSide(std::int32_t side) { return std::clamp(side, 2 * kFrameWidth, kLargestWindowSide); }
+int PictureSide(std::int32_t side) { return std::clamp(side, 0, kLargestWindowSide - 2 * kFrameWidth); }
 
-POINT CursorPos() {
-  POINT p{};
-  GetCursorPos(&p);
-  return p;
+// Where the cursor was when the mouse message being handled was made, in
+// screen pixels. (The cursor may have gone on since, when the program lags
+// behind the mouse.)
+POINT MessageCursorPos() {
+  DWORD pos = GetMessagePos();
+  return {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+}
+
+POINT ContextMenuPoint(HWND window, LPARAM lParam) {
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (lParam == -1) {  // from the keyboard: the window's corner
+    at = {0, 0};
+    ClientToScreen(window, &at);
+  }
+  return at;
 }
 
 }  // namespace
@@ -79,12 +94,15 @@ void TFormPreview::FormCreate() {
     ProfileSettingsStore store;
     settings = ReadPreviewSettings(store);
   }
-  SetWindowPos(Handle(), nullptr, settings.left, settings.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   frameRateIndex_ = settings.frameRate;
   translucency_.Restore(Handle(), settings.alphaBlend, settings.alphaBlendValue);
   Menu(L"L1").SetChecked(translucency_.On());
   SetPreviewSize(settings.pictureWidth, settings.pictureHeight);
+  // A place off every monitor (one unplugged since) moves onto the nearest.
+  ui::Place size = Bounds();
+  ui::Place place = ui::PlaceOnMonitor({settings.left, settings.top, size.width, size.height});
+  SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The window is still hidden: the ticks that now arrive draw nothing.
   SetFrameRate(frameRateIndex_);
 }
@@ -110,7 +128,7 @@ void TFormPreview::FormDestroy() {
 
 void TFormPreview::SetPreviewSize(std::int32_t width, std::int32_t height) {
   PixelSize outer = PreviewWindowSize(width, height);
-  MoveWindow(panelWindow_, kFrameWidth, kFrameWidth, WindowSide(width), WindowSide(height), TRUE);
+  MoveWindow(panelWindow_, kFrameWidth, kFrameWidth, PictureSide(width), PictureSide(height), TRUE);
   SetWindowPos(Handle(), nullptr, 0, 0, WindowSide(outer.width), WindowSide(outer.height),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   std::lock_guard lock(frameLock_);
@@ -169,8 +187,12 @@ void TFormPreview::FormClose() {
   frameTimer_.Pause();
 }
 
-std::optional<LRESULT> TFormPreview::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> TFormPreview::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CONTEXTMENU:
+      // Also on the frame: a picture of no size leaves nothing else to click.
+      ShowPopupMenu(popupMenu_, ContextMenuPoint(Handle(), lParam));
+      return 0;
     case WM_CLOSE:
       // Closing hides the window; it lives until the program ends.
       if (Visible()) {
@@ -237,6 +259,8 @@ void TFormPreview::OnPanelMessage(HWND panel, UINT message, LPARAM lParam) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+      // The window ends where the button was released.
+      FormMouseMove();
       FormMouseUp();
       if (GetCapture() == panel) ReleaseCapture();
       break;
@@ -244,20 +268,14 @@ void TFormPreview::OnPanelMessage(HWND panel, UINT message, LPARAM lParam) {
       // A drag ends with the capture, however it is lost.
       dragging_ = false;
       break;
-    case WM_CONTEXTMENU: {
-      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (lParam == -1) {  // from the keyboard: the picture's corner
-        at = {0, 0};
-        ClientToScreen(panel, &at);
-      }
-      ShowPopupMenu(popupMenu_, at);
+    case WM_CONTEXTMENU:
+      ShowPopupMenu(popupMenu_, ContextMenuPoint(panel, lParam));
       break;
-    }
   }
 }
 
 void TFormPreview::FormMouseDown() {
-  POINT cursor = CursorPos();
+  POINT cursor = MessageCursorPos();
   if (doubleClickPending_) {
     doubleClickPending_ = false;
   } else {
@@ -269,7 +287,7 @@ void TFormPreview::FormMouseDown() {
 }
 
 void TFormPreview::FormMouseMove() {
-  POINT cursor = CursorPos();
+  POINT cursor = MessageCursorPos();
   if (!dragging_) return;
   SetWindowPos(Handle(), nullptr, dragWindowOrigin_.x + (cursor.x - dragCursorOrigin_.x),
                dragWindowOrigin_.y + (cursor.y - dragCursorOrigin_.y), 0, 0,

@@ -81,7 +81,12 @@ int Control::ItemIndex() const {
   return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
 }
 
-void Control::SetItemIndex(int index) { SendMessageW(hwnd_, CB_SETCURSEL, index, 0); }
+void Control::SetItemIndex(int index) {
+  // An index outside the list selects nothing (not every combo box clears
+  // its selection by itself then).
+  if (index < 0 || index >= ItemCount()) index = -1;
+  SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
+}
 
 int Control::ItemCount() const {
   return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));

@@ -70,7 +70,7 @@ class Control : public Component {
 
   // Lists.
   int ItemIndex() const;  // -1 without a selected item
-  void SetItemIndex(int index);
+  void SetItemIndex(int index);  // an index outside the list selects nothing
   int ItemCount() const;
   std::wstring Item(int index) const;
   void AddItem(std::wstring_view item);

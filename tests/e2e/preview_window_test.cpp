@@ -211,9 +211,9 @@ TEST(PreviewSettingsDialog, ChecksWidthThenHeightAndAppliesOnlyOnOk) {
   EXPECT_EQ(e2e::SectionEntries(panel.SettingsPath(), "Preview"),
             (std::vector<std::pair<std::string, std::string>>{{"Top", "600"},
                                                               {"Left", "700"},
+                                                              {"FrameRate", "-1"},
                                                               {"sWidth", "160"},
                                                               {"sHeight", "120"},
-                                                              {"FrameRate", "-1"},
                                                               {"AlphaBlend", "0"},
                                                               {"AlphaBlendValue", "255"}}));
 }
@@ -231,7 +231,9 @@ TEST(PreviewSettingsDialog, SizesThatMakeNoPictureLeaveThePreviewWorking) {
   };
   apply(L"0", L"0");
   EXPECT_TRUE(e2e::Becomes([&] { return e2e::WindowSize(preview).cx; }, 2L));
+  EXPECT_EQ(e2e::WindowSize(preview).cy, 2);
   apply(L"-5", L"2147483647");
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::WindowSize(preview).cx; }, 2L)) << "the bare frame at least";
   apply(L"100000", L"100000");
   apply(L"64", L"48");
   EXPECT_TRUE(e2e::Eventually(

@@ -55,9 +55,11 @@ inline Window TogglePreview(const Panel& panel, bool shown) {
 
 // Chooses an item of the picture's popup menu by its underlined letter.
 inline void ChoosePreviewMenuItem(const Panel& panel, char itemKey) {
-  Window picture = PreviewPicture(panel);
-  BringToFront(PreviewWindow(panel));
-  input::Click(picture.Center(), input::Button::Right);
+  Window preview = PreviewWindow(panel);
+  BringToFront(preview);
+  // The picture's first pixel, or the frame when the picture has no size.
+  RECT r = preview.Rect();
+  input::Click({r.left + 1, r.top + 1}, input::Button::Right);
   auto menuShown = [] {
     HWND menu = FindWindowW(L"#32768", nullptr);
     return menu && IsWindowVisible(menu);
