@@ -277,6 +277,23 @@ TEST(PreviewWindow, DragsWithAnyButtonAndADoubleClickOpensTheSettingsWithoutDrag
   EXPECT_EQ(panel.Close(), 0u);
   EXPECT_EQ(panel.Setting(L"Preview", L"Left"), std::optional<std::wstring>(L"640"));
   EXPECT_EQ(panel.Setting(L"Preview", L"Top"), std::optional<std::wstring>(L"580"));
+
+  auto again = e2e::Panel::Start(e2e::CarriedOver(panel));
+  EXPECT_EQ(e2e::PreviewWindow(again).Rect().left, 640);
+  EXPECT_EQ(e2e::PreviewWindow(again).Rect().top, 580);
+  EXPECT_EQ(again.Close(), 0u);
+}
+
+TEST(PreviewWindow, AStoredPlaceOffEveryMonitorMovesOntoTheScreen) {
+  auto panel = e2e::Panel::Start({.settings = "[Preview]\r\nTop=-3000\r\nLeft=5000\r\nsWidth=100\r\nsHeight=50\r\n"});
+  RECT r = e2e::PreviewWindow(panel).Rect();
+  EXPECT_EQ(r.right - r.left, 102);
+  EXPECT_EQ(r.bottom - r.top, 52);
+  EXPECT_GE(r.left, 0);
+  EXPECT_GE(r.top, 0);
+  EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(panel.Close(), 0u);
 }
 
 TEST(PreviewWindow, HidesAndShowsTheMainWindowAndNeverClosesWithItHidden) {
