@@ -35,10 +35,8 @@ constexpr std::int32_t kRotationCount = 4;
 }  // namespace
 
 MainSettings ReadMainSettings(SettingsStore& store) {
-  MainSettings settings;
-  ForEachKey(settings, [&](const char* key, auto& field, auto fallback) {
-    ReadKey(store, kMainSection, key, field, fallback);
-  });
+  auto settings = ReadSection<MainSettings>(
+      store, kMainSection, [](auto& s, auto&& visit) { ForEachKey(s, visit); });
   if (settings.rotateType < 0 || settings.rotateType >= kRotationCount) {
     settings.rotateType = MainSettings::kDefaultRotateType;
   }
@@ -46,9 +44,7 @@ MainSettings ReadMainSettings(SettingsStore& store) {
 }
 
 void WriteMainSettings(SettingsStore& store, const MainSettings& settings) {
-  ForEachKey(settings, [&](const char* key, const auto& field, auto) {
-    WriteKey(store, kMainSection, key, field);
-  });
+  WriteSection(store, kMainSection, settings, [](auto& s, auto&& visit) { ForEachKey(s, visit); });
 }
 
 std::int32_t RestoredWindowHeight(std::int32_t stored, std::int32_t designed) {

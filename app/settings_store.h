@@ -70,6 +70,25 @@ void WriteKey(SettingsStore& store, std::string_view section, std::string_view k
   }
 }
 
+// A whole section into a settings record and back. forEachKey(record,
+// visit) calls visit(key, field, default) for every key, in file order.
+template <typename Settings, typename ForEachKey>
+Settings ReadSection(SettingsStore& store, std::string_view section, ForEachKey forEachKey) {
+  Settings settings;
+  forEachKey(settings, [&](const char* key, auto& field, auto fallback) {
+    ReadKey(store, section, key, field, fallback);
+  });
+  return settings;
+}
+
+template <typename Settings, typename ForEachKey>
+void WriteSection(SettingsStore& store, std::string_view section, const Settings& settings,
+                  ForEachKey forEachKey) {
+  forEachKey(settings, [&](const char* key, const auto& field, auto) {
+    WriteKey(store, section, key, field);
+  });
+}
+
 // The settings file of a program: its executable's path with the extension
 // replaced by ".ini".
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executable);

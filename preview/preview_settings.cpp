@@ -20,17 +20,12 @@ void ForEachKey(Settings& s, Visit&& visit) {
 }  // namespace
 
 PreviewSettings ReadPreviewSettings(SettingsStore& store) {
-  PreviewSettings settings;
-  ForEachKey(settings, [&](const char* key, auto& field, auto fallback) {
-    ReadKey(store, kPreviewSection, key, field, fallback);
-  });
-  return settings;
+  return ReadSection<PreviewSettings>(
+      store, kPreviewSection, [](auto& s, auto&& visit) { ForEachKey(s, visit); });
 }
 
 void WritePreviewSettings(SettingsStore& store, const PreviewSettings& settings) {
-  ForEachKey(settings, [&](const char* key, const auto& field, auto) {
-    WriteKey(store, kPreviewSection, key, field);
-  });
+  WriteSection(store, kPreviewSection, settings, [](auto& s, auto&& visit) { ForEachKey(s, visit); });
 }
 
 }  // namespace nolb
