@@ -68,6 +68,11 @@ struct FormDesc {
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
   Place place;  // outer rectangle in screen pixels
+  // The client area the layout needs, or 0: the outer size grows beyond
+  // place (never shrinks) until the client area holds it, whatever the
+  // system's frame, caption and menu metrics are.
+  int clientWidth = 0;
+  int clientHeight = 0;
   FontDesc font;
   int backgroundColor = COLOR_BTNFACE;  // system colour index
   HWND owner = nullptr;
@@ -131,6 +136,7 @@ class Form : public Component {
                                      LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void AddControl(const ControlDesc& desc);
+  void GrowToClientSize(int width, int height);
   void AddMenu(const std::vector<MenuDesc>& menu);
   void AddHint(const Control& control, const wchar_t* hint);
   Control* ControlById(UINT id) const;
