@@ -45,6 +45,7 @@ TEST(WindowPlacement, APlaceOffEveryMonitorComesBackAndIsKeptThroughAMinimisedEx
 class LargerFrameMetrics {
  public:
   LargerFrameMetrics() {
+    old_.cbSize = sizeof old_;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof old_, &old_, 0);
     NONCLIENTMETRICSW larger = old_;
     larger.iCaptionHeight += 12;
@@ -59,7 +60,7 @@ class LargerFrameMetrics {
   bool Changed() const { return changed_; }
 
  private:
-  NONCLIENTMETRICSW old_{sizeof(NONCLIENTMETRICSW)};
+  NONCLIENTMETRICSW old_{};
   bool changed_ = false;
 };
 
