@@ -28,6 +28,8 @@ constexpr wchar_t kNextFieldHint[] =
     L"テンキーの . (Del) を押すことで次の項目に移動することができます";
 constexpr wchar_t kApplyHint[] = L"Enterを押すことで適用することもできます";
 constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加します";
+constexpr int kLayoutClientWidth = 281;
+constexpr int kLayoutClientHeight = 441;
 
 }  // namespace
 
@@ -161,7 +163,12 @@ void TMainForm::Create() {
   desc.className = L"TMainForm";
   desc.caption = kCaption;
   desc.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-  desc.place = {16, 16, 289, 487};
+  desc.place = {MainSettings::kDefaultLeft, MainSettings::kDefaultTop, kDesignedWindowWidth,
+                kDesignedWindowHeight};
+  // The layout with its 8-pixel margins: the group boxes 265 wide, the
+  // bottom buttons ending at 433.
+  desc.clientWidth = kLayoutClientWidth;
+  desc.clientHeight = kLayoutClientHeight;
   Form::Create(desc, Controls(), MainMenu1());
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
@@ -170,8 +177,12 @@ void TMainForm::Create() {
 
 void TMainForm::FormCreate() {
   {
+    // Without stored values the window keeps the size it was made with.
+    MainSettings defaults;
+    defaults.width = Bounds().width;
+    defaults.height = Bounds().height;
     ProfileSettingsStore settings;
-    RestoreMainSettings(ReadMainSettings(settings));
+    RestoreMainSettings(ReadMainSettings(settings, defaults));
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
