@@ -165,6 +165,9 @@ void TMainForm::Create() {
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
+  // Losing the mouse capture (another window takes it, the system cancels
+  // it) ends a drag as a right release does.
+  Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };
 }
 
 void TMainForm::FormCreate() {
@@ -206,6 +209,7 @@ bool TMainForm::FormCloseQuery() {
 void TMainForm::FormDestroy() {
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
+  EndDrag(false);
   ButtonDesktopClick(this);
   ui::ReportingErrors(Handle(), [&] {
     ProfileSettingsStore settings;
