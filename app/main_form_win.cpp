@@ -207,9 +207,10 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // A drag under way ends without applying and leaves no frame behind.
+  EndDrag(false);
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
-  EndDrag(false);
   ButtonDesktopClick(this);
   ui::ReportingErrors(Handle(), [&] {
     ProfileSettingsStore settings;

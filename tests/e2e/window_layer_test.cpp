@@ -5,7 +5,6 @@
 #include <new>
 #include <thread>
 
-#include "app/error.h"
 #include "harness/e2e.h"
 #include "ui/error_report_win.h"
 
@@ -26,7 +25,6 @@ std::string ReportOf(F action) {
 TEST(WindowLayer, AnErrorNotTheProgramsOwnIsReportedInJapaneseWithItsDetail) {
   EXPECT_EQ(ReportOf([] { throw std::bad_alloc(); }), "NOLB: 予期しないエラーが発生しました (std::bad_alloc)");
   EXPECT_EQ(ReportOf([] { throw 1; }), "NOLB: 予期しないエラーが発生しました.");
-  EXPECT_EQ(ReportOf([] { throw nolb::Error("'a' は整数ではありません"); }), "NOLB: 'a' は整数ではありません.");
 }
 
 // The tool tip shown now among the panel's windows, empty when none is.
