@@ -38,17 +38,15 @@ std::wstring ShownHint(const e2e::Panel& panel) {
 TEST(WindowLayer, HintsShowOverEnabledAndDisabledControls) {
   auto panel = e2e::Panel::Start();
   panel.Activate();
-  struct Case {
-    const char* control;
-    bool enabled;
-    std::wstring hint;
-  };
-  for (const Case& c : {Case{"ButtonDisable", true, L"NOLBを無効化しWMEの取り込み範囲に戻します"},
-                        Case{"ButtonHide", false, L"このウィンドウを非表示にします"}}) {
-    e2e::Window control = panel.Control(c.control);
-    ASSERT_EQ(control.Enabled(), c.enabled) << c.control;
-    e2e::input::MoveMouse(control.Center());
-    EXPECT_TRUE(e2e::Becomes([&] { return ShownHint(panel); }, c.hint)) << c.control;
+  const std::wstring hideHint = L"このウィンドウを非表示にします";
+  const std::wstring disableHint = L"NOLBを無効化しWMEの取り込み範囲に戻します";
+  ASSERT_FALSE(panel.Control("ButtonHide").Enabled());
+  // From outside the window first, so that no hint is shown when the mouse arrives.
+  e2e::input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
+  for (const auto& [control, hint] : {std::pair{"ButtonHide", hideHint}, std::pair{"ButtonDisable", disableHint},
+                                      std::pair{"ButtonHide", hideHint}}) {
+    e2e::input::MoveMouse(panel.Control(control).Center());
+    EXPECT_TRUE(e2e::Becomes([&] { return ShownHint(panel); }, hint)) << control;
   }
 }
 
