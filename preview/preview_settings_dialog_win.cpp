@@ -22,7 +22,8 @@ TFormPreviewSettings::TFormPreviewSettings(HWND owner) : ui::Form(L"FormPreviewS
   desc.caption = L"設定";
   desc.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   desc.place = {0, 0, 313, 73};
-  desc.clientSized = true;
+  desc.clientWidth = desc.place.width;
+  desc.clientHeight = desc.place.height;
   desc.owner = owner;
   Create(desc, {
       {.name = L"Label1", .kind = ControlKind::kLabel, .caption = L"幅 :", .place = {8, 12, 22, 12}},

@@ -15,7 +15,8 @@ TFormAlphaSettings::TFormAlphaSettings(HWND owner) : ui::Form(L"FormAlphaSetting
   desc.caption = L"設定";
   desc.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   desc.place = {0, 0, 313, 81};
-  desc.clientSized = true;
+  desc.clientWidth = desc.place.width;
+  desc.clientHeight = desc.place.height;
   desc.owner = owner;
   Create(desc, {
       {.name = L"Label1", .kind = ControlKind::kLabel, .caption = L"不透明度", .place = {8, 16, 48, 12}},
