@@ -138,21 +138,27 @@ TEST(PreviewWindow, ShowsTheRedirectedPictureAtTheChosenRate) {
 }
 
 TEST(PreviewWindow, ClosingWhileFramesRunNeverDrawsAfterTheLibrarysPreviewEnds) {
-  auto panel = e2e::Panel::Start({.settings = Apart("FrameRate=0\r\n")});
+  // Large slow frames, so that closes often fall into a frame under way.
+  auto panel = e2e::Panel::Start(
+      {.settings = "[Main]\r\nsWidth=1280\r\nsHeight=1024\r\n"
+                   "[Preview]\r\nTop=0\r\nLeft=0\r\nsWidth=1200\r\nsHeight=900\r\nFrameRate=0\r\n"});
   const uint32_t mark = e2e::JournalMark();
-  for (int round = 0; round < 4; ++round) {
+  for (int round = 0; round < 10; ++round) {
     const uint32_t shown = e2e::JournalMark();
-    e2e::TogglePreview(panel, true);
+    e2e::Window preview = e2e::TogglePreview(panel, true);
+    // Display changes rebuild the surface on the GUI thread while frames run.
+    for (int i = 0; i < 5; ++i) preview.Post(WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
     EXPECT_TRUE(e2e::Eventually([&] { return e2e::Frames(e2e::CallsSince(panel, shown)).size() >= 2; }, "frames"));
     e2e::TogglePreview(panel, false);
+    preview.Post(WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
   }
   // Shown again at exit: the library's preview is not ended then, and no
   // frame follows the library's release.
   e2e::TogglePreview(panel, true);
   EXPECT_EQ(panel.Close(), 0u);
   auto calls = e2e::CallsSince(panel, mark);
-  EXPECT_EQ(e2e::Named(calls, "NOLB_BitBltInit").size(), 5u);
-  EXPECT_EQ(e2e::Named(calls, "NOLB_BitBltUninit").size(), 4u);
+  EXPECT_EQ(e2e::Named(calls, "NOLB_BitBltInit").size(), 11u);
+  EXPECT_EQ(e2e::Named(calls, "NOLB_BitBltUninit").size(), 10u);
   EXPECT_TRUE(e2e::FramesOnlyWhileDrawingBegun(calls));
   EXPECT_TRUE(e2e::Frames(e2e::After(calls, "NOLB_Uninit")).empty());
 }
