@@ -6,6 +6,7 @@
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
 #include "ui/text_win.h"
+#include "ui/window_placement_win.h"
 
 namespace nolb {
 
@@ -27,6 +28,8 @@ constexpr wchar_t kNextFieldHint[] =
     L"テンキーの . (Del) を押すことで次の項目に移動することができます";
 constexpr wchar_t kApplyHint[] = L"Enterを押すことで適用することもできます";
 constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加します";
+constexpr int kLayoutClientWidth = 281;
+constexpr int kLayoutClientHeight = 441;
 
 }  // namespace
 
@@ -160,7 +163,12 @@ void TMainForm::Create() {
   desc.className = L"TMainForm";
   desc.caption = kCaption;
   desc.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-  desc.place = {16, 16, 289, 487};
+  desc.place = {MainSettings::kDefaultLeft, MainSettings::kDefaultTop, kDesignedWindowWidth,
+                kDesignedWindowHeight};
+  // The layout with its 8-pixel margins: the group boxes 265 wide, the
+  // bottom buttons ending at 433.
+  desc.clientWidth = kLayoutClientWidth;
+  desc.clientHeight = kLayoutClientHeight;
   Form::Create(desc, Controls(), MainMenu1());
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
@@ -172,8 +180,12 @@ void TMainForm::Create() {
 
 void TMainForm::FormCreate() {
   {
+    // Without stored values the window keeps the size it was made with.
+    MainSettings defaults;
+    defaults.width = Bounds().width;
+    defaults.height = Bounds().height;
     ProfileSettingsStore settings;
-    RestoreMainSettings(ReadMainSettings(settings));
+    RestoreMainSettings(ReadMainSettings(settings, defaults));
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
@@ -226,7 +238,9 @@ void TMainForm::FormDestroy() {
 }
 
 void TMainForm::RestoreMainSettings(const MainSettings& m) {
-  SetBounds({m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)});
+  // A place that lies on no monitor any more is moved onto the nearest one.
+  SetBounds(ui::PlaceOnMonitor(
+      {m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)}));
   CaptureSettings restored;
   state_.Update([&](CaptureSettings& s, DesktopRect&) {
     RestoreCaptureSettings(m, s);
@@ -249,14 +263,13 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
 
 MainSettings TMainForm::CurrentMainSettings() const {
   MainSettings m;
-  // A minimised window keeps the place it has when restored.
-  WINDOWPLACEMENT placement{sizeof placement};
-  GetWindowPlacement(Handle(), &placement);
-  const RECT& r = placement.rcNormalPosition;
-  m.top = r.top;
-  m.left = r.left;
-  m.width = r.right - r.left;
-  m.height = r.bottom - r.top;
+  // A minimised window keeps the place it has when restored, in the screen
+  // coordinates that start-up restores.
+  ui::Place place = ui::NormalPlace(Handle());
+  m.top = place.top;
+  m.left = place.left;
+  m.width = place.width;
+  m.height = place.height;
   m.x = ToInteger(Find(L"EditX").TextUtf8());
   m.y = ToInteger(Find(L"EditY").TextUtf8());
   m.captureWidth = ToInteger(Find(L"EditWidth").TextUtf8());

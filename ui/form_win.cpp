@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/error.h"
@@ -90,7 +91,20 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                              GetModuleHandleW(nullptr), nullptr);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
+  GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
+}
+
+void Form::GrowToClientSize(int width, int height) {
+  // Measured after the menu is set, so a menu bar of any height counts.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  int wider = std::max(0, width - static_cast<int>(client.right));
+  int higher = std::max(0, height - static_cast<int>(client.bottom));
+  if (wider == 0 && higher == 0) return;
+  Place outer = Bounds();
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.width + wider, outer.height + higher,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::AddControl(const ControlDesc& desc) {
