@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cwchar>
 #include <stdexcept>
+
+#include "standin/standin_library_win.h"
 
 namespace bench {
 
@@ -15,6 +18,35 @@ double NowMs() {
 }
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+fs::path BinFolder() { return fs::path(nolb::standin::BesideExecutable(L"")).parent_path(); }
+
+void RequireNoPanelRunning() {
+  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
+    CloseHandle(mutex);
+    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
+  }
+}
+
+int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* option, int fallback, int max,
+                 const std::function<int(int)>& run) {
+  int count = fallback;
+  if (argc == 3 && std::wcscmp(argv[1], option) == 0) {
+    count = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
+  } else if (argc != 1) {
+    count = 0;
+  }
+  if (count < 1 || count > max) {
+    std::fprintf(stderr, "usage: %s.exe [%ls N]   (N from 1 to %d, default %d)\n", program, option, max, fallback);
+    return 2;
+  }
+  try {
+    return run(count);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s: %s\n", program, error.what());
+    return 1;
+  }
+}
 
 Child::Child(const fs::path& exe, const fs::path& folder) {
   STARTUPINFOW startup{};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -20,6 +21,17 @@ inline constexpr DWORD kRunTimeoutMs = 30000;
 
 double NowMs();
 std::string Narrow(const std::wstring& text);
+
+// The folder of the running benchmark, where the panel and NOLB.DLL are.
+fs::path BinFolder();
+// Throws when a panel runs already (it holds the single-instance mutex).
+void RequireNoPanelRunning();
+
+// A benchmark's entry: its one option "--name N" (N from 1 to max, default
+// fallback), then run(N). A wrong command line gives 2 with the usage, an
+// error 1 with its message.
+int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* option, int fallback, int max,
+                 const std::function<int(int)>& run);
 
 // A started program, terminated if it still runs when the object goes.
 class Child {

@@ -53,11 +53,8 @@ void CircleTheCursor(double untilMs) {
 }
 
 int Run(int seconds) {
-  const fs::path bin = fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
-  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
-    CloseHandle(mutex);
-    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
-  }
+  const fs::path bin = BinFolder();
+  RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   RunFolder folder(L"nolb-follow-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
   library.NOLBTest_ClearJournal();
@@ -106,20 +103,5 @@ int Run(int seconds) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  int seconds = kDefaultSeconds;
-  if (argc == 3 && std::wcscmp(argv[1], L"--seconds") == 0) {
-    seconds = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
-  } else if (argc != 1) {
-    seconds = 0;
-  }
-  if (seconds < 1 || seconds > 3600) {
-    std::fputws(L"usage: follow_bench.exe [--seconds N]   (N from 1 to 3600, default 10)\n", stderr);
-    return 2;
-  }
-  try {
-    return Run(seconds);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "follow_bench: %s\n", error.what());
-    return 1;
-  }
+  return bench::RunWithCount(argc, argv, "follow_bench", L"--seconds", kDefaultSeconds, 3600, Run);
 }

@@ -57,11 +57,8 @@ CycleResult Cycle(const nolb::standin::StandinLibrary& library, const fs::path& 
 }
 
 int Run(int cycles) {
-  const fs::path bin = fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
-  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
-    CloseHandle(mutex);
-    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
-  }
+  const fs::path bin = BinFolder();
+  RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   RunFolder folder(L"nolb-follow-soak-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
   SetCursorPos(640, 512);
@@ -83,20 +80,5 @@ int Run(int cycles) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  int cycles = kDefaultCycles;
-  if (argc == 3 && std::wcscmp(argv[1], L"--cycles") == 0) {
-    cycles = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
-  } else if (argc != 1) {
-    cycles = 0;
-  }
-  if (cycles < 1 || cycles > 10000) {
-    std::fputws(L"usage: follow_soak.exe [--cycles N]   (N from 1 to 10000, default 100)\n", stderr);
-    return 2;
-  }
-  try {
-    return Run(cycles);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "follow_soak: %s\n", error.what());
-    return 1;
-  }
+  return bench::RunWithCount(argc, argv, "follow_soak", L"--cycles", kDefaultCycles, 10000, Run);
 }

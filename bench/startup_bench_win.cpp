@@ -95,11 +95,8 @@ void PrintRow(const char* name, const std::vector<double>& values) {
 }
 
 int Run(int runs) {
-  const fs::path bin = fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
-  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
-    CloseHandle(mutex);
-    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
-  }
+  const fs::path bin = BinFolder();
+  RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   RunFolder folder(L"nolb-startup-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
   const fs::path bare = bin / L"bare_window.exe";
@@ -127,27 +124,11 @@ int Run(int runs) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  int runs = kDefaultRuns;
-  for (int i = 1; i < argc; ++i) {
-    std::wstring option = argv[i];
-    if (option == L"--runs" && i + 1 < argc) {
-      runs = static_cast<int>(std::wcstol(argv[++i], nullptr, 10));
-    } else {
-      runs = 0;
-      break;
-    }
-  }
-  if (runs < 1 || runs > 1000) {
-    std::fputws(L"usage: startup_bench.exe [--runs N]   (N from 1 to 1000, default 10)\n", stderr);
-    return 2;
-  }
-  timeBeginPeriod(1);
-  int code = 1;
-  try {
-    code = Run(runs);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "startup_bench: %s\n", error.what());
-  }
-  timeEndPeriod(1);
-  return code;
+  return RunWithCount(argc, argv, "startup_bench", L"--runs", kDefaultRuns, 1000, [](int runs) {
+    timeBeginPeriod(1);
+    struct EndPeriod {
+      ~EndPeriod() { timeEndPeriod(1); }
+    } endPeriod;
+    return Run(runs);
+  });
 }

@@ -57,6 +57,18 @@ std::vector<e2e::Call> WaitForTickPush(const e2e::Panel& panel, uint32_t mark,
   return found;
 }
 
+// Moves the cursor there, switches mouse following on and waits for the
+// tick's first push of that cursor position.
+void FollowTheMouseAt(const e2e::Panel& panel, POINT cursor) {
+  e2e::input::MoveMouse(cursor);
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("CheckBoxAutoMouse").Click();
+  const std::string placed =
+      "NOLB_SetMousePos(" + std::to_string(cursor.x) + ", " + std::to_string(cursor.y) + ")";
+  ASSERT_FALSE(WaitForTickPush(panel, mark, {"NOLB_Lock", e2e::DesktopTarget(), placed, "NOLB_Enabled(1)", "NOLB_Unlock"})
+                   .empty());
+}
+
 // Lets the target watch (a GUI thread timer) tick a few times after the mark.
 void LetTheWatchTick(const e2e::Panel& panel, uint32_t mark) {
   ASSERT_TRUE(e2e::Eventually(
@@ -123,15 +135,11 @@ TEST(FollowModes, MouseFollowingPushesTheCursorFromTheTimerThreadUntilSwitchedOf
 
 TEST(FollowModes, ASizePresetWhileFollowingTheMouseAppliesAndFollowingGoesOn) {
   auto panel = e2e::Panel::Start();
-  e2e::input::MoveMouse({600, 400});
-  uint32_t mark = e2e::JournalMark();
-  panel.Control("CheckBoxAutoMouse").Click();
-  ASSERT_FALSE(WaitForTickPush(panel, mark, {"NOLB_Lock", e2e::DesktopTarget("*, *, 320, 240"),
-                                             "NOLB_SetMousePos(600, 400)", "NOLB_Enabled(1)", "NOLB_Unlock"})
-                   .empty());
+  FollowTheMouseAt(panel, {600, 400});
+  EXPECT_EQ(panel.Control("EditWidth").Text(), L"320");
 
   // The size-preset hotkey chooses from the list even while it is locked.
-  mark = e2e::JournalMark();
+  uint32_t mark = e2e::JournalMark();
   panel.Control("ComboBoxSize").Select(L"640, 480");
   e2e::CallLog applied(panel, mark);
   EXPECT_TRUE(e2e::Matches(applied.WaitForCall("NOLB_SetMode"), "NOLB_SetMode(*, *, *, *, *, *)"));
@@ -147,9 +155,8 @@ TEST(FollowModes, ASizePresetWhileFollowingTheMouseAppliesAndFollowingGoesOn) {
 
 TEST(FollowModes, ExitWhileFollowingEndsWithTheExitSequenceAndNoTickAfterIt) {
   auto panel = e2e::Panel::Start();
-  e2e::input::MoveMouse({640, 480});
   uint32_t mark = e2e::JournalMark();
-  panel.Control("CheckBoxAutoMouse").Click();
+  FollowTheMouseAt(panel, {640, 480});
   ASSERT_TRUE(e2e::Eventually([&] { return TickPushes(panel, mark).size() >= 3; }, "three tick pushes"));
 
   const DWORD gui = GuiThread(panel);
