@@ -55,5 +55,18 @@ TEST_F(MMTimer, TicksRunOnTheWorkerUntilStopAndWait) {
   EXPECT_EQ(ticks.load(), stopped);
 }
 
+TEST_F(MMTimer, PauseSwallowsTheServicesTicksUntilResume) {
+  CMMTimer timer;
+  timer.Start(10, CountTick, 0);
+  ASSERT_TRUE(e2e::WaitUntil([] { return ticks >= 1; }));
+  timer.Pause();
+  LetTimePass();  // a tick under way at the pause may still end
+  int paused = ticks;
+  LetTimePass();
+  EXPECT_EQ(ticks.load(), paused);
+  timer.Resume();
+  EXPECT_TRUE(e2e::WaitUntil([&] { return ticks >= paused + 3; }));
+}
+
 }  // namespace
 }  // namespace nolb
