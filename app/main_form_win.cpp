@@ -235,11 +235,11 @@ bool TMainForm::FormCloseQuery() {
 void TMainForm::FormDestroy() {
   // A drag under way ends without applying and leaves no frame behind.
   EndDrag(false);
-  // A file that cannot be written is reported, and the shut-down goes on:
-  // the redirection is still switched off and the library released.
   // From here on the real-time tick pushes nothing, so no tick comes
   // between the calls of the shut-down.
   ShowFollowDisplay(follow_.Halt());
+  // A file that cannot be written is reported, and the shut-down goes on:
+  // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);
   ui::ReportingErrors(Handle(), [&] {
     ProfileSettingsStore settings;
