@@ -6,6 +6,7 @@
 #include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
+#include "ui/messages_win.h"
 #include "ui/text_win.h"
 #include "ui/window_placement_win.h"
 
@@ -32,9 +33,17 @@ constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加し�
 constexpr int kLayoutClientWidth = 281;
 constexpr int kLayoutClientHeight = 441;
 
+// The real-time tick's period (about 30 ticks a second).
+constexpr std::uint32_t kRealtimePeriodMs = 33;
+
+void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userValue); }
+
 }  // namespace
 
-TMainForm::TMainForm(CaptureHook& hook) : ui::Form(L"MainForm"), hook_(hook) {}
+TMainForm::TMainForm(CaptureHook& hook)
+    : ui::Form(L"MainForm"),
+      hook_(hook),
+      follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; }) {}
 
 std::vector<ui::ControlDesc> TMainForm::Controls() {
   auto on = [this](void (TMainForm::*method)(ui::Component*)) { return On<TMainForm>(method); };
@@ -96,13 +105,17 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"GroupBox1", .kind = kGroupBox, .caption = L"リアルタイム設定",
        .place = {8, 216, 265, 73}},
       {.name = L"CheckBoxAutoWindow", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17}},
+       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17},
+       .click = on(&TMainForm::CheckBoxAutoWindowClick)},
       {.name = L"CheckBoxAutoMouse", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17}},
+       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17},
+       .click = on(&TMainForm::CheckBoxAutoMouseClick)},
       {.name = L"CheckBoxMouseCenter", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17}},
+       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17},
+       .click = on(&TMainForm::CheckBoxMouseCenterClick)},
       {.name = L"ButtonUncheck", .kind = kButton, .parent = L"GroupBox1", .caption = L"解除",
-       .place = {192, 14, 65, 51}, .flags = ui::kDisabled},
+       .place = {192, 14, 65, 51}, .flags = ui::kDisabled,
+       .click = on(&TMainForm::ButtonUncheckClick)},
       {.name = L"GroupBoxSettings", .kind = kGroupBox, .caption = L"設定",
        .place = {8, 296, 265, 89}},
       {.name = L"CheckBoxShowCursor", .kind = kCheckBox, .parent = L"GroupBoxSettings",
@@ -201,6 +214,7 @@ void TMainForm::FormCreate() {
 
   videoMemory_ = std::make_unique<VideoMemory>(Handle());
   hook_.Init();
+  timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
 
   // Layered-window capture is offered on a single-monitor desktop only.
   if (GetSystemMetrics(SM_CXVIRTUALSCREEN) != GetSystemMetrics(SM_CXSCREEN) ||
@@ -224,6 +238,9 @@ bool TMainForm::FormCloseQuery() {
 void TMainForm::FormDestroy() {
   // A drag under way ends without applying and leaves no frame behind.
   EndDrag(false);
+  // From here on the real-time tick pushes nothing, so no tick comes
+  // between the calls of the shut-down.
+  ShowFollowDisplay(follow_.Halt());
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);
@@ -231,6 +248,7 @@ void TMainForm::FormDestroy() {
     ProfileSettingsStore settings;
     WriteMainSettings(settings, CurrentMainSettings());
   });
+  timer_.StopAndWait();
   ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);

@@ -9,9 +9,11 @@
 #include "app/main_settings.h"
 #include "app/window_system_win.h"
 #include "hook/capture_hook.h"
+#include "preview/mm_timer_win.h"
 #include "status/range_markers_win.h"
 #include "status/translucency_win.h"
 #include "status/video_memory_win.h"
+#include "target/follow_mode.h"
 #include "target/preset_list_win.h"
 #include "target/target_selection.h"
 #include "ui/form_win.h"
@@ -43,6 +45,14 @@ class TMainForm : public ui::Form {
   void EditXKeyUp(ui::Component* sender, unsigned key);
   void CheckBoxFixAspectClick(ui::Component* sender);
 
+  // The follow modes; RealtimeTick runs on the periodic timer's worker.
+  void CheckBoxAutoWindowClick(ui::Component* sender);
+  void CheckBoxAutoMouseClick(ui::Component* sender);
+  void CheckBoxMouseCenterClick(ui::Component* sender);
+  void ButtonUncheckClick(ui::Component* sender);
+  void SetRealtimeLock(bool active);
+  void RealtimeTick(std::uint32_t userValue);
+
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
   void TimerAnimeTimer(ui::Component* sender);
@@ -57,6 +67,7 @@ class TMainForm : public ui::Form {
   void FormCreate() override;
   bool FormCloseQuery() override;
   void FormDestroy() override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   std::vector<ui::ControlDesc> Controls();
@@ -79,6 +90,10 @@ class TMainForm : public ui::Form {
   // Inverts a 3-pixel frame inside the window's client area on the screen.
   void InvertWindowFrame(WindowId window);
   PresetList& PresetsOf(ui::Component* sender);
+  // The enable states a mode box's click leaves, and the lock.
+  void ApplyFollowBoxRules(const FollowBoxRules& rules);
+  // Writes what the real-time tick asked the edits to show.
+  void ShowFollowDisplay(const FollowDisplay& display);
 
   CaptureHook& hook_;
   CaptureState state_;
@@ -90,6 +105,9 @@ class TMainForm : public ui::Form {
   // The window whose frame the drag has inverted, or none.
   WindowId highlightedWindow_ = 0;
   Translucency translucency_;
+  FollowModes follow_;
+  // Last, so that it is destroyed first: its worker uses the members above.
+  CMMTimer timer_;
 };
 
 // The main window, for the program's other windows.

@@ -1,15 +1,14 @@
-// What the benchmarks that start the panel share: a clock, a started
-// program, its visible windows and a temporary folder to run it from.
+// What the benchmarks share: a clock, started programs, their windows, a
+// temporary folder to run the panel from, and summaries of measurements.
 #pragma once
 
 #include <windows.h>
 
-#include <cstring>
-#include <cwchar>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/handles_win.h"
 
@@ -17,100 +16,68 @@ namespace bench {
 
 namespace fs = std::filesystem;
 
+// How long a program may take to start, show a window or end.
 inline constexpr DWORD kRunTimeoutMs = 30000;
 
-inline double NowMs() {
-  LARGE_INTEGER now{}, frequency{};
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double NowMs();
+std::string Narrow(const std::wstring& text);
 
-inline std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+// The folder of the running benchmark, where the panel and NOLB.DLL are.
+fs::path BinFolder();
+// Throws when a panel runs already (it holds the single-instance mutex).
+void RequireNoPanelRunning();
+
+// A benchmark's entry: its one option "--name N" (N from 1 to max, default
+// fallback), then run(N). A wrong command line gives 2 with the usage, an
+// error 1 with its message.
+int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* option, int fallback, int max,
+                 const std::function<int(int)>& run);
 
 // A started program, terminated if it still runs when the object goes.
 class Child {
  public:
-  Child(const fs::path& exe, const fs::path& folder) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info)) {
-      throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
-    }
-    process_.Reset(info.hProcess);
-    CloseHandle(info.hThread);
-    id_ = info.dwProcessId;
-  }
+  Child(const fs::path& exe, const fs::path& folder);
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
-  ~Child() {
-    if (Running()) {
-      TerminateProcess(process_.Get(), 1);
-      WaitForSingleObject(process_.Get(), kRunTimeoutMs);
-    }
-  }
+  ~Child();
 
   DWORD Id() const { return id_; }
-  HANDLE Process() const { return process_.Get(); }
-  bool Running() const { return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
-  bool WaitForExit() const { return WaitForSingleObject(process_.Get(), kRunTimeoutMs) == WAIT_OBJECT_0; }
+  HANDLE Handle() const { return process_.Get(); }
+  bool Running() const;
+  bool WaitForExit(DWORD timeoutMs = kRunTimeoutMs) const;
+  void Kill();
 
  private:
   ui::KernelHandle process_;
   DWORD id_ = 0;
 };
 
-namespace detail {
-
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found;
-};
-
-inline BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[64];
-  if (owner == search.processId && IsWindowVisible(window) && GetClassNameW(window, name, 64) &&
-      std::wcscmp(name, search.className) == 0) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace detail
-
 // The visible top-level window of that class owned by the process, if any.
-inline HWND VisibleWindow(DWORD processId, const wchar_t* className) {
-  detail::WindowSearch search{processId, className, nullptr};
-  EnumWindows(detail::MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND VisibleWindow(DWORD processId, const wchar_t* className);
 
-// A temporary folder with copies of files, removed when the object goes.
+// Posts WM_CLOSE and waits for the end; throws when the program stays.
+void CloseWindowAndWait(const Child& child, HWND window, const char* what);
+
+// A temporary folder with copies of the files, removed when the object goes.
 class RunFolder {
  public:
-  RunFolder(const wchar_t* prefix, const fs::path& from, std::initializer_list<const wchar_t*> files)
-      : path_(fs::temp_directory_path() / (prefix + std::to_wstring(GetCurrentProcessId()))) {
-    fs::create_directories(path_);
-    for (const wchar_t* file : files) fs::copy_file(from / file, path_ / file, fs::copy_options::overwrite_existing);
-  }
-  ~RunFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
+  RunFolder(const std::wstring& prefix, const fs::path& from, std::initializer_list<const wchar_t*> files);
   RunFolder(const RunFolder&) = delete;
   RunFolder& operator=(const RunFolder&) = delete;
+  ~RunFolder();
   const fs::path& Path() const { return path_; }
 
  private:
   fs::path path_;
 };
+
+// The value below which the fraction p (0 to 1) of the values lie, taken
+// from the sorted values by the nearest rank.
+double Percentile(std::vector<double> values, double p);
+
+struct Summary {
+  double median, min, max;
+};
+Summary Summarise(std::vector<double> values);
 
 }  // namespace bench

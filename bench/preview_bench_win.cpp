@@ -119,11 +119,8 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className) {
 }
 
 int Run(int seconds) {
-  const bench::fs::path bin = bench::fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
-  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
-    CloseHandle(mutex);
-    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
-  }
+  const bench::fs::path bin = bench::BinFolder();
+  bench::RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   bench::RunFolder folder(L"nolb-preview-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
   std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
@@ -137,9 +134,9 @@ int Run(int seconds) {
   // The panel's own cost with the preview closed, as a baseline.
   Sleep(1000);
   const double idleStartMs = bench::NowMs();
-  const double idleStartCpu = CpuMs(panel.Process(), runFolder);
+  const double idleStartCpu = CpuMs(panel.Handle(), runFolder);
   Sleep(static_cast<DWORD>(seconds) * 1000);
-  const double idleCpuShare = (CpuMs(panel.Process(), runFolder) - idleStartCpu) / (bench::NowMs() - idleStartMs);
+  const double idleCpuShare = (CpuMs(panel.Handle(), runFolder) - idleStartCpu) / (bench::NowMs() - idleStartMs);
 
   PostMessageW(button, BM_CLICK, 0, 0);
   WaitForWindow(panel.Id(), L"TFormPreview");
@@ -147,11 +144,11 @@ int Run(int seconds) {
 
   const uint32_t mark = FramesAfter(library, panel.Id(), 0).last;
   const double startMs = bench::NowMs();
-  const double startCpu = CpuMs(panel.Process(), runFolder);
+  const double startCpu = CpuMs(panel.Handle(), runFolder);
   Sleep(static_cast<DWORD>(seconds) * 1000);
   const int frames = FramesAfter(library, panel.Id(), mark).frames;
   const double wallMs = bench::NowMs() - startMs;
-  const double cpuMs = CpuMs(panel.Process(), runFolder) - startCpu;
+  const double cpuMs = CpuMs(panel.Handle(), runFolder) - startCpu;
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (!panel.WaitForExit()) throw std::runtime_error("NOLBPanel.exe did not end when closed");

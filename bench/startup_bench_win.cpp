@@ -27,10 +27,7 @@
 
 namespace {
 
-using bench::Child;
-using bench::NowMs;
-using bench::VisibleWindow;
-using bench::kRunTimeoutMs;
+using namespace bench;
 
 constexpr int kDefaultRuns = 10;
 constexpr int kJournalRead = 256;
@@ -52,12 +49,7 @@ std::optional<std::vector<double>> TimesUntil(const std::vector<std::function<bo
   }
 }
 
-void CloseWindowAndWait(const Child& child, HWND window, const char* what) {
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  if (!child.WaitForExit()) throw std::runtime_error(std::string(what) + " did not end when closed");
-}
-
-double BareWindowRun(const bench::fs::path& exe, const bench::fs::path& folder) {
+double BareWindowRun(const fs::path& exe, const fs::path& folder) {
   const double start = NowMs();
   Child child(exe, folder);
   HWND window = nullptr;
@@ -85,8 +77,7 @@ bool FirstPushSeen(const nolb::standin::StandinLibrary& library, DWORD processId
   return false;
 }
 
-PanelTimes PanelRun(const nolb::standin::StandinLibrary& library, const bench::fs::path& exe,
-                    const bench::fs::path& folder) {
+PanelTimes PanelRun(const nolb::standin::StandinLibrary& library, const fs::path& exe, const fs::path& folder) {
   library.NOLBTest_ClearJournal();
   const double start = NowMs();
   Child child(exe, folder);
@@ -98,32 +89,18 @@ PanelTimes PanelRun(const nolb::standin::StandinLibrary& library, const bench::f
   return {(*times)[0] - start, (*times)[1] - start};
 }
 
-struct Summary {
-  double median, min, max;
-};
-
-Summary Summarise(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-  return {median, values.front(), values.back()};
-}
-
 void PrintRow(const char* name, const std::vector<double>& values) {
   Summary s = Summarise(values);
   std::printf("%-34s %9.1f %9.1f %9.1f\n", name, s.median, s.min, s.max);
 }
 
 int Run(int runs) {
-  const bench::fs::path bin = bench::fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
-  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
-    CloseHandle(mutex);
-    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
-  }
+  const fs::path bin = BinFolder();
+  RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
-  bench::RunFolder folder(L"nolb-startup-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
-  const bench::fs::path bare = bin / L"bare_window.exe";
-  const bench::fs::path panel = folder.Path() / L"NOLBPanel.exe";
+  RunFolder folder(L"nolb-startup-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
+  const fs::path bare = bin / L"bare_window.exe";
+  const fs::path panel = folder.Path() / L"NOLBPanel.exe";
 
   // One run of each first, not counted: the first start fills the caches.
   BareWindowRun(bare, bin);
@@ -147,27 +124,11 @@ int Run(int runs) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  int runs = kDefaultRuns;
-  for (int i = 1; i < argc; ++i) {
-    std::wstring option = argv[i];
-    if (option == L"--runs" && i + 1 < argc) {
-      runs = static_cast<int>(std::wcstol(argv[++i], nullptr, 10));
-    } else {
-      runs = 0;
-      break;
-    }
-  }
-  if (runs < 1 || runs > 1000) {
-    std::fputws(L"usage: startup_bench.exe [--runs N]   (N from 1 to 1000, default 10)\n", stderr);
-    return 2;
-  }
-  timeBeginPeriod(1);
-  int code = 1;
-  try {
-    code = Run(runs);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "startup_bench: %s\n", error.what());
-  }
-  timeEndPeriod(1);
-  return code;
+  return RunWithCount(argc, argv, "startup_bench", L"--runs", kDefaultRuns, 1000, [](int runs) {
+    timeBeginPeriod(1);
+    struct EndPeriod {
+      ~EndPeriod() { timeEndPeriod(1); }
+    } endPeriod;
+    return Run(runs);
+  });
 }
