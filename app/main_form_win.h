@@ -12,6 +12,7 @@
 #include "status/range_markers_win.h"
 #include "status/video_memory_win.h"
 #include "target/preset_list_win.h"
+#include "target/screen_selection.h"
 #include "target/target_selection.h"
 #include "ui/form_win.h"
 
@@ -42,6 +43,12 @@ class TMainForm : public ui::Form {
   void EditXKeyUp(ui::Component* sender, unsigned key);
   void CheckBoxFixAspectClick(ui::Component* sender);
 
+  // Choosing the rectangle on the screen (also the hotkeys, sender none).
+  void ButtonSetRangeClick(ui::Component* sender);
+  void ButtonSetPosClick(ui::Component* sender);
+  // The selection window is up (a selection runs).
+  bool SelectionShown() const;
+
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
   void TimerAnimeTimer(ui::Component* sender);
@@ -68,6 +75,9 @@ class TMainForm : public ui::Form {
   // Inverts a 3-pixel frame inside the window's client area on the screen.
   void InvertWindowFrame(WindowId window);
   PresetList& PresetsOf(ui::Component* sender);
+  // The desktop as target, a selection on the screen, its result into the
+  // record and the edits, and Apply unless only the values were asked for.
+  void RunScreenSelection(SelectMode mode);
 
   CaptureHook& hook_;
   CaptureState state_;

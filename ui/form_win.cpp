@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
@@ -53,6 +54,21 @@ ControlClass ClassOf(ControlKind kind, unsigned flags) {
   throw std::logic_error("unknown control kind");
 }
 
+// The thread's other shown windows, disabled while a form is modal.
+struct OtherWindows {
+  HWND modal;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOtherWindow(HWND window, LPARAM data) {
+  auto* others = reinterpret_cast<OtherWindows*>(data);
+  if (window != others->modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    others->disabled.push_back(window);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 Form::Form(std::wstring name) : Component(std::move(name)) {}
@@ -74,7 +90,9 @@ Form* Form::FromHandle(HWND hwnd) {
 
 void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
                   const std::vector<MenuDesc>& menu) {
-  RegisterWindowClass(form.className, &Form::WindowProc, GetSysColorBrush(form.backgroundColor));
+  RegisterWindowClass(form.className, &Form::WindowProc,
+                      form.backgroundColor == kNoBackground ? nullptr
+                                                            : GetSysColorBrush(form.backgroundColor));
   RegisterPanelClass();
   font_.Reset(CreateFontW(-form.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           form.font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -230,6 +248,19 @@ void Form::SetActiveControl(Control& control) {
 }
 
 void Form::Show(int command) { ShowWindow(hwnd_, command); }
+
+void Form::ShowModal() {
+  HWND previous = GetActiveWindow();
+  OtherWindows others{hwnd_, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &DisableOtherWindow, reinterpret_cast<LPARAM>(&others));
+  Show(SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  RunModalLoop([this] { return hwnd_ && Visible(); });
+  for (HWND window : others.disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  if (previous && IsWindow(previous)) SetActiveWindow(previous);
+}
 
 void Form::SetBounds(const Place& p) { MoveWindow(hwnd_, p.left, p.top, p.width, p.height, TRUE); }
 

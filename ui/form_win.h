@@ -62,6 +62,9 @@ struct FontDesc {
   BYTE charset = SHIFTJIS_CHARSET;
 };
 
+// A form that paints all of itself: erasing its background draws nothing.
+inline constexpr int kNoBackground = -1;
+
 struct FormDesc {
   const wchar_t* className = L"";
   const wchar_t* caption = L"";
@@ -69,7 +72,7 @@ struct FormDesc {
   DWORD exStyle = 0;
   Place place;  // outer rectangle in screen pixels
   FontDesc font;
-  int backgroundColor = COLOR_BTNFACE;  // system colour index
+  int backgroundColor = COLOR_BTNFACE;  // system colour index, or kNoBackground
   HWND owner = nullptr;
 };
 
@@ -96,6 +99,10 @@ class Form : public Component {
 
   bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void Show(int command = SW_SHOWNORMAL);
+  // Shows the form in front and handles messages until it is hidden again;
+  // the program's other windows take no input meanwhile. The window that
+  // was active before is active again afterwards.
+  void ShowModal();
   void Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
   void SetBounds(const Place& place);
   Place Bounds() const;

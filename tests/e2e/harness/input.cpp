@@ -85,8 +85,20 @@ void MoveMouse(POINT to) {
   }
 }
 
-void MouseDown(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
-void MouseUp(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
+DWORD DownFlag(Button button) {
+  return button == Button::Left    ? MOUSEEVENTF_LEFTDOWN
+         : button == Button::Right ? MOUSEEVENTF_RIGHTDOWN
+                                   : MOUSEEVENTF_MIDDLEDOWN;
+}
+
+DWORD UpFlag(Button button) {
+  return button == Button::Left    ? MOUSEEVENTF_LEFTUP
+         : button == Button::Right ? MOUSEEVENTF_RIGHTUP
+                                   : MOUSEEVENTF_MIDDLEUP;
+}
+
+void MouseDown(Button button) { Mouse(DownFlag(button)); }
+void MouseUp(Button button) { Mouse(UpFlag(button)); }
 
 void Click(POINT at, Button button) {
   MoveMouse(at);
@@ -94,13 +106,39 @@ void Click(POINT at, Button button) {
   MouseUp(button);
 }
 
-void Drag(POINT from, POINT to, Button button, int steps) {
+void SettleMouse(POINT at) {
+  constexpr int kStablePolls = 5;
+  int stable = 0;
+  bool settled = WaitUntil([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == at.x && now.y == at.y) return ++stable >= kStablePolls;
+    stable = 0;
+    MoveMouse(at);
+    return false;
+  });
+  if (!settled) {
+    throw HarnessError("the cursor did not stay at " + std::to_string(at.x) + ", " + std::to_string(at.y));
+  }
+}
+
+namespace {
+
+void DragWith(POINT from, POINT to, Button button, int steps, bool settle) {
   MoveMouse(from);
+  if (settle) SettleMouse(from);
   MouseDown(button);
   for (int i = 1; i <= steps; ++i) {
     MoveMouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   }
+  if (settle) SettleMouse(to);
   MouseUp(button);
 }
+
+}  // namespace
+
+void Drag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, false); }
+
+void SettledDrag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, true); }
 
 }  // namespace e2e::input
