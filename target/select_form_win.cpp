@@ -13,6 +13,28 @@ namespace {
 
 Point PointOf(LPARAM at) { return Point{GET_X_LPARAM(at), GET_Y_LPARAM(at)}; }
 
+struct ButtonEvent {
+  MouseButton button;
+  enum Kind { kDown, kUp, kDoubleClick } kind;
+};
+
+std::optional<ButtonEvent> ButtonEventOf(UINT message) {
+  using B = MouseButton;
+  using E = ButtonEvent;
+  switch (message) {
+    case WM_LBUTTONDOWN: return E{B::kLeft, E::kDown};
+    case WM_MBUTTONDOWN: return E{B::kMiddle, E::kDown};
+    case WM_RBUTTONDOWN: return E{B::kRight, E::kDown};
+    case WM_LBUTTONUP: return E{B::kLeft, E::kUp};
+    case WM_MBUTTONUP: return E{B::kMiddle, E::kUp};
+    case WM_RBUTTONUP: return E{B::kRight, E::kUp};
+    case WM_LBUTTONDBLCLK: return E{B::kLeft, E::kDoubleClick};
+    case WM_MBUTTONDBLCLK: return E{B::kMiddle, E::kDoubleClick};
+    case WM_RBUTTONDBLCLK: return E{B::kRight, E::kDoubleClick};
+  }
+  return std::nullopt;
+}
+
 BOOL CALLBACK PaintNow(HWND window, LPARAM) {
   UpdateWindow(window);
   return TRUE;
@@ -124,6 +146,16 @@ void TFormSelect::MouseUp(MouseButton button, LPARAM at) {
 }
 
 std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (std::optional<ButtonEvent> event = ButtonEventOf(message)) {
+    if (event->kind == ButtonEvent::kUp) {
+      MouseUp(event->button, lParam);
+      return 0;
+    }
+    MouseDown(event->button, lParam);
+    // The second press of a double click counts as a press, then closes.
+    if (event->kind == ButtonEvent::kDoubleClick && Visible()) FormDblClick(this);
+    return 0;
+  }
   switch (message) {
     case WM_PAINT:
       if (!picture_) break;
@@ -137,34 +169,6 @@ std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARA
       if (LOWORD(lParam) != HTCLIENT) break;
       SetCursor(LoadCursorW(nullptr, IDC_CROSS));
       return TRUE;
-    case WM_LBUTTONDOWN:
-      MouseDown(MouseButton::kLeft, lParam);
-      return 0;
-    case WM_MBUTTONDOWN:
-      MouseDown(MouseButton::kMiddle, lParam);
-      return 0;
-    case WM_RBUTTONDOWN:
-      MouseDown(MouseButton::kRight, lParam);
-      return 0;
-    case WM_LBUTTONUP:
-      MouseUp(MouseButton::kLeft, lParam);
-      return 0;
-    case WM_MBUTTONUP:
-      MouseUp(MouseButton::kMiddle, lParam);
-      return 0;
-    case WM_RBUTTONUP:
-      MouseUp(MouseButton::kRight, lParam);
-      return 0;
-    case WM_LBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-      // The second press of a double click counts as a press, then closes.
-      MouseDown(message == WM_LBUTTONDBLCLK   ? MouseButton::kLeft
-                : message == WM_MBUTTONDBLCLK ? MouseButton::kMiddle
-                                              : MouseButton::kRight,
-                lParam);
-      if (Visible()) FormDblClick(this);
-      return 0;
     case WM_MOUSEMOVE:
       Perform(selection_.Move(PointOf(lParam)));
       return 0;

@@ -32,11 +32,17 @@ void MoveMouse(POINT to);
 void SettleMouse(POINT at);
 void MouseDown(Button button = Button::Left);
 void MouseUp(Button button = Button::Left);
+// Press and release that carry their point (the cursor moves there with them).
+void MouseDownAt(POINT at, Button button = Button::Left);
+void MouseUpAt(POINT at, Button button = Button::Left);
 void Click(POINT at, Button button = Button::Left);
 // Presses at from, moves in steps to to, releases there.
 void Drag(POINT from, POINT to, Button button = Button::Left, int steps = 8);
 // The same with the cursor settled before the press and before the release,
 // for a program that takes the points of its mouse messages.
 void SettledDrag(POINT from, POINT to, Button button = Button::Left, int steps = 8);
+// A click with the cursor settled at the point first, press and release
+// carrying the point.
+void SettledClick(POINT at, Button button = Button::Left);
 
 }  // namespace e2e::input
