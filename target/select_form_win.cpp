@@ -182,6 +182,10 @@ std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARA
       if (LOWORD(wParam) != IDCANCEL) break;
       Close();
       return 0;
+    case WM_ENDSESSION:
+      // The session ends: the selection is cancelled, nothing is applied.
+      if (wParam && Visible()) Close();
+      break;
   }
   return Form::OnMessage(message, wParam, lParam);
 }
