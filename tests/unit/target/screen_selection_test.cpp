@@ -73,17 +73,6 @@ TEST(ScreenSelectionRange, PressAndReleaseInPlaceChooseNoRangeAndStrayReleasesAr
   EXPECT_EQ(s.SelectResult(), Corners{});
 }
 
-TEST(ScreenSelectionRange, ASecondPressErasesTheOutlineAndStartsAnew) {
-  ScreenSelection s;
-  s.Begin(SelectMode::kRange, 0, 0);
-  s.Press(MouseButton::kLeft, {10, 10});
-  s.Move({20, 20});
-  EXPECT_EQ(s.Press(MouseButton::kRight, {50, 50}).invert, (Outlines{{10, 10, 20, 20}}));
-  EXPECT_TRUE(s.CoordinatesOnly());
-  s.Release(MouseButton::kLeft, {60, 60});
-  EXPECT_EQ(s.SelectResult(), (Corners{50, 50, 60, 60}));
-}
-
 TEST(ScreenSelectionPosition, OutlineFollowsTheCursorAndAPressChoosesIt) {
   ScreenSelection s;
   s.Begin(SelectMode::kPosition, 320, 240);
