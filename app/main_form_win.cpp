@@ -3,9 +3,12 @@
 #include "app/integer_text.h"
 #include "app/preset_file.h"
 #include "app/settings_store_win.h"
+#include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
+#include "ui/messages_win.h"
 #include "ui/text_win.h"
+#include "ui/window_placement_win.h"
 
 namespace nolb {
 
@@ -27,10 +30,20 @@ constexpr wchar_t kNextFieldHint[] =
     L"テンキーの . (Del) を押すことで次の項目に移動することができます";
 constexpr wchar_t kApplyHint[] = L"Enterを押すことで適用することもできます";
 constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加します";
+constexpr int kLayoutClientWidth = 281;
+constexpr int kLayoutClientHeight = 441;
+
+// The real-time tick's period (about 30 ticks a second).
+constexpr std::uint32_t kRealtimePeriodMs = 33;
+
+void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userValue); }
 
 }  // namespace
 
-TMainForm::TMainForm(CaptureHook& hook) : ui::Form(L"MainForm"), hook_(hook) {}
+TMainForm::TMainForm(CaptureHook& hook)
+    : ui::Form(L"MainForm"),
+      hook_(hook),
+      follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; }) {}
 
 std::vector<ui::ControlDesc> TMainForm::Controls() {
   auto on = [this](void (TMainForm::*method)(ui::Component*)) { return On<TMainForm>(method); };
@@ -83,22 +96,28 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"ButtonAddSize", .kind = kButton, .parent = L"GroupBoxPosition",
        .caption = L"追加", .hint = kAddPresetHint, .place = {209, 18, 33, 19}, .click = on(&TMainForm::ButtonAddPosClick)},
       {.name = L"ButtonSetPos", .kind = kButton, .parent = L"GroupBoxTarget",
-       .caption = L"位置指定", .hint = L"右クリックで座標入力のみ", .place = {8, 170, 65, 23}},
+       .caption = L"位置指定", .hint = L"右クリックで座標入力のみ", .place = {8, 170, 65, 23},
+       .click = on(&TMainForm::ButtonSetPosClick)},
       {.name = L"ButtonSetRange", .kind = kButton, .parent = L"GroupBoxTarget",
-       .caption = L"範囲指定", .hint = L"右ドラッグで座標入力のみ", .place = {80, 170, 65, 23}},
+       .caption = L"範囲指定", .hint = L"右ドラッグで座標入力のみ", .place = {80, 170, 65, 23},
+       .click = on(&TMainForm::ButtonSetRangeClick)},
       {.name = L"ButtonApply2", .kind = kButton, .parent = L"GroupBoxTarget",
        .caption = L"適用", .hint = kApplyHint, .place = {152, 170, 105, 23},
        .click = on(&TMainForm::ButtonApplyClick)},
       {.name = L"GroupBox1", .kind = kGroupBox, .caption = L"リアルタイム設定",
        .place = {8, 216, 265, 73}},
       {.name = L"CheckBoxAutoWindow", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17}},
+       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17},
+       .click = on(&TMainForm::CheckBoxAutoWindowClick)},
       {.name = L"CheckBoxAutoMouse", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17}},
+       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17},
+       .click = on(&TMainForm::CheckBoxAutoMouseClick)},
       {.name = L"CheckBoxMouseCenter", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17}},
+       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17},
+       .click = on(&TMainForm::CheckBoxMouseCenterClick)},
       {.name = L"ButtonUncheck", .kind = kButton, .parent = L"GroupBox1", .caption = L"解除",
-       .place = {192, 14, 65, 51}, .flags = ui::kDisabled},
+       .place = {192, 14, 65, 51}, .flags = ui::kDisabled,
+       .click = on(&TMainForm::ButtonUncheckClick)},
       {.name = L"GroupBoxSettings", .kind = kGroupBox, .caption = L"設定",
        .place = {8, 296, 265, 89}},
       {.name = L"CheckBoxShowCursor", .kind = kCheckBox, .parent = L"GroupBoxSettings",
@@ -125,10 +144,11 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"Label11", .kind = kLabel, .caption = L"Hook :", .place = {227, 391, 32, 12}},
       {.name = L"LabelHooked", .kind = kLabel, .caption = L"×", .place = {261, 391, 12, 12}},
       {.name = L"ButtonPreview", .kind = kButton, .caption = L"プレビュー",
-       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25}},
+       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25},
+       .click = on(&TMainForm::ButtonPreviewClick)},
       {.name = L"ButtonHide", .kind = kButton, .caption = L"非表示",
        .hint = L"このウィンドウを非表示にします", .place = {80, 408, 57, 25},
-       .flags = ui::kDisabled},
+       .flags = ui::kDisabled, .click = on(&TMainForm::ButtonHideClick)},
       {.name = L"ButtonDisable", .kind = kButton, .caption = L"無効化",
        .hint = L"NOLBを無効化しWMEの取り込み範囲に戻します", .place = {152, 408, 57, 25},
        .click = on(&TMainForm::ButtonDisableClick)},
@@ -143,7 +163,8 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"NTogleCaptureRange", .menu = L"表示(&S)", .caption = L"取り込み範囲表示切替(&T)",
        .autoCheck = true, .hint = L"エンコード時のみ表示されます",
        .click = On<TMainForm>(&TMainForm::NToggleCaptureRangeClick)},
-      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true},
+      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::L1Click)},
       {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)",
        .click = On<TMainForm>(&TMainForm::C1Click)},
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
@@ -160,17 +181,29 @@ void TMainForm::Create() {
   desc.className = L"TMainForm";
   desc.caption = kCaption;
   desc.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-  desc.place = {16, 16, 289, 487};
+  desc.place = {MainSettings::kDefaultLeft, MainSettings::kDefaultTop, kDesignedWindowWidth,
+                kDesignedWindowHeight};
+  // The layout with its 8-pixel margins: the group boxes 265 wide, the
+  // bottom buttons ending at 433.
+  desc.clientWidth = kLayoutClientWidth;
+  desc.clientHeight = kLayoutClientHeight;
   Form::Create(desc, Controls(), MainMenu1());
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
+  // Losing the mouse capture (another window takes it, the system cancels
+  // it) ends a drag as a right release does.
+  Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };
 }
 
 void TMainForm::FormCreate() {
   {
+    // Without stored values the window keeps the size it was made with.
+    MainSettings defaults;
+    defaults.width = Bounds().width;
+    defaults.height = Bounds().height;
     ProfileSettingsStore settings;
-    RestoreMainSettings(ReadMainSettings(settings));
+    RestoreMainSettings(ReadMainSettings(settings, defaults));
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
@@ -183,6 +216,7 @@ void TMainForm::FormCreate() {
 
   videoMemory_ = std::make_unique<VideoMemory>(Handle());
   hook_.Init();
+  timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
 
   // Layered-window capture is offered on a single-monitor desktop only.
   if (GetSystemMetrics(SM_CXVIRTUALSCREEN) != GetSystemMetrics(SM_CXSCREEN) ||
@@ -197,6 +231,8 @@ void TMainForm::FormCreate() {
 }
 
 bool TMainForm::FormCloseQuery() {
+  // A running selection still has to take its result into this window.
+  if (SelectionShown()) return false;
   if (!hook_.IsHooked()) return true;
   std::wstring caption = Caption();
   return MessageBoxW(Handle(), kCloseQuestion, caption.c_str(),
@@ -204,6 +240,11 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // A drag under way ends without applying and leaves no frame behind.
+  EndDrag(false);
+  // From here on the real-time tick pushes nothing, so no tick comes
+  // between the calls of the shut-down.
+  ShowFollowDisplay(follow_.Halt());
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);
@@ -211,6 +252,7 @@ void TMainForm::FormDestroy() {
     ProfileSettingsStore settings;
     WriteMainSettings(settings, CurrentMainSettings());
   });
+  timer_.StopAndWait();
   ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
@@ -221,7 +263,9 @@ void TMainForm::FormDestroy() {
 }
 
 void TMainForm::RestoreMainSettings(const MainSettings& m) {
-  SetBounds({m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)});
+  // A place that lies on no monitor any more is moved onto the nearest one.
+  SetBounds(ui::PlaceOnMonitor(
+      {m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)}));
   CaptureSettings restored;
   state_.Update([&](CaptureSettings& s, DesktopRect&) {
     RestoreCaptureSettings(m, s);
@@ -236,22 +280,19 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   Find(L"ComboBoxBltMode").SetItemIndex(BltModeListIndex(m.bltMode));
   Menu(L"NTogleCaptureRange").SetChecked(m.showRange);
   Find(L"CheckBoxMouseCenter").SetChecked(m.centreCursor);
-  alphaBlend_ = m.alphaBlend;
-  alphaBlendValue_ = m.alphaBlendValue;
-  SetTranslucency(Handle(), alphaBlend_, alphaBlendValue_);
-  Menu(L"L1").SetChecked(alphaBlend_);
+  translucency_.Restore(Handle(), m.alphaBlend, m.alphaBlendValue);
+  Menu(L"L1").SetChecked(translucency_.On());
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
   MainSettings m;
-  // A minimised window keeps the place it has when restored.
-  WINDOWPLACEMENT placement{sizeof placement};
-  GetWindowPlacement(Handle(), &placement);
-  const RECT& r = placement.rcNormalPosition;
-  m.top = r.top;
-  m.left = r.left;
-  m.width = r.right - r.left;
-  m.height = r.bottom - r.top;
+  // A minimised window keeps the place it has when restored, in the screen
+  // coordinates that start-up restores.
+  ui::Place place = ui::NormalPlace(Handle());
+  m.top = place.top;
+  m.left = place.left;
+  m.width = place.width;
+  m.height = place.height;
   m.x = ToInteger(Find(L"EditX").TextUtf8());
   m.y = ToInteger(Find(L"EditY").TextUtf8());
   m.captureWidth = ToInteger(Find(L"EditWidth").TextUtf8());
@@ -264,8 +305,8 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.bltMode = Find(L"ComboBoxBltMode").ItemIndex();
   m.showRange = Menu(L"NTogleCaptureRange").Checked();
   m.centreCursor = Find(L"CheckBoxMouseCenter").Checked();
-  m.alphaBlend = alphaBlend_;
-  m.alphaBlendValue = alphaBlendValue_;
+  m.alphaBlend = translucency_.On();
+  m.alphaBlendValue = translucency_.Opacity();
   return m;
 }
 
@@ -307,5 +348,22 @@ void TMainForm::ButtonDisableClick(ui::Component*) {
   Disable(hook_);
   FocusApply();
 }
+
+void TMainForm::ButtonPreviewClick(ui::Component*) {
+  if (FormPreview->Visible()) {
+    FormPreview->Close();
+  } else {
+    FormPreview->ShowPreview();
+  }
+  FocusApply();
+}
+
+void TMainForm::ButtonHideClick(ui::Component*) {
+  // Hidden only while the preview, whose menu brings it back, is shown.
+  if (FormPreview->Visible()) ShowWindow(Handle(), SW_HIDE);
+  FocusApply();
+}
+
+void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
 }  // namespace nolb

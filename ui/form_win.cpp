@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "app/error.h"
+#include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
@@ -43,6 +46,10 @@ ControlClass ClassOf(ControlKind kind, unsigned flags) {
       return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kDefaultButton:
       return {L"BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+    case ControlKind::kCancelButton:
+      return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kTrackBar:
+      return {TRACKBAR_CLASSW, child | WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH, 0};
     case ControlKind::kCheckBox:
       return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ControlKind::kDropDownList:
@@ -51,6 +58,21 @@ ControlClass ClassOf(ControlKind kind, unsigned flags) {
       return {HOTKEY_CLASSW, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
   }
   throw std::logic_error("unknown control kind");
+}
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM data) {
+  auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(data);
+  if (window != found->first && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    found->second.push_back(window);
+  }
+  return TRUE;
+}
+
+// The visible, enabled top-level windows of the calling thread but one.
+std::vector<HWND> EnabledThreadWindows(HWND except) {
+  std::pair<HWND, std::vector<HWND>> found{except, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&found));
+  return found.second;
 }
 
 }  // namespace
@@ -66,6 +88,7 @@ Form::~Form() {
     DestroyWindow(hwnd_);
   }
   if (menuBar_ && !hwnd_) DestroyMenu(menuBar_);
+  for (HMENU popup : popupMenus_) DestroyMenu(popup);
 }
 
 Form* Form::FromHandle(HWND hwnd) {
@@ -74,7 +97,9 @@ Form* Form::FromHandle(HWND hwnd) {
 
 void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
                   const std::vector<MenuDesc>& menu) {
-  RegisterWindowClass(form.className, &Form::WindowProc, GetSysColorBrush(form.backgroundColor));
+  RegisterWindowClass(form.className, &Form::WindowProc,
+                      form.backgroundColor == kNoBackground ? nullptr
+                                                            : GetSysColorBrush(form.backgroundColor));
   RegisterPanelClass();
   font_.Reset(CreateFontW(-form.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           form.font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -82,14 +107,27 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   hwnd_ = CreateWindowExW(form.exStyle, form.className, form.caption, form.style,
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
-  if (!hwnd_) throw std::runtime_error("ウィンドウを作成できません");
+  if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
+  GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
+}
+
+void Form::GrowToClientSize(int width, int height) {
+  // Measured after the menu is set, so a menu bar of any height counts.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  int wider = std::max(0, width - static_cast<int>(client.right));
+  int higher = std::max(0, height - static_cast<int>(client.bottom));
+  if (wider == 0 && higher == 0) return;
+  Place outer = Bounds();
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.width + wider, outer.height + higher,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::AddControl(const ControlDesc& desc) {
@@ -113,11 +151,13 @@ void Form::AddControl(const ControlDesc& desc) {
                               desc.place.width, height, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd) throw std::runtime_error("コントロールを作成できません");
+  if (!hwnd) throw nolb::Error("コントロールを作成できません");
   control->Attach(hwnd);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   if (desc.kind == ControlKind::kPanel) AttachPanel(hwnd, control.get());
   if (desc.kind == ControlKind::kDefaultButton) defaultButtonId_ = id;
+  if (desc.kind == ControlKind::kCancelButton) cancelButtonId_ = id;
+  if (desc.flags & kNoBevel) control->SetBevel(false);
   if (desc.kind == ControlKind::kDropDownList) {
     for (const wchar_t* item : desc.items) control->AddItem(item);
     control->SetItemIndex(desc.itemIndex);
@@ -152,6 +192,13 @@ void Form::AddHint(const Control& control, const wchar_t* hint) {
   info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   info.lpszText = const_cast<wchar_t*>(hint);
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  // A disabled control gets no mouse input: the form under it does. The
+  // same hint over the control's place on the form shows it then.
+  info.uFlags = TTF_SUBCLASS;
+  info.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control.Handle()));
+  GetWindowRect(control.Handle(), &info.rect);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&info.rect), 2);
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Form::AddMenu(const std::vector<MenuDesc>& menu) {
@@ -164,12 +211,66 @@ void Form::AddMenu(const std::vector<MenuDesc>& menu) {
       popup = CreatePopupMenu();
       AppendMenuW(menuBar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), desc.menu);
     }
-    UINT command = kFirstMenuCommand + static_cast<UINT>(menuItems_.size());
-    AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption);
-    menuItems_.push_back(
-        std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));
+    AppendMenuItem(popup, desc);
   }
   SetMenu(hwnd_, menuBar_);
+}
+
+void Form::AppendMenuItem(HMENU popup, const MenuDesc& desc) {
+  UINT command = kFirstMenuCommand + static_cast<UINT>(menuItems_.size());
+  AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption);
+  if (desc.isDefault) SetMenuDefaultItem(popup, command, FALSE);
+  menuItems_.push_back(
+      std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));
+}
+
+HMENU Form::AddPopupMenu(const std::vector<MenuDesc>& items) {
+  HMENU popup = CreatePopupMenu();
+  popupMenus_.push_back(popup);
+  for (const auto& desc : items) AppendMenuItem(popup, desc);
+  return popup;
+}
+
+void Form::ShowPopupMenu(HMENU menu, POINT at) {
+  // The menu closes when the user clicks elsewhere only if its window is
+  // in front.
+  SetForegroundWindow(hwnd_);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+int Form::ShowModal() {
+  HWND previous = GetActiveWindow();
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if (owner) {
+    RECT o, r;
+    GetWindowRect(owner, &o);
+    GetWindowRect(hwnd_, &r);
+    int width = r.right - r.left;
+    int height = r.bottom - r.top;
+    SetWindowPos(hwnd_, nullptr, o.left + ((o.right - o.left) - width) / 2,
+                 o.top + ((o.bottom - o.top) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Every other window of the program takes no input meanwhile.
+  std::vector<HWND> disabled = EnabledThreadWindows(hwnd_);
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+  modal_ = true;
+  modalResult_ = 0;
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+  // Ends with EndModal, or when the form hides or goes.
+  RunModalLoop([this] { return modalResult_ == 0 && hwnd_ && Visible(); });
+  modal_ = false;
+  // The windows are enabled again before the form hides, so the owner gets
+  // the activation back.
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+  HWND back = owner ? owner : previous;
+  if (back && IsWindow(back)) SetActiveWindow(back);
+  return modalResult_ != 0 ? modalResult_ : kModalCancel;
 }
 
 Timer& Form::AddTimer(std::wstring name, UINT interval, bool enabled, Handler handler) {
@@ -257,6 +358,7 @@ std::optional<LRESULT> Form::ControlColor(HDC dc, HWND hwnd) {
 
 void Form::OnCommand(UINT id, UINT code) {
   if (id == IDOK) id = defaultButtonId_;  // Enter, from the keyboard handling
+  if (id == IDCANCEL) id = cancelButtonId_;  // Esc
   if (Control* control = ControlById(id)) {
     bool list = control->Kind() == ControlKind::kDropDownList;
     if ((list && code == CBN_SELCHANGE) || (!list && code == BN_CLICKED)) {
@@ -335,26 +437,57 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_HSCROLL:
+      if (Control* control = ControlByHandle(reinterpret_cast<HWND>(lParam));
+          control && control->Kind() == ControlKind::kTrackBar) {
+        Invoke(control->onClick, control);
+        return 0;
+      }
+      break;
     case WM_CLOSE: {
-      bool close = false;
-      Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
+      if (modal_) {
+        // A modal form's close box cancels, unless the form keeps itself
+        // open (or hides itself, which also ends the modal loop).
+        bool close = true;
+        Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
+        if (close) modalResult_ = kModalCancel;
+        return 0;
+      }
+      // After the session's end the form has shut down: nothing is asked.
+      bool close = shutDown_;
+      if (!close) Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
       if (close) DestroyWindow(hwnd_);
       return 0;
     }
+    case WM_QUERYENDSESSION:
+      return TRUE;  // the session may end; the exit question is not asked
+    case WM_ENDSESSION:
+      // The system may end the process as soon as this returns, without
+      // destroying the window: shut down now.
+      if (wParam) ShutDown();
+      return 0;
     case WM_DESTROY:
-      Invoke([this](Component*) { FormDestroy(); }, nullptr);
-      for (const auto& t : timers_) t->SetEnabled(false);
+      ShutDown();
       if (mainForm_) PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      RemovePropW(hwnd_, kFormProperty);
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    case WM_NCDESTROY: {
+      HWND hwnd = hwnd_;
+      RemovePropW(hwnd, kFormProperty);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       if (tooltip_) tooltip_ = nullptr;  // destroyed with its owner
       hwnd_ = nullptr;
       menuBar_ = nullptr;  // destroyed with the window
-      break;
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form::ShutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  Invoke([this](Component*) { FormDestroy(); }, nullptr);
+  for (const auto& t : timers_) t->SetEnabled(false);
 }
 
 }  // namespace ui

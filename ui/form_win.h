@@ -28,20 +28,21 @@ struct Place {
 
 // One row of a form's control table. Places are relative to the client area
 // of the form or of the parent group box. Rows are created in table order,
-// which is also the tab order.
+// which is also the tab order. Every member of the table types has a default
+// initializer, so a row names only what it sets, warning-free.
 struct ControlDesc {
   const wchar_t* name = L"";
   ControlKind kind = ControlKind::kLabel;
   const wchar_t* parent = nullptr;  // group box name, or none for the form
   const wchar_t* caption = L"";
   const wchar_t* hint = nullptr;
-  Place place;
+  Place place{};
   unsigned flags = kNone;
-  std::vector<const wchar_t*> items;  // list items
-  int itemIndex = -1;                 // initially selected item
-  int dropDownRows = 8;               // visible rows of a dropped-down list
-  Handler click;
-  KeyHandler keyUp;
+  std::vector<const wchar_t*> items{};  // list items
+  int itemIndex = -1;                   // initially selected item
+  int dropDownRows = 8;                 // visible rows of a dropped-down list
+  Handler click{};
+  KeyHandler keyUp{};
 };
 
 // One item of a menu bar or popup menu, in menu order. Items of one top-level
@@ -52,7 +53,7 @@ struct MenuDesc {
   const wchar_t* caption = nullptr;
   bool autoCheck = false;
   const wchar_t* hint = nullptr;
-  Handler click;
+  Handler click{};
   bool isDefault = false;  // shown bold (popup menus)
 };
 
@@ -62,16 +63,28 @@ struct FontDesc {
   BYTE charset = SHIFTJIS_CHARSET;
 };
 
+// A form that paints all of itself: erasing its background draws nothing.
+inline constexpr int kNoBackground = -1;
+
 struct FormDesc {
   const wchar_t* className = L"";
   const wchar_t* caption = L"";
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
-  Place place;  // outer rectangle in screen pixels
-  FontDesc font;
-  int backgroundColor = COLOR_BTNFACE;  // system colour index
+  Place place{};  // outer rectangle in screen pixels
+  // The client area the layout needs, or 0: the outer size grows beyond
+  // place (never shrinks) until the client area holds it, whatever the
+  // system's frame, caption and menu metrics are.
+  int clientWidth = 0;
+  int clientHeight = 0;
+  FontDesc font{};
+  int backgroundColor = COLOR_BTNFACE;  // system colour index, or kNoBackground
   HWND owner = nullptr;
 };
+
+// Results of a modal run.
+inline constexpr int kModalOk = IDOK;          // 1
+inline constexpr int kModalCancel = IDCANCEL;  // 2
 
 class Form : public Component {
  public:
@@ -101,6 +114,18 @@ class Form : public Component {
   Place Bounds() const;
   std::wstring Caption() const;
 
+  // Shows the form in front (centred over its owner, if it has one), while
+  // the program's other windows take no input, and returns the result once
+  // EndModal is called or the form hides itself; closing the form from its
+  // title bar ends it with kModalCancel. The form is hidden, not destroyed,
+  // afterwards, and the window that was active before (the owner, if any)
+  // is active again.
+  int ShowModal();
+  void EndModal(int result) { modalResult_ = result; }
+
+  // Opens a popup menu made by AddPopupMenu at a screen point.
+  void ShowPopupMenu(HMENU menu, POINT at);
+
   // The program ends its message loop when its main form is destroyed.
   void MakeMainForm() { mainForm_ = true; }
 
@@ -112,6 +137,9 @@ class Form : public Component {
   void Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
               const std::vector<MenuDesc>& menu = {});
   Timer& AddTimer(std::wstring name, UINT interval, bool enabled, Handler handler);
+  // A popup menu whose items work as the menu bar's do (names, check marks,
+  // handlers); an item with isDefault is shown bold. The form owns it.
+  HMENU AddPopupMenu(const std::vector<MenuDesc>& items);
 
   // Builds a handler that calls a member function of the derived form.
   template <typename F, typename Method>
@@ -127,11 +155,16 @@ class Form : public Component {
   virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // Runs FormDestroy once, when the window is destroyed or the session
+  // ends, whichever comes first, and stops the form's timers.
+  void ShutDown();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void AddControl(const ControlDesc& desc);
+  void GrowToClientSize(int width, int height);
   void AddMenu(const std::vector<MenuDesc>& menu);
+  void AppendMenuItem(HMENU popup, const MenuDesc& desc);
   void AddHint(const Control& control, const wchar_t* hint);
   Control* ControlById(UINT id) const;
   Control* ControlByHandle(HWND hwnd) const;
@@ -146,7 +179,12 @@ class Form : public Component {
   HMENU menuBar_ = nullptr;
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
+  UINT cancelButtonId_ = 0;
+  int modalResult_ = 0;
+  bool modal_ = false;
+  std::vector<HMENU> popupMenus_;
   bool mainForm_ = false;
+  bool shutDown_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<MenuItem>> menuItems_;
   std::vector<std::unique_ptr<Timer>> timers_;

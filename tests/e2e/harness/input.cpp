@@ -1,5 +1,6 @@
 #include "harness/input.h"
 
+#include <chrono>
 #include <thread>
 
 #include "harness/error.h"
@@ -12,10 +13,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Longer than the 100 ms after which GetCursorPos reads the pointer itself
-// rather than the system's cursor (see MoveMouse).
+// rather than the system's cursor (see SettleMouse).
 constexpr Duration kCursorResync = 150ms;
 constexpr Duration kCursorPoll = 5ms;
-constexpr Duration kMoveTimeout = 5s;
+constexpr Duration kSettleTimeout = 5s;
 
 void Send(INPUT* inputs, UINT count) {
   if (SendInput(count, inputs, sizeof(INPUT)) != count) ThrowLastError("SendInput");
@@ -48,8 +49,8 @@ void Mouse(DWORD flags) {
   Send(&input, 1);
 }
 
-// One absolute move, not waited for.
-void MoveTo(POINT to) {
+// A move to a screen point, with more flags (a button) in the same input.
+void MouseAt(POINT to, DWORD flags) {
   // Absolute coordinates run from 0 to 65535 across the virtual screen; the
   // system maps them back rounding down, so round up here.
   int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -60,12 +61,9 @@ void MoveTo(POINT to) {
   input.type = INPUT_MOUSE;
   input.mi.dx = static_cast<LONG>(((to.x - left) * 65536LL + width - 1) / width);
   input.mi.dy = static_cast<LONG>(((to.y - top) * 65536LL + height - 1) / height);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
   Send(&input, 1);
 }
-
-// A relative move by nothing: mouse input that changes no place.
-void NudgeMouse() { Mouse(MOUSEEVENTF_MOVE); }
 
 // The point beside, on the virtual screen.
 POINT Neighbour(POINT point) {
@@ -115,49 +113,80 @@ void Type(std::wstring_view text) {
 }
 
 void MoveMouse(POINT to) {
+  MouseAt(to, 0);
+  SettleMouse(to);
+}
+
+void SettleMouse(POINT at) {
   // Under Wine the system's cursor and the display's pointer can part: a
   // move is often followed by a stale move back to the previous point, which
   // the window below gets as a mouse move and which puts the system's cursor
   // there (a press then lands there too), while the pointer stays at the new
   // point; GetCursorPos reads the pointer again only after the cursor has gone
   // 100 ms without a change. The stale move comes when the window below next
-  // wakes for input. So a move is done when the cursor has stayed at the
+  // wakes for input. So the cursor has settled when it has stayed at the
   // point longer than that, then once more after an input that moves nothing
-  // (which wakes the window below). A stale move restarts it; from the second
-  // time on, by way of a neighbouring point, since a move to where the system
-  // already puts the cursor would not move the pointer.
-  const auto deadline = Clock::now() + kMoveTimeout;
-  for (int attempt = 0;; ++attempt) {
-    if (attempt > 0) MoveTo(Neighbour(to));
-    MoveTo(to);
-    if (StaysAt(to, deadline)) {
-      NudgeMouse();
-      if (StaysAt(to, deadline)) return;
+  // (which wakes the window below). A stale move starts it again, after a
+  // move to the point by way of a neighbouring one, since a move to where the
+  // system already puts the cursor would not move the pointer.
+  const auto deadline = Clock::now() + kSettleTimeout;
+  for (;;) {
+    if (StaysAt(at, deadline)) {
+      Mouse(MOUSEEVENTF_MOVE);  // by nothing
+      if (StaysAt(at, deadline)) return;
     }
     if (Clock::now() >= deadline) break;
+    MouseAt(Neighbour(at), 0);
+    MouseAt(at, 0);
   }
   POINT now{};
   GetCursorPos(&now);
-  throw HarnessError("the cursor did not settle at " + std::to_string(to.x) + ", " + std::to_string(to.y) +
+  throw HarnessError("the cursor did not settle at " + std::to_string(at.x) + ", " + std::to_string(at.y) +
                      " (it is at " + std::to_string(now.x) + ", " + std::to_string(now.y) + ")");
 }
 
-void MouseDown(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
-void MouseUp(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
+DWORD DownFlag(Button button) {
+  return button == Button::Left    ? MOUSEEVENTF_LEFTDOWN
+         : button == Button::Right ? MOUSEEVENTF_RIGHTDOWN
+                                   : MOUSEEVENTF_MIDDLEDOWN;
+}
+
+DWORD UpFlag(Button button) {
+  return button == Button::Left    ? MOUSEEVENTF_LEFTUP
+         : button == Button::Right ? MOUSEEVENTF_RIGHTUP
+                                   : MOUSEEVENTF_MIDDLEUP;
+}
+
+void MouseDown(Button button) { Mouse(DownFlag(button)); }
+void MouseUp(Button button) { Mouse(UpFlag(button)); }
+void MouseDownAt(POINT at, Button button) { MouseAt(at, DownFlag(button)); }
+void MouseUpAt(POINT at, Button button) { MouseAt(at, UpFlag(button)); }
 
 void Click(POINT at, Button button) {
   MoveMouse(at);
-  MouseDown(button);
-  MouseUp(button);
+  MouseDownAt(at, button);
+  MouseUpAt(at, button);
 }
 
-void Drag(POINT from, POINT to, Button button, int steps) {
+namespace {
+
+// A settled drag's press and release carry their point, so that a late
+// move back cannot put them elsewhere.
+void DragWith(POINT from, POINT to, Button button, int steps, bool settle) {
   MoveMouse(from);
-  MouseDown(button);
+  settle ? MouseDownAt(from, button) : MouseDown(button);
   for (int i = 1; i <= steps; ++i) {
     MoveMouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   }
-  MouseUp(button);
+  settle ? MouseUpAt(to, button) : MouseUp(button);
 }
+
+}  // namespace
+
+void Drag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, false); }
+
+void SettledDrag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, true); }
+
+void SettledClick(POINT at, Button button) { Click(at, button); }
 
 }  // namespace e2e::input
