@@ -168,24 +168,20 @@ void Click(POINT at, Button button) {
   MouseUpAt(at, button);
 }
 
-namespace {
-
-// A settled drag's press and release carry their point, so that a late
-// move back cannot put them elsewhere.
-void DragWith(POINT from, POINT to, Button button, int steps, bool settle) {
+void Drag(POINT from, POINT to, Button button, int steps) {
+  // The press and release carry their point: a bare one lands wherever the
+  // system puts the cursor at that moment, and under Wine a late move back
+  // can put it at an earlier point of the drag (a window dragged with it
+  // then stops part of the way).
   MoveMouse(from);
-  settle ? MouseDownAt(from, button) : MouseDown(button);
+  MouseDownAt(from, button);
   for (int i = 1; i <= steps; ++i) {
     MoveMouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   }
-  settle ? MouseUpAt(to, button) : MouseUp(button);
+  MouseUpAt(to, button);
 }
 
-}  // namespace
-
-void Drag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, false); }
-
-void SettledDrag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, true); }
+void SettledDrag(POINT from, POINT to, Button button, int steps) { Drag(from, to, button, steps); }
 
 void SettledClick(POINT at, Button button) { Click(at, button); }
 

@@ -40,10 +40,10 @@ void MouseDownAt(POINT at, Button button = Button::Left);
 void MouseUpAt(POINT at, Button button = Button::Left);
 // Press and release at the point, after a settled move there.
 void Click(POINT at, Button button = Button::Left);
-// Presses at from, moves in steps to to, releases there.
+// Presses at from, moves in settled steps to to, releases there; press and
+// release carry their points.
 void Drag(POINT from, POINT to, Button button = Button::Left, int steps = 8);
-// The same with press and release carrying their points, for a program that
-// takes the points of its mouse messages.
+// The same as Drag (kept for the tests that name it).
 void SettledDrag(POINT from, POINT to, Button button = Button::Left, int steps = 8);
 // The same as Click (kept for the tests that name it).
 void SettledClick(POINT at, Button button = Button::Left);
