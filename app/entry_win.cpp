@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_form_win.h"
+#include "hotkey/hotkey_form_win.h"
 #include "hook/nolb_library_win.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
@@ -33,6 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   ui::ReportingErrors(nullptr, [&] {
     nolb::TMainForm mainForm(*library);
     mainForm.Create();
+    nolb::TFormHotkey formHotkey;
+    formHotkey.Create();
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
     ui::RunMessageLoop([&](const MSG& msg) { mainForm.ApplicationEventsMessage(msg); });
   });

@@ -149,7 +149,8 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
        .click = On<TMainForm>(&TMainForm::D1Click)},
       {.name = L"N1", .menu = L"設定(&O)"},
-      {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)"},
+      {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)",
+       .click = On<TMainForm>(&TMainForm::H1Click)},
   };
 }
 

@@ -47,6 +47,9 @@ class TMainForm : public ui::Form {
   void TimerAnimeTimer(ui::Component* sender);
   void NToggleCaptureRangeClick(ui::Component* sender);
 
+  // Shows the hotkey dialog.
+  void H1Click(ui::Component* sender);
+
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;

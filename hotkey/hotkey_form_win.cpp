@@ -1,0 +1,292 @@
+#include "hotkey/hotkey_form_win.h"
+
+#include <commctrl.h>
+
+#include <thread>
+
+#include "app/main_form_win.h"
+#include "app/settings_store_win.h"
+#include "hotkey/hotkey_dispatch_win.h"
+#include "hotkey/hotkey_slots_win.h"
+
+namespace nolb {
+
+TFormHotkey* FormHotkey = nullptr;
+
+namespace {
+
+using ui::ControlKind;
+constexpr auto kGroupBox = ControlKind::kGroupBox;
+constexpr auto kLabel = ControlKind::kLabel;
+constexpr auto kHotKey = ControlKind::kHotKey;
+constexpr auto kButton = ControlKind::kButton;
+
+constexpr wchar_t kCaption[] = L"ホットキー設定";
+constexpr wchar_t kFailure[] = L"登録に失敗しました.\r\n別のキーの組み合わせを試してみてください.";
+constexpr int kClientWidth = 273;
+constexpr int kClientHeight = 378;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+// While a hotkey is held, its key is looked at this often until released.
+constexpr UINT_PTR kReleaseTimerId = 0x484B;
+constexpr UINT kReleasePollMs = 20;
+
+struct RowControls {
+  const wchar_t* edit;
+  const wchar_t* reg;
+  const wchar_t* unreg;
+};
+constexpr std::array<RowControls, kHotkeyRowCount> kRowControls = {{
+    {L"HotKeyAutoMouse", L"ButtonRegAutoMouse", L"ButtonUnregAutoMouse"},
+    {L"HotKeyTarget", L"ButtonRegTarget", L"ButtonUnregTarget"},
+    {L"HotKeySetPos", L"ButtonRegSetPos", L"ButtonUnregSetPos"},
+    {L"HotKeySetRange", L"ButtonRegSetRange", L"ButtonUnregSetRange"},
+    {L"HotKeySelPos", L"ButtonRegSelPos", L"ButtonUnregSelPos"},
+    {L"HotKeySelSize", L"ButtonRegSelSize", L"ButtonUnregSelSize"},
+}};
+
+CHotKey& SingleSlot(HotkeyRow row) {
+  switch (row) {
+    case kRowAutoMouse: return HotKeys.AutoMouse;
+    case kRowWindowGrab: return HotKeys.WindowGrab;
+    case kRowSetPos: return HotKeys.SetPos;
+    default: return HotKeys.SetRange;
+  }
+}
+
+std::array<CHotKey*, 4> RunSlots(HotkeyRow row) {
+  auto& run = row == kRowSelPos ? HotKeys.SelPos : HotKeys.SelSize;
+  return {&run[0], &run[1], &run[2], &run[3]};
+}
+
+bool RowRegistered(HotkeyRow row) {
+  return row >= kRowSelPos ? RunSlots(row)[0]->IsRegistered() : SingleSlot(row).IsRegistered();
+}
+
+// The preset row that a "登録" or "解除" button belongs to, if any.
+std::optional<HotkeyRow> PresetRowOf(ui::Component* sender) {
+  const std::wstring name = ui::SenderName(sender);
+  for (HotkeyRow row : {kRowSelPos, kRowSelSize}) {
+    if (name == kRowControls[row].reg || name == kRowControls[row].unreg) return row;
+  }
+  return std::nullopt;
+}
+
+// Whether the key is down at this moment. A thread may be answered from its
+// own recent readings, which can still show a key up that is down again; a
+// thread of its own for each reading asks the system itself.
+bool KeyDownNow(std::uint32_t key) {
+  bool down = false;
+  std::thread([&] { down = (GetAsyncKeyState(static_cast<int>(key)) & 0x8000) != 0; }).join();
+  return down;
+}
+
+}  // namespace
+
+TFormHotkey::TFormHotkey() : ui::Form(L"FormHotkey") {}
+
+std::vector<ui::ControlDesc> TFormHotkey::Controls() {
+  auto on = [this](void (TFormHotkey::*method)(ui::Component*)) { return On<TFormHotkey>(method); };
+  const wchar_t* g2 = L"GroupBox2";
+  const wchar_t* g1 = L"GroupBox1";
+  return {
+      {.name = g2, .kind = kGroupBox, .caption = L"設定", .place = {8, 8, 257, 105}},
+      {.name = L"Label6", .kind = kLabel, .parent = g2,
+       .caption = L"「マウスカーソルに追従する」 切替", .place = {11, 16, 240, 12}},
+      {.name = L"HotKeyAutoMouse", .kind = kHotKey, .parent = g2, .place = {8, 32, 157, 20}},
+      {.name = L"ButtonRegAutoMouse", .kind = kButton, .parent = g2, .caption = L"登録",
+       .place = {169, 32, 40, 21}, .click = on(&TFormHotkey::ButtonRegAutoMouseClick)},
+      {.name = L"ButtonUnregAutoMouse", .kind = kButton, .parent = g2, .caption = L"解除",
+       .place = {209, 32, 40, 21}, .flags = ui::kDisabled,
+       .click = on(&TFormHotkey::ButtonUnregAutoMuseClick)},
+      {.name = L"Label4", .kind = kLabel, .parent = g2,
+       .caption = L"カーソル位置のウィンドウをターゲットに指定", .place = {11, 56, 240, 12}},
+      {.name = L"HotKeyTarget", .kind = kHotKey, .parent = g2, .place = {8, 72, 157, 20}},
+      {.name = L"ButtonRegTarget", .kind = kButton, .parent = g2, .caption = L"登録",
+       .place = {169, 72, 40, 21}, .click = on(&TFormHotkey::ButtonRegTargetClick)},
+      {.name = L"ButtonUnregTarget", .kind = kButton, .parent = g2, .caption = L"解除",
+       .place = {209, 72, 40, 21}, .flags = ui::kDisabled,
+       .click = on(&TFormHotkey::ButtonUnregTargetClick)},
+      {.name = g1, .kind = kGroupBox, .caption = L"取り込み範囲", .place = {8, 120, 257, 217}},
+      {.name = L"Label5", .kind = kLabel, .parent = g1, .caption = L"位置指定", .place = {8, 16, 240, 12}},
+      {.name = L"HotKeySetPos", .kind = kHotKey, .parent = g1, .place = {8, 32, 157, 20}},
+      {.name = L"ButtonRegSetPos", .kind = kButton, .parent = g1, .caption = L"登録",
+       .place = {168, 32, 41, 21}, .click = on(&TFormHotkey::ButtonRegSetPosClick)},
+      {.name = L"ButtonUnregSetPos", .kind = kButton, .parent = g1, .caption = L"解除",
+       .place = {208, 32, 41, 21}, .flags = ui::kDisabled,
+       .click = on(&TFormHotkey::ButtonUnregSetPosClick)},
+      {.name = L"Label7", .kind = kLabel, .parent = g1, .caption = L"範囲指定", .place = {8, 56, 240, 12}},
+      {.name = L"HotKeySetRange", .kind = kHotKey, .parent = g1, .place = {8, 72, 157, 20}},
+      {.name = L"ButtonRegSetRange", .kind = kButton, .parent = g1, .caption = L"登録",
+       .place = {168, 72, 41, 21}, .click = on(&TFormHotkey::ButtonRegSetRangeClick)},
+      {.name = L"ButtonUnregSetRange", .kind = kButton, .parent = g1, .caption = L"解除",
+       .place = {208, 72, 41, 21}, .flags = ui::kDisabled,
+       .click = on(&TFormHotkey::ButtonUnregSetRangeClick)},
+      {.name = L"Bevel1", .kind = ControlKind::kBevel, .parent = g1, .place = {8, 104, 241, 2}},
+      {.name = L"Label1", .kind = kLabel, .parent = g1, .caption = L"プリセット 位置選択",
+       .place = {8, 112, 240, 12}},
+      {.name = L"HotKeySelPos", .kind = kHotKey, .parent = g1, .place = {8, 128, 157, 20}},
+      {.name = L"ButtonRegSelPos", .kind = kButton, .parent = g1, .caption = L"登録",
+       .place = {168, 128, 41, 21}, .click = on(&TFormHotkey::ButtonRegSelPosClick)},
+      {.name = L"ButtonUnregSelPos", .kind = kButton, .parent = g1, .caption = L"解除",
+       .place = {208, 128, 41, 21}, .flags = ui::kDisabled,
+       .click = on(&TFormHotkey::ButtonUnregSelPosClick)},
+      {.name = L"Label2", .kind = kLabel, .parent = g1, .caption = L"プリセット サイズ選択",
+       .place = {8, 152, 240, 12}},
+      {.name = L"HotKeySelSize", .kind = kHotKey, .parent = g1, .place = {8, 168, 157, 20}},
+      {.name = L"ButtonRegSelSize", .kind = kButton, .parent = g1, .caption = L"登録",
+       .place = {168, 168, 41, 21}, .click = on(&TFormHotkey::ButtonRegSelPosClick)},
+      {.name = L"ButtonUnregSelSize", .kind = kButton, .parent = g1, .caption = L"解除",
+       .place = {208, 168, 41, 21}, .flags = ui::kDisabled,
+       .click = on(&TFormHotkey::ButtonUnregSelPosClick)},
+      {.name = L"Label3", .kind = kLabel, .parent = g1,
+       .caption = L"※指定したキーから右四つのキーを使用します", .place = {10, 195, 240, 12}},
+      {.name = L"ButtonClose", .kind = kButton, .caption = L"閉じる", .place = {192, 344, 75, 25},
+       .click = on(&TFormHotkey::ButtonCloseClick)},
+  };
+}
+
+void TFormHotkey::Create() {
+  FormHotkey = this;
+  RECT outer{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
+  ui::FormDesc desc;
+  desc.className = L"TFormHotkey";
+  desc.caption = kCaption;
+  desc.style = kStyle;
+  desc.place = {HotkeySettings::kDefaultLeft, HotkeySettings::kDefaultTop,
+                outer.right - outer.left, outer.bottom - outer.top};
+  desc.owner = MainForm->Handle();
+  Form::Create(desc, Controls());
+}
+
+void TFormHotkey::FormCreate() {
+  // The edits take any key, with or without modifiers.
+  for (const auto& row : kRowControls) SendMessageW(Find(row.edit).Handle(), HKM_SETRULES, 0, 0);
+  HotkeySettings settings;
+  {
+    ProfileSettingsStore store;
+    settings = ReadHotkeySettings(store);
+  }
+  ui::Place place = Bounds();
+  SetBounds({settings.left, settings.top, place.width, place.height});
+  for (int i = 0; i < kHotkeyRowCount; ++i) {
+    const auto row = static_cast<HotkeyRow>(i);
+    SetEditValue(row, settings.rows[row].value);
+    if (!settings.rows[row].registered) continue;
+    ui::Control& reg = Find(kRowControls[row].reg);
+    Invoke(reg.onClick, &reg);
+  }
+}
+
+bool TFormHotkey::FormCloseQuery() {
+  // Closing only hides the dialog; it lives until the program ends.
+  Show(SW_HIDE);
+  return false;
+}
+
+void TFormHotkey::FormDestroy() {
+  HotkeySettings settings;
+  ui::Place place = Bounds();
+  settings.top = place.top;
+  settings.left = place.left;
+  for (int i = 0; i < kHotkeyRowCount; ++i) {
+    const auto row = static_cast<HotkeyRow>(i);
+    settings.rows[row] = {EditValue(row), RowRegistered(row)};
+  }
+  ProfileSettingsStore store;
+  WriteHotkeySettings(store, settings);
+}
+
+std::optional<LRESULT> TFormHotkey::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_HOTKEY) {
+    HotKeyPressed(static_cast<std::int32_t>(wParam), HIWORD(lParam));
+  } else if (message == WM_TIMER && wParam == kReleaseTimerId) {
+    WatchHeldKey();
+    return 0;
+  } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    Close();  // Esc
+    return 0;
+  }
+  return std::nullopt;
+}
+
+std::uint16_t TFormHotkey::EditValue(HotkeyRow row) const {
+  auto word = SendMessageW(Find(kRowControls[row].edit).Handle(), HKM_GETHOTKEY, 0, 0);
+  return ValueFromEditWord(static_cast<std::uint32_t>(word));
+}
+
+void TFormHotkey::SetEditValue(HotkeyRow row, std::uint16_t value) {
+  SendMessageW(Find(kRowControls[row].edit).Handle(), HKM_SETHOTKEY, EditWordFromValue(value), 0);
+}
+
+void TFormHotkey::ShowRowState(HotkeyRow row, bool registered) {
+  Find(kRowControls[row].edit).SetEnabled(!registered);
+  Find(kRowControls[row].reg).SetEnabled(!registered);
+  Find(kRowControls[row].unreg).SetEnabled(registered);
+}
+
+void TFormHotkey::ShowFailure() {
+  std::wstring title = MainForm->Caption();
+  MessageBoxW(Handle(), kFailure, title.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void TFormHotkey::RegisterSingle(HotkeyRow row) {
+  if (SingleSlot(row).RegisterShortCut(reinterpret_cast<WindowId>(Handle()), EditValue(row))) {
+    ShowRowState(row, true);
+  } else {
+    ShowFailure();
+  }
+}
+
+void TFormHotkey::UnregisterSingle(HotkeyRow row) {
+  SingleSlot(row).Unregister();
+  ShowRowState(row, false);
+}
+
+void TFormHotkey::ButtonRegAutoMouseClick(ui::Component*) { RegisterSingle(kRowAutoMouse); }
+void TFormHotkey::ButtonUnregAutoMuseClick(ui::Component*) { UnregisterSingle(kRowAutoMouse); }
+void TFormHotkey::ButtonRegTargetClick(ui::Component*) { RegisterSingle(kRowWindowGrab); }
+void TFormHotkey::ButtonUnregTargetClick(ui::Component*) { UnregisterSingle(kRowWindowGrab); }
+void TFormHotkey::ButtonRegSetPosClick(ui::Component*) { RegisterSingle(kRowSetPos); }
+void TFormHotkey::ButtonUnregSetPosClick(ui::Component*) { UnregisterSingle(kRowSetPos); }
+void TFormHotkey::ButtonRegSetRangeClick(ui::Component*) { RegisterSingle(kRowSetRange); }
+void TFormHotkey::ButtonUnregSetRangeClick(ui::Component*) { UnregisterSingle(kRowSetRange); }
+
+void TFormHotkey::ButtonRegSelPosClick(ui::Component* sender) {
+  std::optional<HotkeyRow> row = PresetRowOf(sender);
+  if (!row || ui::SenderName(sender) != kRowControls[*row].reg) return;
+  if (RegisterKeyRun(RunSlots(*row), reinterpret_cast<WindowId>(Handle()), EditValue(*row))) {
+    ShowRowState(*row, true);
+  } else {
+    ShowFailure();
+  }
+}
+
+void TFormHotkey::ButtonUnregSelPosClick(ui::Component* sender) {
+  std::optional<HotkeyRow> row = PresetRowOf(sender);
+  if (!row || ui::SenderName(sender) != kRowControls[*row].unreg) return;
+  for (CHotKey* slot : RunSlots(*row)) slot->Unregister();
+  ShowRowState(*row, false);
+}
+
+void TFormHotkey::ButtonCloseClick(ui::Component*) { Close(); }
+
+void TMainForm::H1Click(ui::Component*) {
+  FormHotkey->Show();
+  SetForegroundWindow(FormHotkey->Handle());
+}
+
+void TFormHotkey::HotKeyPressed(std::int32_t id, std::uint32_t key) {
+  if (!presses_.IsNewPress(id, key, KeyDownNow(key))) return;
+  if (presses_.HeldKey()) SetTimer(Handle(), kReleaseTimerId, kReleasePollMs, nullptr);
+  RunHotkey(*MainForm, id);
+}
+
+void TFormHotkey::WatchHeldKey() {
+  const std::uint32_t held = presses_.HeldKey();
+  if (held && KeyDownNow(held)) return;
+  presses_.Released();
+  KillTimer(Handle(), kReleaseTimerId);
+}
+
+}  // namespace nolb
