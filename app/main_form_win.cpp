@@ -6,6 +6,7 @@
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
 #include "ui/text_win.h"
+#include "ui/window_placement_win.h"
 
 namespace nolb {
 
@@ -222,7 +223,9 @@ void TMainForm::FormDestroy() {
 }
 
 void TMainForm::RestoreMainSettings(const MainSettings& m) {
-  SetBounds({m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)});
+  // A place that lies on no monitor any more is moved onto the nearest one.
+  SetBounds(ui::PlaceOnMonitor(
+      {m.left, m.top, m.width, RestoredWindowHeight(m.height, Bounds().height)}));
   CaptureSettings restored;
   state_.Update([&](CaptureSettings& s, DesktopRect&) {
     RestoreCaptureSettings(m, s);
@@ -245,14 +248,13 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
 
 MainSettings TMainForm::CurrentMainSettings() const {
   MainSettings m;
-  // A minimised window keeps the place it has when restored.
-  WINDOWPLACEMENT placement{sizeof placement};
-  GetWindowPlacement(Handle(), &placement);
-  const RECT& r = placement.rcNormalPosition;
-  m.top = r.top;
-  m.left = r.left;
-  m.width = r.right - r.left;
-  m.height = r.bottom - r.top;
+  // A minimised window keeps the place it has when restored, in the screen
+  // coordinates that start-up restores.
+  ui::Place place = ui::NormalPlace(Handle());
+  m.top = place.top;
+  m.left = place.left;
+  m.width = place.width;
+  m.height = place.height;
   m.x = ToInteger(Find(L"EditX").TextUtf8());
   m.y = ToInteger(Find(L"EditY").TextUtf8());
   m.captureWidth = ToInteger(Find(L"EditWidth").TextUtf8());

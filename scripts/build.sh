@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Configures (once) and builds the two configurations:
 #   build/host   native, with the sanitizers: the portable core and its unit tests
+#   build/host-tsan  native, with ThreadSanitizer: the same unit tests, for
+#                the worker threads of the periodic timers
 #   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
-# Usage: scripts/build.sh [host|win32|all]   (default all)
+# Usage: scripts/build.sh [host|host-tsan|win32|all]   (default all: host and win32)
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -33,6 +35,11 @@ build_host() {
   cmake --build "$repo/build/host" -j"$jobs"
 }
 
+build_host_tsan() {
+  configure "$repo/build/host-tsan" -DNOLB_TSAN=ON
+  cmake --build "$repo/build/host-tsan" -j"$jobs"
+}
+
 build_win32() {
   configure "$repo/build/win32" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake"
   cmake --build "$repo/build/win32" -j"$jobs"
@@ -40,7 +47,8 @@ build_win32() {
 
 case "$which" in
   host) build_host ;;
+  host-tsan) build_host_tsan ;;
   win32) build_win32 ;;
   all) build_host && build_win32 ;;
-  *) echo "usage: $0 [host|win32|all]" >&2; exit 2 ;;
+  *) echo "usage: $0 [host|host-tsan|win32|all]" >&2; exit 2 ;;
 esac

@@ -1,0 +1,59 @@
+#include "app/window_placement.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace nolb {
+namespace {
+
+// Edges in 64 bits: a stored place may hold any 32-bit numbers.
+std::int64_t Right(const WindowRect& r) { return std::int64_t{r.left} + r.width; }
+std::int64_t Bottom(const WindowRect& r) { return std::int64_t{r.top} + r.height; }
+
+// The gap between two spans on one axis; 0 when they overlap.
+std::int64_t Gap(std::int64_t begin1, std::int64_t end1, std::int64_t begin2, std::int64_t end2) {
+  return std::max<std::int64_t>({0, begin2 - end1, begin1 - end2});
+}
+
+bool Overlaps(const WindowRect& a, const WindowRect& b) {
+  return a.left < Right(b) && b.left < Right(a) && a.top < Bottom(b) && b.top < Bottom(a);
+}
+
+// The squared distance between the two rectangles' nearest points.
+double Distance2(const WindowRect& a, const WindowRect& b) {
+  auto dx = static_cast<double>(Gap(a.left, Right(a), b.left, Right(b)));
+  auto dy = static_cast<double>(Gap(a.top, Bottom(a), b.top, Bottom(b)));
+  return dx * dx + dy * dy;
+}
+
+// The start of a span of the given length moved as little as possible into
+// [begin, end); when it is longer, it starts at begin.
+std::int32_t MoveInto(std::int32_t start, std::int32_t length, std::int32_t begin, std::int32_t end) {
+  std::int64_t moved = std::min<std::int64_t>(start, std::int64_t{end} - length);
+  return static_cast<std::int32_t>(std::max<std::int64_t>(moved, begin));
+}
+
+}  // namespace
+
+WindowRect PlaceOnMonitors(const WindowRect& stored, const std::vector<MonitorArea>& monitors) {
+  if (monitors.empty()) return stored;
+  const MonitorArea* nearest = &monitors.front();
+  for (const MonitorArea& m : monitors) {
+    if (Overlaps(stored, m.work)) return stored;
+    if (Distance2(stored, m.work) < Distance2(stored, nearest->work)) nearest = &m;
+  }
+  const WindowRect& work = nearest->work;
+  WindowRect placed = stored;
+  placed.left = MoveInto(stored.left, stored.width, work.left, work.left + work.width);
+  placed.top = MoveInto(stored.top, stored.height, work.top, work.top + work.height);
+  return placed;
+}
+
+WindowRect WorkspaceToScreen(const WindowRect& workspace, const MonitorArea& monitor) {
+  WindowRect screen = workspace;
+  screen.left += monitor.work.left - monitor.monitor.left;
+  screen.top += monitor.work.top - monitor.monitor.top;
+  return screen;
+}
+
+}  // namespace nolb
