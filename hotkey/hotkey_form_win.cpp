@@ -8,6 +8,7 @@
 #include "app/settings_store_win.h"
 #include "hotkey/hotkey_dispatch_win.h"
 #include "hotkey/hotkey_slots_win.h"
+#include "ui/window_placement_win.h"
 
 namespace nolb {
 
@@ -167,8 +168,9 @@ void TFormHotkey::FormCreate() {
     ProfileSettingsStore store;
     settings = ReadHotkeySettings(store);
   }
+  // A place that lies on no monitor any more is moved onto the nearest one.
   ui::Place place = Bounds();
-  SetBounds({settings.left, settings.top, place.width, place.height});
+  SetBounds(ui::PlaceOnMonitor({settings.left, settings.top, place.width, place.height}));
   for (int i = 0; i < kHotkeyRowCount; ++i) {
     const auto row = static_cast<HotkeyRow>(i);
     SetEditValue(row, settings.rows[row].value);
@@ -186,7 +188,7 @@ bool TFormHotkey::FormCloseQuery() {
 
 void TFormHotkey::FormDestroy() {
   HotkeySettings settings;
-  ui::Place place = Bounds();
+  ui::Place place = ui::NormalPlace(Handle());
   settings.top = place.top;
   settings.left = place.left;
   for (int i = 0; i < kHotkeyRowCount; ++i) {

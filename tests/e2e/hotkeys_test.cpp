@@ -75,6 +75,15 @@ TEST_F(Hotkeys, TheMenuShowsTheDialogWithTheDesignedKeysAndEveryRowFree) {
   EXPECT_TRUE(e2e::Eventually([&] { return !dialog.Visible(); }, "the dialog is hidden"));
 }
 
+TEST_F(Hotkeys, ADialogPlaceOffEveryMonitorIsMovedOntoOne) {
+  ASSERT_EQ(panel.Close(), 0u);
+  auto again = e2e::Panel::Start({.settings = "[Hotkey]\r\nLeft=-5000\r\nTop=4000\r\n"});
+  RECT shown = again.Control("ButtonClose").Parent().Rect();
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT common;
+  EXPECT_TRUE(IntersectRect(&common, &shown, &screen)) << shown.left << ", " << shown.top;
+}
+
 TEST_F(Hotkeys, FollowMouseKeyTogglesOncePerPressAlsoWhenHeld) {
   Register(kAutoMouse, VK_F9);
 
