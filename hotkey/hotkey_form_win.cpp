@@ -89,61 +89,50 @@ std::vector<ui::ControlDesc> TFormHotkey::Controls() {
   auto on = [this](void (TFormHotkey::*method)(ui::Component*)) { return On<TFormHotkey>(method); };
   const wchar_t* g2 = L"GroupBox2";
   const wchar_t* g1 = L"GroupBox1";
-  return {
-      {.name = g2, .kind = kGroupBox, .caption = L"設定", .place = {8, 8, 257, 105}},
-      {.name = L"Label6", .kind = kLabel, .parent = g2,
-       .caption = L"「マウスカーソルに追従する」 切替", .place = {11, 16, 240, 12}},
-      {.name = L"HotKeyAutoMouse", .kind = kHotKey, .parent = g2, .place = {8, 32, 157, 20}},
-      {.name = L"ButtonRegAutoMouse", .kind = kButton, .parent = g2, .caption = L"登録",
-       .place = {169, 32, 40, 21}, .click = on(&TFormHotkey::ButtonRegAutoMouseClick)},
-      {.name = L"ButtonUnregAutoMouse", .kind = kButton, .parent = g2, .caption = L"解除",
-       .place = {209, 32, 40, 21}, .flags = ui::kDisabled,
-       .click = on(&TFormHotkey::ButtonUnregAutoMuseClick)},
-      {.name = L"Label4", .kind = kLabel, .parent = g2,
-       .caption = L"カーソル位置のウィンドウをターゲットに指定", .place = {11, 56, 240, 12}},
-      {.name = L"HotKeyTarget", .kind = kHotKey, .parent = g2, .place = {8, 72, 157, 20}},
-      {.name = L"ButtonRegTarget", .kind = kButton, .parent = g2, .caption = L"登録",
-       .place = {169, 72, 40, 21}, .click = on(&TFormHotkey::ButtonRegTargetClick)},
-      {.name = L"ButtonUnregTarget", .kind = kButton, .parent = g2, .caption = L"解除",
-       .place = {209, 72, 40, 21}, .flags = ui::kDisabled,
-       .click = on(&TFormHotkey::ButtonUnregTargetClick)},
-      {.name = g1, .kind = kGroupBox, .caption = L"取り込み範囲", .place = {8, 120, 257, 217}},
-      {.name = L"Label5", .kind = kLabel, .parent = g1, .caption = L"位置指定", .place = {8, 16, 240, 12}},
-      {.name = L"HotKeySetPos", .kind = kHotKey, .parent = g1, .place = {8, 32, 157, 20}},
-      {.name = L"ButtonRegSetPos", .kind = kButton, .parent = g1, .caption = L"登録",
-       .place = {168, 32, 41, 21}, .click = on(&TFormHotkey::ButtonRegSetPosClick)},
-      {.name = L"ButtonUnregSetPos", .kind = kButton, .parent = g1, .caption = L"解除",
-       .place = {208, 32, 41, 21}, .flags = ui::kDisabled,
-       .click = on(&TFormHotkey::ButtonUnregSetPosClick)},
-      {.name = L"Label7", .kind = kLabel, .parent = g1, .caption = L"範囲指定", .place = {8, 56, 240, 12}},
-      {.name = L"HotKeySetRange", .kind = kHotKey, .parent = g1, .place = {8, 72, 157, 20}},
-      {.name = L"ButtonRegSetRange", .kind = kButton, .parent = g1, .caption = L"登録",
-       .place = {168, 72, 41, 21}, .click = on(&TFormHotkey::ButtonRegSetRangeClick)},
-      {.name = L"ButtonUnregSetRange", .kind = kButton, .parent = g1, .caption = L"解除",
-       .place = {208, 72, 41, 21}, .flags = ui::kDisabled,
-       .click = on(&TFormHotkey::ButtonUnregSetRangeClick)},
-      {.name = L"Bevel1", .kind = ControlKind::kBevel, .parent = g1, .place = {8, 104, 241, 2}},
-      {.name = L"Label1", .kind = kLabel, .parent = g1, .caption = L"プリセット 位置選択",
-       .place = {8, 112, 240, 12}},
-      {.name = L"HotKeySelPos", .kind = kHotKey, .parent = g1, .place = {8, 128, 157, 20}},
-      {.name = L"ButtonRegSelPos", .kind = kButton, .parent = g1, .caption = L"登録",
-       .place = {168, 128, 41, 21}, .click = on(&TFormHotkey::ButtonRegSelPosClick)},
-      {.name = L"ButtonUnregSelPos", .kind = kButton, .parent = g1, .caption = L"解除",
-       .place = {208, 128, 41, 21}, .flags = ui::kDisabled,
-       .click = on(&TFormHotkey::ButtonUnregSelPosClick)},
-      {.name = L"Label2", .kind = kLabel, .parent = g1, .caption = L"プリセット サイズ選択",
-       .place = {8, 152, 240, 12}},
-      {.name = L"HotKeySelSize", .kind = kHotKey, .parent = g1, .place = {8, 168, 157, 20}},
-      {.name = L"ButtonRegSelSize", .kind = kButton, .parent = g1, .caption = L"登録",
-       .place = {168, 168, 41, 21}, .click = on(&TFormHotkey::ButtonRegSelPosClick)},
-      {.name = L"ButtonUnregSelSize", .kind = kButton, .parent = g1, .caption = L"解除",
-       .place = {208, 168, 41, 21}, .flags = ui::kDisabled,
-       .click = on(&TFormHotkey::ButtonUnregSelPosClick)},
-      {.name = L"Label3", .kind = kLabel, .parent = g1,
-       .caption = L"※指定したキーから右四つのキーを使用します", .place = {10, 195, 240, 12}},
-      {.name = L"ButtonClose", .kind = kButton, .caption = L"閉じる", .place = {192, 344, 75, 25},
-       .click = on(&TFormHotkey::ButtonCloseClick)},
+  std::vector<ui::ControlDesc> rows;
+  auto label = [&](const wchar_t* group, const wchar_t* name, const wchar_t* caption, int left,
+                   int top) {
+    rows.push_back({.name = name, .kind = kLabel, .parent = group, .caption = caption,
+                    .place = {left, top, 240, 12}});
   };
+  // A row: its hotkey edit, then "登録" and "解除" side by side at buttonLeft.
+  auto row = [&](const wchar_t* group, HotkeyRow r, int top, int buttonLeft, int buttonWidth,
+                 ui::Handler reg, ui::Handler unreg) {
+    const RowControls& c = kRowControls[r];
+    rows.push_back({.name = c.edit, .kind = kHotKey, .parent = group, .place = {8, top, 157, 20}});
+    rows.push_back({.name = c.reg, .kind = kButton, .parent = group, .caption = L"登録",
+                    .place = {buttonLeft, top, buttonWidth, 21}, .click = reg});
+    rows.push_back({.name = c.unreg, .kind = kButton, .parent = group, .caption = L"解除",
+                    .place = {buttonLeft + 40, top, buttonWidth, 21}, .flags = ui::kDisabled,
+                    .click = unreg});
+  };
+  rows.push_back({.name = g2, .kind = kGroupBox, .caption = L"設定", .place = {8, 8, 257, 105}});
+  label(g2, L"Label6", L"「マウスカーソルに追従する」 切替", 11, 16);
+  row(g2, kRowAutoMouse, 32, 169, 40, on(&TFormHotkey::ButtonRegAutoMouseClick),
+      on(&TFormHotkey::ButtonUnregAutoMuseClick));
+  label(g2, L"Label4", L"カーソル位置のウィンドウをターゲットに指定", 11, 56);
+  row(g2, kRowWindowGrab, 72, 169, 40, on(&TFormHotkey::ButtonRegTargetClick),
+      on(&TFormHotkey::ButtonUnregTargetClick));
+  rows.push_back(
+      {.name = g1, .kind = kGroupBox, .caption = L"取り込み範囲", .place = {8, 120, 257, 217}});
+  label(g1, L"Label5", L"位置指定", 8, 16);
+  row(g1, kRowSetPos, 32, 168, 41, on(&TFormHotkey::ButtonRegSetPosClick),
+      on(&TFormHotkey::ButtonUnregSetPosClick));
+  label(g1, L"Label7", L"範囲指定", 8, 56);
+  row(g1, kRowSetRange, 72, 168, 41, on(&TFormHotkey::ButtonRegSetRangeClick),
+      on(&TFormHotkey::ButtonUnregSetRangeClick));
+  rows.push_back({.name = L"Bevel1", .kind = ControlKind::kBevel, .parent = g1,
+                  .place = {8, 104, 241, 2}});
+  label(g1, L"Label1", L"プリセット 位置選択", 8, 112);
+  row(g1, kRowSelPos, 128, 168, 41, on(&TFormHotkey::ButtonRegSelPosClick),
+      on(&TFormHotkey::ButtonUnregSelPosClick));
+  label(g1, L"Label2", L"プリセット サイズ選択", 8, 152);
+  row(g1, kRowSelSize, 168, 168, 41, on(&TFormHotkey::ButtonRegSelPosClick),
+      on(&TFormHotkey::ButtonUnregSelPosClick));
+  label(g1, L"Label3", L"※指定したキーから右四つのキーを使用します", 10, 195);
+  rows.push_back({.name = L"ButtonClose", .kind = kButton, .caption = L"閉じる",
+                  .place = {192, 344, 75, 25}, .click = on(&TFormHotkey::ButtonCloseClick)});
+  return rows;
 }
 
 void TFormHotkey::Create() {
