@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <thread>
 
 #include "app/main_form_win.h"
 #include "app/settings_store_win.h"
@@ -27,9 +26,6 @@ constexpr wchar_t kFailure[] = L"登録に失敗しました.\r\n別のキーの
 constexpr int kClientWidth = 273;
 constexpr int kClientHeight = 378;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-// While a hotkey is held, its key is looked at this often until released.
-constexpr UINT_PTR kReleaseTimerId = 0x484B;
-constexpr UINT kReleasePollMs = 20;
 
 struct RowControls {
   const wchar_t* edit;
@@ -72,13 +68,14 @@ std::optional<HotkeyRow> PresetRowOf(ui::Component* sender) {
   return std::nullopt;
 }
 
-// Whether the key is down at this moment. A thread may be answered from its
-// own recent readings, which can still show a key up that is down again; a
-// thread of its own for each reading asks the system itself.
-bool KeyDownNow(std::uint32_t key) {
-  bool down = false;
-  std::thread([&] { down = (GetAsyncKeyState(static_cast<int>(key)) & 0x8000) != 0; }).join();
-  return down;
+// Reports each key going down and up to the dialog's press filter. The
+// system calls it before it turns the key into a hotkey message.
+LRESULT CALLBACK KeyboardWatch(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  if (code == HC_ACTION && FormHotkey) {
+    const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    FormHotkey->KeyEvent(event->vkCode, (event->flags & LLKHF_UP) == 0);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -175,6 +172,11 @@ bool TFormHotkey::FormCloseQuery() {
   return false;
 }
 
+TFormHotkey::~TFormHotkey() {
+  if (keyboardWatch_) UnhookWindowsHookEx(keyboardWatch_);
+  if (FormHotkey == this) FormHotkey = nullptr;
+}
+
 void TFormHotkey::FormDestroy() {
   HotkeySettings settings;
   ui::Place place = ui::NormalPlace(Handle());
@@ -190,10 +192,7 @@ void TFormHotkey::FormDestroy() {
 
 std::optional<LRESULT> TFormHotkey::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_HOTKEY) {
-    HotKeyPressed(static_cast<std::int32_t>(wParam), HIWORD(lParam));
-  } else if (message == WM_TIMER && wParam == kReleaseTimerId) {
-    WatchHeldKey();
-    return 0;
+    HotKeyPressed(HIWORD(lParam), static_cast<std::int32_t>(wParam));
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
     Close();  // Esc
     return 0;
@@ -214,6 +213,7 @@ void TFormHotkey::ShowRowState(HotkeyRow row, bool registered) {
   Find(kRowControls[row].edit).SetEnabled(!registered);
   Find(kRowControls[row].reg).SetEnabled(!registered);
   Find(kRowControls[row].unreg).SetEnabled(registered);
+  UpdateKeyboardWatch();
 }
 
 void TFormHotkey::ShowFailure() {
@@ -267,17 +267,27 @@ void TMainForm::H1Click(ui::Component*) {
   SetForegroundWindow(FormHotkey->Handle());
 }
 
-void TFormHotkey::HotKeyPressed(std::int32_t id, std::uint32_t key) {
-  if (!presses_.IsNewPress(id, key, KeyDownNow(key))) return;
-  if (presses_.HeldKey()) SetTimer(Handle(), kReleaseTimerId, kReleasePollMs, nullptr);
-  RunHotkey(*MainForm, id);
+void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
+  if (presses_.IsNewPress(key)) RunHotkey(*MainForm, id);
 }
 
-void TFormHotkey::WatchHeldKey() {
-  const std::uint32_t held = presses_.HeldKey();
-  if (held && KeyDownNow(held)) return;
-  presses_.Released();
-  KillTimer(Handle(), kReleaseTimerId);
+void TFormHotkey::KeyEvent(std::uint32_t key, bool down) {
+  if (down) {
+    presses_.KeyDown(key);
+  } else {
+    presses_.KeyUp(key);
+  }
+}
+
+void TFormHotkey::UpdateKeyboardWatch() {
+  // The keyboard is watched only while a hotkey is registered.
+  const bool wanted = HotKeys.AnyRegistered();
+  if (wanted && !keyboardWatch_) {
+    keyboardWatch_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardWatch, GetModuleHandleW(nullptr), 0);
+  } else if (!wanted && keyboardWatch_) {
+    UnhookWindowsHookEx(keyboardWatch_);
+    keyboardWatch_ = nullptr;
+  }
 }
 
 }  // namespace nolb

@@ -15,6 +15,7 @@ namespace nolb {
 class TFormHotkey : public ui::Form {
  public:
   TFormHotkey();
+  ~TFormHotkey() override;
 
   // Makes the hidden window and its controls, owned by the main window, and
   // runs FormCreate.
@@ -33,6 +34,9 @@ class TFormHotkey : public ui::Form {
   void ButtonUnregSelPosClick(ui::Component* sender);
   void ButtonCloseClick(ui::Component* sender);
 
+  // A key went down or up anywhere in the system (the keyboard watch).
+  void KeyEvent(std::uint32_t key, bool down);
+
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;
@@ -49,11 +53,12 @@ class TFormHotkey : public ui::Form {
   void ShowFailure();
   // A hotkey message: a new press acts on the main window, a repeat of the
   // key still held does nothing.
-  void HotKeyPressed(std::int32_t id, std::uint32_t key);
-  // Until the held key is seen up, its repeats do nothing.
-  void WatchHeldKey();
+  void HotKeyPressed(std::uint32_t key, std::int32_t id);
+  // Watches the keyboard while a hotkey is registered, for the press filter.
+  void UpdateKeyboardWatch();
 
   PressFilter presses_;
+  HHOOK keyboardWatch_ = nullptr;
 };
 
 extern TFormHotkey* FormHotkey;

@@ -25,6 +25,7 @@ struct HotkeySlots {
   std::array<CHotKey, 4> SelSize;
 
   HotkeySlotIds Ids() const;
+  bool AnyRegistered() const;
 };
 
 extern HotkeySlots HotKeys;

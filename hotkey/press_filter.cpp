@@ -2,18 +2,24 @@
 
 namespace nolb {
 
-bool PressFilter::IsNewPress(std::int32_t id, std::uint32_t key, bool keyDown) {
-  // A repeat comes while the key is still down; a key that is up again by
-  // the time its message is handled was pressed anew and released quickly.
-  if (id == heldId_ && keyDown) return false;
-  heldId_ = keyDown ? id : 0;
-  heldKey_ = keyDown ? key : 0;
-  return true;
+void PressFilter::KeyDown(std::uint32_t key) {
+  Key& k = keys_[key & 0xFF];
+  ++k.downs;
+  if (!k.down) ++k.presses;
+  k.down = true;
 }
 
-void PressFilter::Released() {
-  heldId_ = 0;
-  heldKey_ = 0;
+void PressFilter::KeyUp(std::uint32_t key) { keys_[key & 0xFF].down = false; }
+
+bool PressFilter::IsNewPress(std::uint32_t key) {
+  Key& k = keys_[key & 0xFF];
+  const bool pressed = k.presses != k.pressesTaken;
+  const bool unseen = k.downs == k.downsTaken;
+  // Presses that brought no message (the key with other modifiers) are
+  // taken along, so that they never make a later repeat count as a press.
+  k.pressesTaken = k.presses;
+  k.downsTaken = k.downs;
+  return pressed || unseen;
 }
 
 }  // namespace nolb

@@ -1,26 +1,33 @@
 // Tells a new press of a hotkey from the keyboard's repeats while it is held
 // down, so that holding a key acts once. The system may send one hotkey
-// message per repeat; the shell reports whether the key is down when each
-// message is handled and when it sees the held key released.
+// message per repeat; a watch over the keyboard reports each key going down
+// and up, and it sees a key's event before the hotkey message that the event
+// brings.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace nolb {
 
 class PressFilter {
  public:
-  // A hotkey message for the identifier; keyDown: its key is down now.
-  // True for a new press: not the identifier of the press still held.
-  bool IsNewPress(std::int32_t id, std::uint32_t key, bool keyDown);
-  // The key of the held press, or 0 when none is held.
-  std::uint32_t HeldKey() const { return heldKey_; }
-  // The held key was seen up: the next message is a new press.
-  void Released();
+  void KeyDown(std::uint32_t key);
+  void KeyUp(std::uint32_t key);
+  // A hotkey message for the key. True when the key was pressed anew since
+  // the last message, or when the watch saw no press of it at all (it is
+  // not running, or missed the key); false for a repeat of a key still held.
+  bool IsNewPress(std::uint32_t key);
 
  private:
-  std::int32_t heldId_ = 0;
-  std::uint32_t heldKey_ = 0;
+  struct Key {
+    bool down = false;
+    std::uint32_t presses = 0;        // up-to-down changes seen
+    std::uint32_t downs = 0;          // down events seen, repeats included
+    std::uint32_t pressesTaken = 0;   // presses when the last message came
+    std::uint32_t downsTaken = 0;     // downs when the last message came
+  };
+  std::array<Key, 256> keys_{};
 };
 
 }  // namespace nolb

@@ -96,20 +96,30 @@ TEST_F(Dispatch, AKeyWhosePresetDoesNotExistDoesNothingAndFreeSlotsMatchNothing)
   EXPECT_EQ(DecideHotkeyAction(0, free, context), HotkeyAction{});
 }
 
-TEST(PressFilter, HoldingActsOnceAndAReleasedKeyActsAgain) {
+TEST(PressFilter, HoldingActsOnceAndEveryNewPressActs) {
+  constexpr std::uint32_t kF9 = 0x78;
   PressFilter filter;
-  EXPECT_TRUE(filter.IsNewPress(0x78, 0x78, true));
-  EXPECT_EQ(filter.HeldKey(), 0x78u);
-  EXPECT_FALSE(filter.IsNewPress(0x78, 0x78, true));  // repeats
-  EXPECT_FALSE(filter.IsNewPress(0x78, 0x78, true));
-  filter.Released();
-  EXPECT_EQ(filter.HeldKey(), 0u);
-  EXPECT_TRUE(filter.IsNewPress(0x78, 0x78, true));
-  // Another key pressed while the first is held is a press of its own.
-  EXPECT_TRUE(filter.IsNewPress(0x79, 0x79, true));
-  // Pressed and released before its message was handled: a press.
-  EXPECT_TRUE(filter.IsNewPress(0x79, 0x79, false));
-  EXPECT_TRUE(filter.IsNewPress(0x79, 0x79, false));
+  filter.KeyDown(kF9);
+  EXPECT_TRUE(filter.IsNewPress(kF9));
+  for (int repeat = 0; repeat < 3; ++repeat) {
+    filter.KeyDown(kF9);
+    EXPECT_FALSE(filter.IsNewPress(kF9));
+  }
+  filter.KeyUp(kF9);
+  // Two quick presses seen before either message is handled: both act.
+  filter.KeyDown(kF9);
+  filter.KeyUp(kF9);
+  filter.KeyDown(kF9);
+  EXPECT_TRUE(filter.IsNewPress(kF9));
+  EXPECT_TRUE(filter.IsNewPress(kF9));
+  filter.KeyDown(kF9);
+  EXPECT_FALSE(filter.IsNewPress(kF9));
+}
+
+TEST(PressFilter, WithoutTheWatchEveryMessageActs) {
+  PressFilter filter;
+  EXPECT_TRUE(filter.IsNewPress(0x78));
+  EXPECT_TRUE(filter.IsNewPress(0x78));
 }
 
 }  // namespace
