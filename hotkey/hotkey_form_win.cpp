@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 #include "app/main_form_win.h"
 #include "app/settings_store_win.h"
 #include "hotkey/hotkey_dispatch_win.h"
@@ -173,11 +172,13 @@ bool TFormHotkey::FormCloseQuery() {
 }
 
 TFormHotkey::~TFormHotkey() {
-  if (keyboardWatch_) UnhookWindowsHookEx(keyboardWatch_);
+  StopKeyboardWatch();
   if (FormHotkey == this) FormHotkey = nullptr;
 }
 
 void TFormHotkey::FormDestroy() {
+  // No hotkey message comes once the window is gone.
+  StopKeyboardWatch();
   HotkeySettings settings;
   ui::Place place = ui::NormalPlace(Handle());
   settings.top = place.top;
@@ -281,13 +282,16 @@ void TFormHotkey::KeyEvent(std::uint32_t key, bool down) {
 
 void TFormHotkey::UpdateKeyboardWatch() {
   // The keyboard is watched only while a hotkey is registered.
-  const bool wanted = HotKeys.AnyRegistered();
-  if (wanted && !keyboardWatch_) {
+  if (!HotKeys.AnyRegistered()) {
+    StopKeyboardWatch();
+  } else if (!keyboardWatch_) {
     keyboardWatch_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardWatch, GetModuleHandleW(nullptr), 0);
-  } else if (!wanted && keyboardWatch_) {
-    UnhookWindowsHookEx(keyboardWatch_);
-    keyboardWatch_ = nullptr;
   }
+}
+
+void TFormHotkey::StopKeyboardWatch() {
+  if (keyboardWatch_) UnhookWindowsHookEx(keyboardWatch_);
+  keyboardWatch_ = nullptr;
 }
 
 }  // namespace nolb

@@ -56,6 +56,7 @@ class TFormHotkey : public ui::Form {
   void HotKeyPressed(std::uint32_t key, std::int32_t id);
   // Watches the keyboard while a hotkey is registered, for the press filter.
   void UpdateKeyboardWatch();
+  void StopKeyboardWatch();
 
   PressFilter presses_;
   HHOOK keyboardWatch_ = nullptr;
