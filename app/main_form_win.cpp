@@ -28,6 +28,8 @@ constexpr wchar_t kNextFieldHint[] =
     L"テンキーの . (Del) を押すことで次の項目に移動することができます";
 constexpr wchar_t kApplyHint[] = L"Enterを押すことで適用することもできます";
 constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加します";
+constexpr int kLayoutClientWidth = 281;
+constexpr int kLayoutClientHeight = 441;
 
 }  // namespace
 
@@ -162,17 +164,29 @@ void TMainForm::Create() {
   desc.className = L"TMainForm";
   desc.caption = kCaption;
   desc.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-  desc.place = {16, 16, 289, 487};
+  desc.place = {MainSettings::kDefaultLeft, MainSettings::kDefaultTop, kDesignedWindowWidth,
+                kDesignedWindowHeight};
+  // The layout with its 8-pixel margins: the group boxes 265 wide, the
+  // bottom buttons ending at 433.
+  desc.clientWidth = kLayoutClientWidth;
+  desc.clientHeight = kLayoutClientHeight;
   Form::Create(desc, Controls(), MainMenu1());
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
+  // Losing the mouse capture (another window takes it, the system cancels
+  // it) ends a drag as a right release does.
+  Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };
 }
 
 void TMainForm::FormCreate() {
   {
+    // Without stored values the window keeps the size it was made with.
+    MainSettings defaults;
+    defaults.width = Bounds().width;
+    defaults.height = Bounds().height;
     ProfileSettingsStore settings;
-    RestoreMainSettings(ReadMainSettings(settings));
+    RestoreMainSettings(ReadMainSettings(settings, defaults));
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
@@ -206,6 +220,8 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // A drag under way ends without applying and leaves no frame behind.
+  EndDrag(false);
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);

@@ -7,37 +7,36 @@ namespace nolb {
 namespace {
 
 // Calls visit(key, field, default) for every key of the section, in the
-// order in which the keys are read and written.
+// order in which the keys are read and written; the defaults come from d.
 template <typename Settings, typename Visit>
-void ForEachKey(Settings& s, Visit&& visit) {
-  using M = MainSettings;
-  visit("Top", s.top, M::kDefaultTop);
-  visit("Left", s.left, M::kDefaultLeft);
-  visit("Width", s.width, M::kDefaultWidth);
-  visit("Height", s.height, M::kDefaultHeight);
-  visit("X", s.x, M::kDefaultX);
-  visit("Y", s.y, M::kDefaultY);
-  visit("sWidth", s.captureWidth, M::kDefaultCaptureWidth);
-  visit("sHeight", s.captureHeight, M::kDefaultCaptureHeight);
-  visit("FixAspect", s.fixAspect, M::kDefaultFixAspect);
-  visit("RotateType", s.rotateType, M::kDefaultRotateType);
-  visit("Zoom", s.zoom, M::kDefaultZoom);
-  visit("ShowCursor", s.showCursor, M::kDefaultShowCursor);
-  visit("ShowAlphaWindow", s.showAlphaWindow, M::kDefaultShowAlphaWindow);
-  visit("BltMode", s.bltMode, M::kDefaultBltMode);
-  visit("ShowRange", s.showRange, M::kDefaultShowRange);
-  visit("CentreCursor", s.centreCursor, M::kDefaultCentreCursor);
-  visit("AlphaBlend", s.alphaBlend, M::kDefaultAlphaBlend);
-  visit("AlphaBlendValue", s.alphaBlendValue, M::kDefaultAlphaBlendValue);
+void ForEachKey(Settings& s, const MainSettings& d, Visit&& visit) {
+  visit("Top", s.top, d.top);
+  visit("Left", s.left, d.left);
+  visit("Width", s.width, d.width);
+  visit("Height", s.height, d.height);
+  visit("X", s.x, d.x);
+  visit("Y", s.y, d.y);
+  visit("sWidth", s.captureWidth, d.captureWidth);
+  visit("sHeight", s.captureHeight, d.captureHeight);
+  visit("FixAspect", s.fixAspect, d.fixAspect);
+  visit("RotateType", s.rotateType, d.rotateType);
+  visit("Zoom", s.zoom, d.zoom);
+  visit("ShowCursor", s.showCursor, d.showCursor);
+  visit("ShowAlphaWindow", s.showAlphaWindow, d.showAlphaWindow);
+  visit("BltMode", s.bltMode, d.bltMode);
+  visit("ShowRange", s.showRange, d.showRange);
+  visit("CentreCursor", s.centreCursor, d.centreCursor);
+  visit("AlphaBlend", s.alphaBlend, d.alphaBlend);
+  visit("AlphaBlendValue", s.alphaBlendValue, d.alphaBlendValue);
 }
 
 constexpr std::int32_t kRotationCount = 4;
 
 }  // namespace
 
-MainSettings ReadMainSettings(SettingsStore& store) {
-  MainSettings settings;
-  ForEachKey(settings, [&](const char* key, auto& field, auto fallback) {
+MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults) {
+  MainSettings settings = defaults;
+  ForEachKey(settings, defaults, [&](const char* key, auto& field, auto fallback) {
     using Field = std::remove_reference_t<decltype(field)>;
     if constexpr (std::is_same_v<Field, bool>) {
       field = ReadFlag(store, kMainSection, key, fallback);
@@ -53,7 +52,7 @@ MainSettings ReadMainSettings(SettingsStore& store) {
 }
 
 void WriteMainSettings(SettingsStore& store, const MainSettings& settings) {
-  ForEachKey(settings, [&](const char* key, const auto& field, auto) {
+  ForEachKey(settings, settings, [&](const char* key, const auto& field, auto) {
     if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, bool>) {
       WriteFlag(store, kMainSection, key, field);
     } else {

@@ -64,10 +64,11 @@ struct MainSettings {
 };
 
 // Reads the eighteen keys in order. A missing key or a value that is no
-// integer gives the default; a RotateType outside 0-3 gives 0 ("0ﾟ"), so
+// integer gives its value in defaults (the shell passes the window's
+// initial size there, which may exceed the designed one); a RotateType outside 0-3 gives 0 ("0ﾟ"), so
 // the rotation list always has a selected item; only the low 8 bits of
 // AlphaBlendValue count.
-MainSettings ReadMainSettings(SettingsStore& store);
+MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults = {});
 
 // Writes the eighteen keys in the same order, as decimal integers and flags
 // as 0 or 1. The first key that cannot be written raises Error and ends the

@@ -6,11 +6,16 @@
 #   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
 # Usage: scripts/build.sh [host|host-tsan|win32|all]   (default all: host and win32)
+# NOLB_WERROR=ON makes every compiler warning an error (./test.sh sets it).
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 which="${1:-all}"
 jobs="${NOLB_JOBS:-2}"
+case "${NOLB_WERROR:-OFF}" in
+  ON | on | 1 | TRUE | true) werror=ON ;;
+  *) werror=OFF ;;
+esac
 
 # ccache, where installed, lets several checkouts of the repository share
 # compiled objects (paths below the checkout count as relative).
@@ -21,12 +26,15 @@ if command -v ccache >/dev/null; then
 fi
 
 # A configured tree reconfigures itself when a CMakeLists.txt changes, so
-# cmake is asked to configure only the first time.
+# cmake is asked to configure only the first time, and again only when the
+# warnings-as-errors switch changes (ccache keeps the objects of both).
 configure() {
   local dir="$1"
   shift
   if [[ ! -f "$dir/CMakeCache.txt" || ! -f "$dir/Makefile" ]]; then
-    cmake -S "$repo" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" "$@"
+    cmake -S "$repo" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" -DNOLB_WERROR="$werror" "$@"
+  elif ! grep -qx "NOLB_WERROR:BOOL=$werror" "$dir/CMakeCache.txt"; then
+    cmake -S "$repo" -B "$dir" -DNOLB_WERROR="$werror" >/dev/null
   fi
 }
 

@@ -28,20 +28,21 @@ struct Place {
 
 // One row of a form's control table. Places are relative to the client area
 // of the form or of the parent group box. Rows are created in table order,
-// which is also the tab order.
+// which is also the tab order. Every member of the table types has a default
+// initializer, so a row names only what it sets, warning-free.
 struct ControlDesc {
   const wchar_t* name = L"";
   ControlKind kind = ControlKind::kLabel;
   const wchar_t* parent = nullptr;  // group box name, or none for the form
   const wchar_t* caption = L"";
   const wchar_t* hint = nullptr;
-  Place place;
+  Place place{};
   unsigned flags = kNone;
-  std::vector<const wchar_t*> items;  // list items
-  int itemIndex = -1;                 // initially selected item
-  int dropDownRows = 8;               // visible rows of a dropped-down list
-  Handler click;
-  KeyHandler keyUp;
+  std::vector<const wchar_t*> items{};  // list items
+  int itemIndex = -1;                   // initially selected item
+  int dropDownRows = 8;                 // visible rows of a dropped-down list
+  Handler click{};
+  KeyHandler keyUp{};
 };
 
 // One item of a menu bar or popup menu, in menu order. Items of one top-level
@@ -52,7 +53,7 @@ struct MenuDesc {
   const wchar_t* caption = nullptr;
   bool autoCheck = false;
   const wchar_t* hint = nullptr;
-  Handler click;
+  Handler click{};
   bool isDefault = false;  // shown bold (popup menus)
 };
 
@@ -67,8 +68,13 @@ struct FormDesc {
   const wchar_t* caption = L"";
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
-  Place place;  // outer rectangle in screen pixels
-  FontDesc font;
+  Place place{};  // outer rectangle in screen pixels
+  // The client area the layout needs, or 0: the outer size grows beyond
+  // place (never shrinks) until the client area holds it, whatever the
+  // system's frame, caption and menu metrics are.
+  int clientWidth = 0;
+  int clientHeight = 0;
+  FontDesc font{};
   int backgroundColor = COLOR_BTNFACE;  // system colour index
   HWND owner = nullptr;
 };
@@ -127,10 +133,14 @@ class Form : public Component {
   virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // Runs FormDestroy once, when the window is destroyed or the session
+  // ends, whichever comes first, and stops the form's timers.
+  void ShutDown();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void AddControl(const ControlDesc& desc);
+  void GrowToClientSize(int width, int height);
   void AddMenu(const std::vector<MenuDesc>& menu);
   void AddHint(const Control& control, const wchar_t* hint);
   Control* ControlById(UINT id) const;
@@ -147,6 +157,7 @@ class Form : public Component {
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
   bool mainForm_ = false;
+  bool shutDown_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<MenuItem>> menuItems_;
   std::vector<std::unique_ptr<Timer>> timers_;

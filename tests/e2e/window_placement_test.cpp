@@ -40,4 +40,49 @@ TEST(WindowPlacement, APlaceOffEveryMonitorComesBackAndIsKeptThroughAMinimisedEx
   EXPECT_EQ(PlaceOf(second.MainWindow().Rect()), PlaceOf(shown));
 }
 
+// Larger caption and border metrics for the life of the object, for every
+// program started meanwhile; the old ones come back at the end.
+class LargerFrameMetrics {
+ public:
+  LargerFrameMetrics() {
+    old_.cbSize = sizeof old_;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof old_, &old_, 0);
+    NONCLIENTMETRICSW larger = old_;
+    larger.iCaptionHeight += 12;
+    larger.iMenuHeight += 6;
+    larger.iBorderWidth += 3;
+    changed_ = SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger,
+                                     SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != FALSE;
+  }
+  ~LargerFrameMetrics() {
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof old_, &old_, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  }
+  bool Changed() const { return changed_; }
+
+ private:
+  NONCLIENTMETRICSW old_{};
+  bool changed_ = false;
+};
+
+TEST(WindowPlacement, TheLayoutFitsInsideWhateverTheFrameMetricsAndTheOuterSizeIsSaved) {
+  LargerFrameMetrics metrics;
+  ASSERT_TRUE(metrics.Changed());
+  auto panel = e2e::Panel::Start();
+  e2e::Window main = panel.MainWindow();
+
+  RECT client = main.ClientRect();
+  RECT apply = panel.Control("ButtonApply").Rect();
+  RECT settings = panel.Control("GroupBoxSettings").Rect();
+  // An 8-pixel margin right of the group boxes and below the buttons.
+  EXPECT_GE(client.right - settings.right, 8);
+  EXPECT_GE(client.bottom - apply.bottom, 8);
+  RECT outer = main.Rect();
+  EXPECT_GE(outer.right - outer.left, 289);
+  EXPECT_GE(outer.bottom - outer.top, 487);
+
+  ASSERT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"Main", L"Width"), std::to_wstring(outer.right - outer.left));
+  EXPECT_EQ(panel.Setting(L"Main", L"Height"), std::to_wstring(outer.bottom - outer.top));
+}
+
 }  // namespace

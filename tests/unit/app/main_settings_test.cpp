@@ -37,6 +37,19 @@ TEST(ReadMainSettings, EmptyFileGivesTheDesignedState) {
   EXPECT_EQ(s, MainSettings{});
 }
 
+TEST(ReadMainSettings, MissingKeysTakeTheGivenDefaultsSuchAsTheWindowsInitialSize) {
+  MemorySettingsStore store;
+  store.Set("Main", "Width", "300");
+  store.Set("Main", "Height", "abc");
+  MainSettings defaults;
+  defaults.width = 297;
+  defaults.height = 500;
+  MainSettings s = ReadMainSettings(store, defaults);
+  EXPECT_EQ(s.width, 300);
+  EXPECT_EQ(s.height, 500);
+  EXPECT_EQ(s.top, 16);
+}
+
 TEST(ReadMainSettings, ValuesGoThroughTheIntegerConversion) {
   MemorySettingsStore store;
   store.Set("Main", "Top", "abc");        // no number: default
