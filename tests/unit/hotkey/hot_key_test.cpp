@@ -13,14 +13,11 @@ constexpr std::uint32_t kF9 = 0x78;
 
 std::uint32_t K(char c) { return static_cast<unsigned char>(c); }
 
-TEST(SplitShortCut, ModifierBitsBecomeRegistrationFlags) {
+TEST(SplitShortCut, ModifierBitsBecomeRegistrationFlagsAndTheIdentifierIsTheCombination) {
   EXPECT_EQ(SplitShortCut(0x70), (ShortCut{0x70, 0}));
   EXPECT_EQ(SplitShortCut(0x4070), (ShortCut{0x70, kModControl}));
   EXPECT_EQ(SplitShortCut(0x8000 | 0x4000 | 0x2000 | 0x1000 | 'Q'),
             (ShortCut{K('Q'), kModAlt | kModControl | kModShift | kModWin}));
-}
-
-TEST(HotKeyId, IsMadeFromTheCombination) {
   EXPECT_EQ(HotKeyId(kF9, 0), 0x0078);
   EXPECT_EQ(HotKeyId(kF9, kModControl | kModAlt), 0x0378);
 }

@@ -24,21 +24,5 @@ TEST(HotkeySettings, StoredValuesAreTakenModulo65536AsTheEditKeepsThem) {
   EXPECT_FALSE(s.rows[kRowSelPos].registered);
 }
 
-TEST(HotkeySettings, WritesPlaceThenEachRowsValueAndFlagInRowOrder) {
-  MemorySettingsStore store;
-  HotkeySettings s;
-  s.rows[kRowSelPos].registered = true;
-  WriteHotkeySettings(store, s);
-  std::vector<std::string> keys;
-  for (const auto& w : store.writes) keys.push_back(w.key + "=" + w.value);
-  EXPECT_EQ(keys, (std::vector<std::string>{
-                      "Top=32", "Left=32", "HotKeyAutoMouse=120", "HotKeyAutoMouseRegistered=0",
-                      "HotKeyTarget=121", "HotKeyTargetRegistered=0", "HotKeySetPos=120",
-                      "HotKeySetPosRegistered=0", "HotKeySetRange=121", "HotKeySetRangeRegistered=0",
-                      "HotKeySelectPos=112", "HotKeySelectPosRegistered=1", "HotKeySelectSize=116",
-                      "HotKeySelectSizeRegistered=0"}));
-  EXPECT_EQ(ReadHotkeySettings(store), s);
-}
-
 }  // namespace
 }  // namespace nolb
