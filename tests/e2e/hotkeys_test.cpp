@@ -191,6 +191,7 @@ TEST_F(Hotkeys, ARowSavedAsRegisteredWhoseKeyIsHeldElsewhereFailsAtStartAndIsSav
                                   .waitForMainWindow = false});
   e2e::MessageDialog box = again.WaitForMessageBox();
   EXPECT_EQ(box.Text(), kFailureText);
+  EXPECT_EQ(box.Title(), L"NOLB Ver.0.9.7  ◆Tz4Hn8QwL.");
   box.Press(IDOK);
   ASSERT_TRUE(box.WaitClosed());
   UnregisterHotKey(nullptr, 1);
