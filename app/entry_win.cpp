@@ -9,6 +9,7 @@
 #include "app/main_form_win.h"
 #include "hotkey/hotkey_form_win.h"
 #include "hook/nolb_library_win.h"
+#include "preview/preview_form_win.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
@@ -34,6 +35,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   ui::ReportingErrors(nullptr, [&] {
     nolb::TMainForm mainForm(*library);
     mainForm.Create();
+    nolb::TFormPreview previewForm(*library);
+    previewForm.Create(mainForm.Handle());
     nolb::TFormHotkey formHotkey;
     formHotkey.Create();
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);

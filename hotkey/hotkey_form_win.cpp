@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <thread>
+
 #include "app/main_form_win.h"
 #include "app/settings_store_win.h"
 #include "hotkey/hotkey_dispatch_win.h"
@@ -25,6 +27,8 @@ constexpr wchar_t kFailure[] = L"登録に失敗しました.\r\n別のキーの
 constexpr int kClientWidth = 273;
 constexpr int kClientHeight = 378;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+// Posted by the keyboard watch when the held hotkey is released.
+constexpr UINT kHeldKeyReleased = WM_APP + 1;
 
 struct RowControls {
   const wchar_t* edit;
@@ -67,14 +71,23 @@ std::optional<HotkeyRow> PresetRowOf(ui::Component* sender) {
   return std::nullopt;
 }
 
-// Reports each key going down and up to the dialog's press filter. The
-// system calls it before it turns the key into a hotkey message.
+// Reports each key going down and up to the dialog while a hotkey is held.
+// The system calls it before it turns the key into a hotkey message.
 LRESULT CALLBACK KeyboardWatch(int code, WPARAM wParam, LPARAM lParam) noexcept {
   if (code == HC_ACTION && FormHotkey) {
     const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     FormHotkey->KeyEvent(event->vkCode, (event->flags & LLKHF_UP) == 0);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Whether the key is down at this moment. A thread may be answered from its
+// own recent readings, which can still show a key up that is down again; a
+// thread of its own for the reading asks the system itself.
+bool KeyDownNow(std::uint32_t key) {
+  bool down = false;
+  std::thread([&] { down = (GetAsyncKeyState(static_cast<int>(key)) & 0x8000) != 0; }).join();
+  return down;
 }
 
 }  // namespace
@@ -194,6 +207,9 @@ void TFormHotkey::FormDestroy() {
 std::optional<LRESULT> TFormHotkey::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_HOTKEY) {
     HotKeyPressed(HIWORD(lParam), static_cast<std::int32_t>(wParam));
+  } else if (message == kHeldKeyReleased) {
+    StopKeyboardWatch();
+    return 0;
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
     Close();  // Esc
     return 0;
@@ -214,7 +230,6 @@ void TFormHotkey::ShowRowState(HotkeyRow row, bool registered) {
   Find(kRowControls[row].edit).SetEnabled(!registered);
   Find(kRowControls[row].reg).SetEnabled(!registered);
   Find(kRowControls[row].unreg).SetEnabled(registered);
-  UpdateKeyboardWatch();
 }
 
 void TFormHotkey::ShowFailure() {
@@ -269,7 +284,23 @@ void TMainForm::H1Click(ui::Component*) {
 }
 
 void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
-  if (presses_.IsNewPress(key)) RunHotkey(*MainForm, id);
+  if (!presses_.IsNewPress(key)) return;
+  WatchWhileHeld(key);
+  RunHotkey(*MainForm, id);
+}
+
+void TFormHotkey::WatchWhileHeld(std::uint32_t key) {
+  // Watching first and then looking at the key: a release after the look
+  // reaches the watch, one before it the look.
+  if (!keyboardWatch_) {
+    keyboardWatch_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardWatch, GetModuleHandleW(nullptr), 0);
+  }
+  heldKey_ = key;
+  if (KeyDownNow(key)) {
+    presses_.Held(key);
+  } else {
+    StopKeyboardWatch();
+  }
 }
 
 void TFormHotkey::KeyEvent(std::uint32_t key, bool down) {
@@ -277,21 +308,14 @@ void TFormHotkey::KeyEvent(std::uint32_t key, bool down) {
     presses_.KeyDown(key);
   } else {
     presses_.KeyUp(key);
-  }
-}
-
-void TFormHotkey::UpdateKeyboardWatch() {
-  // The keyboard is watched only while a hotkey is registered.
-  if (!HotKeys.AnyRegistered()) {
-    StopKeyboardWatch();
-  } else if (!keyboardWatch_) {
-    keyboardWatch_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardWatch, GetModuleHandleW(nullptr), 0);
+    if (key == heldKey_) PostMessageW(Handle(), kHeldKeyReleased, 0, 0);
   }
 }
 
 void TFormHotkey::StopKeyboardWatch() {
   if (keyboardWatch_) UnhookWindowsHookEx(keyboardWatch_);
   keyboardWatch_ = nullptr;
+  heldKey_ = 0;
 }
 
 }  // namespace nolb

@@ -54,12 +54,14 @@ class TFormHotkey : public ui::Form {
   // A hotkey message: a new press acts on the main window, a repeat of the
   // key still held does nothing.
   void HotKeyPressed(std::uint32_t key, std::int32_t id);
-  // Watches the keyboard while a hotkey is registered, for the press filter.
-  void UpdateKeyboardWatch();
+  // Watches the keyboard while the hotkey just pressed is held, so that the
+  // press filter sees its repeats and its release.
+  void WatchWhileHeld(std::uint32_t key);
   void StopKeyboardWatch();
 
   PressFilter presses_;
   HHOOK keyboardWatch_ = nullptr;
+  std::uint32_t heldKey_ = 0;
 };
 
 extern TFormHotkey* FormHotkey;

@@ -43,14 +43,4 @@ HotkeySlotIds HotkeySlots::Ids() const {
   return ids;
 }
 
-bool HotkeySlots::AnyRegistered() const {
-  for (const CHotKey* slot : {&AutoMouse, &WindowGrab, &SetPos, &SetRange}) {
-    if (slot->IsRegistered()) return true;
-  }
-  for (int i = 0; i < 4; ++i) {
-    if (SelPos[i].IsRegistered() || SelSize[i].IsRegistered()) return true;
-  }
-  return false;
-}
-
 }  // namespace nolb

@@ -25,7 +25,6 @@ struct HotkeySlots {
   std::array<CHotKey, 4> SelSize;
 
   HotkeySlotIds Ids() const;
-  bool AnyRegistered() const;
 };
 
 extern HotkeySlots HotKeys;

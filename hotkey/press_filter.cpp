@@ -11,6 +11,13 @@ void PressFilter::KeyDown(std::uint32_t key) {
 
 void PressFilter::KeyUp(std::uint32_t key) { keys_[key & 0xFF].down = false; }
 
+void PressFilter::Held(std::uint32_t key) {
+  Key& k = keys_[key & 0xFF];
+  k.down = true;
+  k.pressesTaken = k.presses;
+  k.downsTaken = k.downs;
+}
+
 bool PressFilter::IsNewPress(std::uint32_t key) {
   Key& k = keys_[key & 0xFF];
   const bool pressed = k.presses != k.pressesTaken;

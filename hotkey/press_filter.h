@@ -1,8 +1,8 @@
 // Tells a new press of a hotkey from the keyboard's repeats while it is held
 // down, so that holding a key acts once. The system may send one hotkey
-// message per repeat; a watch over the keyboard reports each key going down
-// and up, and it sees a key's event before the hotkey message that the event
-// brings.
+// message per repeat. While a hotkey is held, a watch over the keyboard
+// reports each key going down and up; it sees a key's event before the
+// hotkey message that the event brings.
 #pragma once
 
 #include <array>
@@ -14,9 +14,12 @@ class PressFilter {
  public:
   void KeyDown(std::uint32_t key);
   void KeyUp(std::uint32_t key);
+  // The key is down, seen when the watch begins: its next down events are
+  // repeats of the press already taken.
+  void Held(std::uint32_t key);
   // A hotkey message for the key. True when the key was pressed anew since
-  // the last message, or when the watch saw no press of it at all (it is
-  // not running, or missed the key); false for a repeat of a key still held.
+  // the last message, or when the watch saw no down event of it at all (it
+  // was not running); false for a repeat of a key still held.
   bool IsNewPress(std::uint32_t key);
 
  private:

@@ -135,6 +135,21 @@ TEST_F(Hotkeys, PositionPresetKeysChooseTheFirstTwoAndTheLastTwoEntries) {
   EXPECT_EQ(chosen, (std::vector<std::wstring>{L"1", L"2", L"4", L"5"}));
 }
 
+TEST_F(Hotkeys, WhileTheMouseIsFollowedSizePresetsWorkAndPositionPresetsDoNot) {
+  Register(kSelPos, VK_F1);
+  Register(kSelSize, VK_F5);
+  panel.Control("CheckBoxAutoMouse").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return !panel.Control("GroupBoxTarget").Enabled(); }, "target group locked"));
+  int position = panel.Control("ComboBoxPos").Selection();
+
+  PressElsewhere({VK_F2});
+  PressElsewhere({VK_F8});
+
+  EXPECT_EQ(panel.Control("ComboBoxPos").Selection(), position);
+  EXPECT_EQ(panel.Control("ComboBoxSize").Selection(), 3);
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditWidth").Text(); }, std::wstring(L"960")));
+}
+
 TEST_F(Hotkeys, ACombinationAlreadyHeldIsRefusedWithAMessage) {
   Register(kAutoMouse, VK_F9);
 

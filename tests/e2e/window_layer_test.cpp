@@ -41,10 +41,10 @@ TEST(WindowLayer, HintsShowOverEnabledAndDisabledControls) {
   const std::wstring hideHint = L"このウィンドウを非表示にします";
   const std::wstring disableHint = L"NOLBを無効化しWMEの取り込み範囲に戻します";
   ASSERT_FALSE(panel.Control("ButtonHide").Enabled());
-  // From outside the window first, so that no hint is shown when the mouse arrives.
-  e2e::input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
-  for (const auto& [control, hint] : {std::pair{"ButtonHide", hideHint}, std::pair{"ButtonDisable", disableHint},
-                                      std::pair{"ButtonHide", hideHint}}) {
+  for (const auto& [control, hint] : {std::pair{"ButtonHide", hideHint}, std::pair{"ButtonDisable", disableHint}}) {
+    // From outside the window, so that no hint is shown when the mouse arrives.
+    e2e::input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
+    EXPECT_TRUE(e2e::Becomes([&] { return ShownHint(panel); }, std::wstring()));
     e2e::input::MoveMouse(panel.Control(control).Center());
     EXPECT_TRUE(e2e::Becomes([&] { return ShownHint(panel); }, hint)) << control;
   }

@@ -116,10 +116,14 @@ TEST(PressFilter, HoldingActsOnceAndEveryNewPressActs) {
   EXPECT_FALSE(filter.IsNewPress(kF9));
 }
 
-TEST(PressFilter, WithoutTheWatchEveryMessageActs) {
+TEST(PressFilter, AWatchStartedOnAHeldKeyTakesItsDownEventsAsRepeats) {
   PressFilter filter;
-  EXPECT_TRUE(filter.IsNewPress(0x78));
-  EXPECT_TRUE(filter.IsNewPress(0x78));
+  EXPECT_TRUE(filter.IsNewPress(0x78));  // no watch yet: every message acts
+  filter.Held(0x78);
+  filter.KeyDown(0x78);
+  EXPECT_FALSE(filter.IsNewPress(0x78));
+  filter.KeyUp(0x78);
+  EXPECT_TRUE(filter.IsNewPress(0x78));  // the watch ended with the release
 }
 
 }  // namespace
