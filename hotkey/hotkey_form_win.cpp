@@ -185,6 +185,9 @@ bool TFormHotkey::FormCloseQuery() {
 }
 
 TFormHotkey::~TFormHotkey() {
+  // Destroyed here, not by the base, so that FormDestroy still saves the
+  // section when the program ends through an error.
+  if (Handle()) DestroyWindow(Handle());
   StopKeyboardWatch();
   if (FormHotkey == this) FormHotkey = nullptr;
 }
