@@ -14,6 +14,7 @@ HotkeyContext ReadContext(const TMainForm& main) {
   c.autoMouseEnabled = autoMouse.EffectivelyEnabled();
   c.autoWindowChecked = main.Find(L"CheckBoxAutoWindow").Checked();
   c.targetGroupEnabled = main.Find(L"GroupBoxTarget").Enabled();
+  c.selectionVisible = main.SelectionShown();
   c.positionPresetCount = main.Find(L"ComboBoxPos").ItemCount();
   c.sizePresetCount = main.Find(L"ComboBoxSize").ItemCount();
   return c;
@@ -42,7 +43,10 @@ void RunHotkey(TMainForm& main, std::int32_t id) {
       main.ButtonApplyClick(nullptr);
       return;
     case HotkeyActionKind::kSelectPosition:
+      main.ButtonSetPosClick(nullptr);
+      return;
     case HotkeyActionKind::kSelectRange:
+      main.ButtonSetRangeClick(nullptr);
       return;
     case HotkeyActionKind::kPositionPreset:
       ChoosePreset(main, L"ComboBoxPos", action.index);

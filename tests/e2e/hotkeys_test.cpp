@@ -19,6 +19,7 @@ struct Row {
 constexpr Row kAutoMouse{"HotKeyAutoMouse", "ButtonRegAutoMouse", "ButtonUnregAutoMouse"};
 constexpr Row kWindowGrab{"HotKeyTarget", "ButtonRegTarget", "ButtonUnregTarget"};
 constexpr Row kSetPos{"HotKeySetPos", "ButtonRegSetPos", "ButtonUnregSetPos"};
+constexpr Row kSetRange{"HotKeySetRange", "ButtonRegSetRange", "ButtonUnregSetRange"};
 constexpr Row kSelPos{"HotKeySelPos", "ButtonRegSelPos", "ButtonUnregSelPos"};
 constexpr Row kSelSize{"HotKeySelSize", "ButtonRegSelSize", "ButtonUnregSelSize"};
 
@@ -148,6 +149,32 @@ TEST_F(Hotkeys, WhileTheMouseIsFollowedSizePresetsWorkAndPositionPresetsDoNot) {
   EXPECT_EQ(panel.Control("ComboBoxPos").Selection(), position);
   EXPECT_EQ(panel.Control("ComboBoxSize").Selection(), 3);
   EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditWidth").Text(); }, std::wstring(L"960")));
+}
+
+TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
+  Register(kSetPos, VK_F9);
+  Register(kSetRange, VK_F10);
+  e2e::Window selection;
+  for (const auto& window : panel.TopLevelWindows()) {
+    if (window.ClassName() == L"TFormSelect") selection = window;
+  }
+  ASSERT_TRUE(selection);
+  panel.Control("CheckBoxAutoWindow").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return panel.Control("CheckBoxAutoWindow").Checked(); }, "following the window size"));
+  PressElsewhere({VK_F9});
+  PressElsewhere({VK_F10});
+  EXPECT_FALSE(selection.Visible());
+
+  panel.Control("ButtonUncheck").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return !panel.Control("CheckBoxAutoWindow").Checked(); }, "both modes off"));
+  uint32_t mark = e2e::JournalMark();
+  PressElsewhere({VK_F10});
+  ASSERT_TRUE(e2e::Eventually([&] { return selection.Visible(); }, "the range selection is up"));
+  PressElsewhere({VK_F9});  // a second selection does not start
+  e2e::input::SettledDrag({200, 150}, {100, 50});
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 100, 50, 101, 101)));
+  e2e::Settle(panel);
+  EXPECT_FALSE(selection.Visible());
 }
 
 TEST_F(Hotkeys, ACombinationAlreadyHeldIsRefusedWithAMessage) {
