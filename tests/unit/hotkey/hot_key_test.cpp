@@ -22,13 +22,6 @@ TEST(SplitShortCut, ModifierBitsBecomeRegistrationFlagsAndTheIdentifierIsTheComb
   EXPECT_EQ(HotKeyId(kF9, kModControl | kModAlt), 0x0378);
 }
 
-TEST(HotkeyEditWord, KeepsKeyAndThreeModifiersBothWays) {
-  EXPECT_EQ(ValueFromEditWord(0x0200 | 0x70), 0x4070);  // Ctrl+F1
-  EXPECT_EQ(ValueFromEditWord(0x0D00 | 'A'), 0x8000 | 0x2000 | 'A');  // Alt+Shift, extended bit lost
-  EXPECT_EQ(EditWordFromValue(0xE000 | 'Z'), 0x0700 | 'Z');
-  EXPECT_EQ(EditableValue(0xFFFF), 0xE0FF);
-}
-
 TEST(KeyRun, GoesRightAlongTheRowsAndIntoTheNextRow) {
   EXPECT_EQ(KeyRun('1'), (KeyRunKeys{'1', '2', '3', '4'}));
   EXPECT_EQ(KeyRun('7'), (KeyRunKeys{'7', '8', '9', '0'}));

@@ -39,10 +39,6 @@ class Dispatch : public ::testing::Test {
     context.sizePresetCount = 4;
   }
   HotkeyAction Decide(std::int32_t id) const { return DecideHotkeyAction(id, ids, context); }
-  void FollowMouse() {
-    context.autoMouseChecked = true;
-    context.targetGroupEnabled = false;
-  }
   void FollowWindowSize() {
     context.autoWindowChecked = true;
     context.autoMouseEnabled = false;
@@ -53,26 +49,6 @@ class Dispatch : public ::testing::Test {
   HotkeyContext context;
 };
 
-TEST_F(Dispatch, WithBothModesOffEveryKeyActs) {
-  EXPECT_EQ(Decide(0x78), HotkeyAction{Kind::kToggleAutoMouse});
-  EXPECT_EQ(Decide(0x79), HotkeyAction{Kind::kGrabWindow});
-  EXPECT_EQ(Decide(0x278), HotkeyAction{Kind::kSelectPosition});
-  EXPECT_EQ(Decide(0x279), HotkeyAction{Kind::kSelectRange});
-  EXPECT_EQ(Decide(0x72), (HotkeyAction{Kind::kPositionPreset, 3}));
-  EXPECT_EQ(Decide(0x77), (HotkeyAction{Kind::kSizePreset, 3}));
-  EXPECT_EQ(Decide(0x7A), HotkeyAction{});  // no slot holds it
-}
-
-TEST_F(Dispatch, FollowingTheMouseLeavesOnlyItsOwnSwitchAndTheSizePresets) {
-  FollowMouse();
-  EXPECT_EQ(Decide(0x78), HotkeyAction{Kind::kToggleAutoMouse});
-  EXPECT_EQ(Decide(0x79), HotkeyAction{});
-  EXPECT_EQ(Decide(0x278), HotkeyAction{});
-  EXPECT_EQ(Decide(0x279), HotkeyAction{});
-  EXPECT_EQ(Decide(0x70), HotkeyAction{});
-  EXPECT_EQ(Decide(0x74), (HotkeyAction{Kind::kSizePreset, 0}));
-}
-
 TEST_F(Dispatch, FollowingTheWindowSizeLeavesOnlyTheWindowGrab) {
   FollowWindowSize();
   EXPECT_EQ(Decide(0x78), HotkeyAction{});
@@ -80,12 +56,6 @@ TEST_F(Dispatch, FollowingTheWindowSizeLeavesOnlyTheWindowGrab) {
   EXPECT_EQ(Decide(0x278), HotkeyAction{});
   EXPECT_EQ(Decide(0x71), HotkeyAction{});
   EXPECT_EQ(Decide(0x75), HotkeyAction{});
-}
-
-TEST_F(Dispatch, ASelectionAlreadyUpStartsNoSecondOne) {
-  context.selectionVisible = true;
-  EXPECT_EQ(Decide(0x278), HotkeyAction{});
-  EXPECT_EQ(Decide(0x279), HotkeyAction{});
 }
 
 TEST_F(Dispatch, AKeyWhosePresetDoesNotExistDoesNothingAndFreeSlotsMatchNothing) {
