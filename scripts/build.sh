@@ -3,7 +3,11 @@
 #   build/host   native, with the sanitizers: the portable core and its unit tests
 #   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
-# Usage: scripts/build.sh [host|win32|all]   (default all)
+#   build/release  what a user takes: NOLBPanel.exe and the stand-in NOLB.DLL,
+#                optimised for size, stripped, runtime linked statically, in
+#                build/release/bin; prints their sizes
+# Usage: scripts/build.sh [host|win32|all|release]   (default all; all is
+# what the tests need and does not include release)
 # NOLB_WERROR=ON makes every compiler warning an error (./test.sh sets it).
 set -euo pipefail
 
@@ -46,9 +50,20 @@ build_win32() {
   cmake --build "$repo/build/win32" -j"$jobs"
 }
 
+build_release() {
+  local dir="$repo/build/release"
+  configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel
+  cmake --build "$dir" -j"$jobs" --target NOLBPanel NOLB
+  local file
+  for file in "$dir/bin/NOLBPanel.exe" "$dir/bin/NOLB.dll"; do
+    printf 'release: %-40s %9d bytes\n' "${file#"$repo"/}" "$(stat -c %s "$file")"
+  done
+}
+
 case "$which" in
   host) build_host ;;
   win32) build_win32 ;;
   all) build_host && build_win32 ;;
-  *) echo "usage: $0 [host|win32|all]" >&2; exit 2 ;;
+  release) build_release ;;
+  *) echo "usage: $0 [host|win32|all|release]" >&2; exit 2 ;;
 esac
