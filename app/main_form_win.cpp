@@ -193,7 +193,8 @@ void TMainForm::FormCreate() {
   markers_ = std::make_unique<RangeMarkers>();
   NToggleCaptureRangeClick(nullptr);
 
-  videoMemory_ = std::make_unique<VideoMemory>(Handle());
+  // The DirectDraw object for the video memory figure comes with the first
+  // status tick (TimerAnimeTimer).
   hook_.Init();
 
   // Layered-window capture is offered on a single-monitor desktop only.
