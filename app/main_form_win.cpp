@@ -173,6 +173,9 @@ void TMainForm::Create() {
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
+  // Losing the mouse capture (another window takes it, the system cancels
+  // it) ends a drag as a right release does.
+  Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };
 }
 
 void TMainForm::FormCreate() {
@@ -217,6 +220,8 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // A drag under way ends without applying and leaves no frame behind.
+  EndDrag(false);
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);

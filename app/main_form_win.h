@@ -65,6 +65,11 @@ class TMainForm : public ui::Form {
   // Shows a target in the caption box and its rectangle in the edits.
   void ShowTargetView(const TargetView& view);
   void FocusApply();
+  // The drag from PanelDrag: searching while TimerGetHandle runs. Ending it
+  // erases the frame and restores the panel; a left release also applies.
+  bool Dragging() const;
+  void BeginDrag();
+  void EndDrag(bool apply);
   // Inverts a 3-pixel frame inside the window's client area on the screen.
   void InvertWindowFrame(WindowId window);
   PresetList& PresetsOf(ui::Component* sender);

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the two configurations:
+# Configures (once) and builds these configurations:
 #   build/host   native, with the sanitizers: the portable core and its unit tests
+#   build/host-tsan  native, with ThreadSanitizer: the same unit tests, for
+#                the worker threads of the periodic timers
 #   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
 #   build/release  what a user takes: NOLBPanel.exe and the stand-in NOLB.DLL,
 #                optimised for size, stripped, runtime linked statically, in
 #                build/release/bin; prints their sizes
-# Usage: scripts/build.sh [host|win32|all|release]   (default all; all is
-# what the tests need and does not include release)
+# Usage: scripts/build.sh [host|host-tsan|win32|all|release]   (default all:
+# host and win32, what the tests need)
 # NOLB_WERROR=ON makes every compiler warning an error (./test.sh sets it).
 set -euo pipefail
 
@@ -45,6 +47,11 @@ build_host() {
   cmake --build "$repo/build/host" -j"$jobs"
 }
 
+build_host_tsan() {
+  configure "$repo/build/host-tsan" -DNOLB_TSAN=ON
+  cmake --build "$repo/build/host-tsan" -j"$jobs"
+}
+
 build_win32() {
   configure "$repo/build/win32" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake"
   cmake --build "$repo/build/win32" -j"$jobs"
@@ -62,8 +69,9 @@ build_release() {
 
 case "$which" in
   host) build_host ;;
+  host-tsan) build_host_tsan ;;
   win32) build_win32 ;;
   all) build_host && build_win32 ;;
   release) build_release ;;
-  *) echo "usage: $0 [host|win32|all|release]" >&2; exit 2 ;;
+  *) echo "usage: $0 [host|host-tsan|win32|all|release]" >&2; exit 2 ;;
 esac

@@ -16,27 +16,45 @@ constexpr int kFrameThickness = 3;
 }  // namespace
 
 void TMainForm::ApplicationEventsMessage(const MSG& msg) {
-  const bool press = msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN;
+  // A quick second press arrives as a double-click; it is a press all the same.
+  const bool press = msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN ||
+                     msg.message == WM_LBUTTONDBLCLK || msg.message == WM_RBUTTONDBLCLK;
   const bool release = msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP;
   if (!press && !release) return;
-  ui::Control& panel = Find(L"PanelDrag");
-  if (msg.hwnd != panel.Handle()) return;
-  ui::Timer& timer = TimerNamed(L"TimerGetHandle");
+  if (msg.hwnd != Find(L"PanelDrag").Handle()) return;
   if (press) {
-    highlightedWindow_ = 0;
-    timer.SetEnabled(true);
-    panel.SetText(kSearchingCaption);
-    panel.SetColor(kSearchingColor);
-    SetCapture(panel.Handle());
-    return;
+    BeginDrag();
+  } else {
+    // A left release applies; a right release only fills in the values.
+    EndDrag(msg.message == WM_LBUTTONUP);
   }
-  timer.SetEnabled(false);
+}
+
+bool TMainForm::Dragging() const { return TimerNamed(L"TimerGetHandle").Enabled(); }
+
+void TMainForm::BeginDrag() {
+  // A second button pressed during a drag changes nothing.
+  if (Dragging()) return;
+  ui::Control& panel = Find(L"PanelDrag");
+  highlightedWindow_ = 0;
+  TimerNamed(L"TimerGetHandle").SetEnabled(true);
+  panel.SetText(kSearchingCaption);
+  panel.SetColor(kSearchingColor);
+  SetCapture(panel.Handle());
+}
+
+void TMainForm::EndDrag(bool apply) {
+  // A release that reaches the panel outside a drag changes nothing.
+  if (!Dragging()) return;
+  ui::Control& panel = Find(L"PanelDrag");
+  TimerNamed(L"TimerGetHandle").SetEnabled(false);
   panel.SetText(kIdleCaption);
   panel.SetSystemColor(COLOR_BTNFACE);
-  ReleaseCapture();
+  // Releasing the capture reports its loss, which finds the drag ended.
+  if (GetCapture() == panel.Handle()) ReleaseCapture();
   if (highlightedWindow_) InvertWindowFrame(highlightedWindow_);
-  // A left release applies; a right release only fills in the values.
-  if (msg.message == WM_LBUTTONUP) Invoke(On<TMainForm>(&TMainForm::ButtonApplyClick), nullptr);
+  highlightedWindow_ = 0;
+  if (apply) Invoke(On<TMainForm>(&TMainForm::ButtonApplyClick), nullptr);
   FocusApply();
 }
 
@@ -71,10 +89,12 @@ void TMainForm::ButtonParentClick(ui::Component*) {
 void TMainForm::InvertWindowFrame(WindowId window) {
   HWND hwnd = reinterpret_cast<HWND>(window);
   if (!hwnd || !IsWindow(hwnd)) return;
-  RECT r;
-  GetClientRect(hwnd, &r);
-  ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.left));
-  ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.right));
+  // A window that dies meanwhile gives no rectangle, and no frame is drawn.
+  RECT r{};
+  if (!GetClientRect(hwnd, &r) || !ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.left)) ||
+      !ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.right))) {
+    return;
+  }
   ui::WindowDc screen(GetDesktopWindow(), ui::WindowDc::kWholeWindow);
   if (!screen || IsRectEmpty(&r)) return;
   const int t = kFrameThickness;

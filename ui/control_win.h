@@ -82,6 +82,7 @@ class Control : public Component {
 
   Handler onClick;  // click, check change, list selection
   KeyHandler onKeyUp;
+  Handler onCaptureLost;  // the mouse capture it held went elsewhere (panels)
 
   // Used by Form while building and routing.
   void Attach(HWND hwnd);

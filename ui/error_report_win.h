@@ -9,6 +9,8 @@
 namespace ui {
 
 inline constexpr wchar_t kApplicationTitle[] = L"NOLB";
+// The report of an error that is not the program's own, before its detail.
+inline constexpr char kUnexpectedError[] = "予期しないエラーが発生しました";
 
 // Shows message (UTF-8) with the error icon and an OK button.
 void ShowErrorReport(HWND owner, const std::string& message);

@@ -1,4 +1,7 @@
 #include <exception>
+#include <string>
+
+#include "app/error.h"
 
 namespace ui {
 
@@ -7,10 +10,14 @@ bool ReportingErrors(HWND owner, F&& action) noexcept {
   try {
     action();
     return true;
-  } catch (const std::exception& e) {
+  } catch (const nolb::Error& e) {
     ShowErrorReport(owner, e.what());
+  } catch (const std::exception& e) {
+    // Not the program's own (out of memory, a library's error): its message
+    // is not meant for the user, so it follows a fixed one as detail.
+    ShowErrorReport(owner, std::string(kUnexpectedError) + " (" + e.what() + ")");
   } catch (...) {
-    ShowErrorReport(owner, "不明なエラーが発生しました");
+    ShowErrorReport(owner, kUnexpectedError);
   }
   return false;
 }

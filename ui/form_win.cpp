@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/error.h"
 #include "ui/error_report_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
@@ -83,7 +84,7 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   hwnd_ = CreateWindowExW(form.exStyle, form.className, form.caption, form.style,
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
-  if (!hwnd_) throw std::runtime_error("ウィンドウを作成できません");
+  if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -127,7 +128,7 @@ void Form::AddControl(const ControlDesc& desc) {
                               desc.place.width, height, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd) throw std::runtime_error("コントロールを作成できません");
+  if (!hwnd) throw nolb::Error("コントロールを作成できません");
   control->Attach(hwnd);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   if (desc.kind == ControlKind::kPanel) AttachPanel(hwnd, control.get());
@@ -165,6 +166,13 @@ void Form::AddHint(const Control& control, const wchar_t* hint) {
   info.hwnd = hwnd_;
   info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   info.lpszText = const_cast<wchar_t*>(hint);
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  // A disabled control gets no mouse input: the form under it does. The
+  // same hint over the control's place on the form shows it then.
+  info.uFlags = TTF_SUBCLASS;
+  info.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control.Handle()));
+  GetWindowRect(control.Handle(), &info.rect);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&info.rect), 2);
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -350,25 +358,41 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE: {
-      bool close = false;
-      Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
+      // After the session's end the form has shut down: nothing is asked.
+      bool close = shutDown_;
+      if (!close) Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
       if (close) DestroyWindow(hwnd_);
       return 0;
     }
+    case WM_QUERYENDSESSION:
+      return TRUE;  // the session may end; the exit question is not asked
+    case WM_ENDSESSION:
+      // The system may end the process as soon as this returns, without
+      // destroying the window: shut down now.
+      if (wParam) ShutDown();
+      return 0;
     case WM_DESTROY:
-      Invoke([this](Component*) { FormDestroy(); }, nullptr);
-      for (const auto& t : timers_) t->SetEnabled(false);
+      ShutDown();
       if (mainForm_) PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      RemovePropW(hwnd_, kFormProperty);
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    case WM_NCDESTROY: {
+      HWND hwnd = hwnd_;
+      RemovePropW(hwnd, kFormProperty);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       if (tooltip_) tooltip_ = nullptr;  // destroyed with its owner
       hwnd_ = nullptr;
       menuBar_ = nullptr;  // destroyed with the window
-      break;
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form::ShutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  Invoke([this](Component*) { FormDestroy(); }, nullptr);
+  for (const auto& t : timers_) t->SetEnabled(false);
 }
 
 }  // namespace ui

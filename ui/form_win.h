@@ -133,6 +133,9 @@ class Form : public Component {
   virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // Runs FormDestroy once, when the window is destroyed or the session
+  // ends, whichever comes first, and stops the form's timers.
+  void ShutDown();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -154,6 +157,7 @@ class Form : public Component {
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
   bool mainForm_ = false;
+  bool shutDown_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<MenuItem>> menuItems_;
   std::vector<std::unique_ptr<Timer>> timers_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/error.h"
+
 namespace ui {
 
 MemoryBitmap::MemoryBitmap(int width, int height) : width_(width), height_(height) {
@@ -17,7 +19,7 @@ MemoryBitmap::MemoryBitmap(int width, int height) : width_(width), height_(heigh
   void* bits = nullptr;
   bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   dc_.Reset(CreateCompatibleDC(nullptr));
-  if (!bitmap_ || !bits || !dc_) throw std::runtime_error("ビットマップを作成できません");
+  if (!bitmap_ || !bits || !dc_) throw nolb::Error("ビットマップを作成できません");
   pixels_ = static_cast<std::uint32_t*>(bits);
   previous_ = SelectObject(dc_.Get(), bitmap_.Get());
 }

@@ -25,13 +25,19 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       wchar_t text[256];
       int length = GetWindowTextW(hwnd, text, 256);
       HFONT font = control ? control->Owner().Font() : nullptr;
-      SelectedObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      DrawTextW(dc, text, length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      {
+        // The previous font goes back before the device context does.
+        SelectedObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextW(dc, text, length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      }
       EndPaint(hwnd, &ps);
       return 0;
     }
+    case WM_CAPTURECHANGED:
+      if (control && control->onCaptureLost) control->Owner().Invoke(control->onCaptureLost, control);
+      return 0;
     case WM_SETTEXT: {
       LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
       InvalidateRect(hwnd, nullptr, TRUE);

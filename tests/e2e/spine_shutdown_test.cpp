@@ -118,4 +118,42 @@ TEST(SpineShutdown, AnOrderlyExitPushesTheDesktopRectangleThenSwitchesOff) {
   EXPECT_EQ(state.mouseY, INT32_MIN);
 }
 
+// Ending the session (log off, shut down) runs the orderly exit without the
+// question, once, even though the window may be destroyed afterwards.
+TEST(SpineShutdown, TheSessionEndSavesAndSwitchesOffOnceWithoutAsking) {
+  auto panel = e2e::Panel::Start();
+  e2e::Window main = panel.MainWindow();
+  HookedEncoder encoder(panel.Library());
+  panel.Control("EditX").SetText(L"12");
+  panel.Control("ButtonAddPos").Click();
+  e2e::CallLog applied(panel);
+  panel.Control("ButtonApply").Click();
+  applied.WaitForPush();
+  e2e::CallLog log(panel);
+
+  EXPECT_EQ(main.Send(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_FALSE(panel.FindMessageBox()) << "the session end asked the exit question";
+  // An end that another program refused: nothing happens.
+  main.Send(WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(e2e::CallsAre(log.Calls(), {}));
+  EXPECT_FALSE(panel.Setting(L"Main", L"X"));
+
+  // The exit is done before the message returns: the system may end the
+  // process at any moment after it.
+  main.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {e2e::DesktopTarget("12, 0, 320, 240"),
+                                              "NOLB_SetMousePos(-2147483648, -2147483648)", "NOLB_Enabled(0)",
+                                              "NOLB_Uninit"}));
+  EXPECT_EQ(panel.Setting(L"Main", L"X"), std::wstring(L"12"));
+  EXPECT_EQ(panel.ListFile(L"ListPos.txt"), (std::vector<std::string>{"0, 0", "12, 0"}));
+  EXPECT_FALSE(panel.FindMessageBox());
+
+  // Closing afterwards neither asks nor reaches the library again.
+  EXPECT_EQ(panel.Close(), 0u);
+  auto calls = panel.Calls();
+  auto uninit = std::find_if(calls.begin(), calls.end(), [](const e2e::Call& c) { return c.function == "NOLB_Uninit"; });
+  ASSERT_NE(uninit, calls.end());
+  EXPECT_EQ(uninit + 1, calls.end()) << "a call after NOLB_Uninit: " << (uninit + 1)->ToString();
+}
+
 }  // namespace
