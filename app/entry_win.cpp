@@ -8,6 +8,7 @@
 
 #include "app/main_form_win.h"
 #include "hook/nolb_library_win.h"
+#include "preview/preview_form_win.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
@@ -33,6 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   ui::ReportingErrors(nullptr, [&] {
     nolb::TMainForm mainForm(*library);
     mainForm.Create();
+    nolb::TFormPreview previewForm(*library);
+    previewForm.Create(mainForm.Handle());
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
     ui::RunMessageLoop([&](const MSG& msg) { mainForm.ApplicationEventsMessage(msg); });
   });

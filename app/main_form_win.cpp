@@ -3,8 +3,10 @@
 #include "app/integer_text.h"
 #include "app/preset_file.h"
 #include "app/settings_store_win.h"
+#include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
+#include "ui/messages_win.h"
 #include "ui/text_win.h"
 #include "ui/window_placement_win.h"
 
@@ -31,9 +33,17 @@ constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加し�
 constexpr int kLayoutClientWidth = 281;
 constexpr int kLayoutClientHeight = 441;
 
+// The real-time tick's period (about 30 ticks a second).
+constexpr std::uint32_t kRealtimePeriodMs = 33;
+
+void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userValue); }
+
 }  // namespace
 
-TMainForm::TMainForm(CaptureHook& hook) : ui::Form(L"MainForm"), hook_(hook) {}
+TMainForm::TMainForm(CaptureHook& hook)
+    : ui::Form(L"MainForm"),
+      hook_(hook),
+      follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; }) {}
 
 std::vector<ui::ControlDesc> TMainForm::Controls() {
   auto on = [this](void (TMainForm::*method)(ui::Component*)) { return On<TMainForm>(method); };
@@ -95,13 +105,17 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"GroupBox1", .kind = kGroupBox, .caption = L"リアルタイム設定",
        .place = {8, 216, 265, 73}},
       {.name = L"CheckBoxAutoWindow", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17}},
+       .caption = L"ウィンドウサイズに追従する", .place = {8, 16, 161, 17},
+       .click = on(&TMainForm::CheckBoxAutoWindowClick)},
       {.name = L"CheckBoxAutoMouse", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17}},
+       .caption = L"マウスカーソルに追従する", .place = {8, 32, 161, 17},
+       .click = on(&TMainForm::CheckBoxAutoMouseClick)},
       {.name = L"CheckBoxMouseCenter", .kind = kCheckBox, .parent = L"GroupBox1",
-       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17}},
+       .caption = L"カーソル位置を中心にする", .place = {24, 48, 161, 17},
+       .click = on(&TMainForm::CheckBoxMouseCenterClick)},
       {.name = L"ButtonUncheck", .kind = kButton, .parent = L"GroupBox1", .caption = L"解除",
-       .place = {192, 14, 65, 51}, .flags = ui::kDisabled},
+       .place = {192, 14, 65, 51}, .flags = ui::kDisabled,
+       .click = on(&TMainForm::ButtonUncheckClick)},
       {.name = L"GroupBoxSettings", .kind = kGroupBox, .caption = L"設定",
        .place = {8, 296, 265, 89}},
       {.name = L"CheckBoxShowCursor", .kind = kCheckBox, .parent = L"GroupBoxSettings",
@@ -128,10 +142,11 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"Label11", .kind = kLabel, .caption = L"Hook :", .place = {227, 391, 32, 12}},
       {.name = L"LabelHooked", .kind = kLabel, .caption = L"×", .place = {261, 391, 12, 12}},
       {.name = L"ButtonPreview", .kind = kButton, .caption = L"プレビュー",
-       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25}},
+       .hint = L"プレビューの表示・非表示を切り替えます", .place = {8, 408, 65, 25},
+       .click = on(&TMainForm::ButtonPreviewClick)},
       {.name = L"ButtonHide", .kind = kButton, .caption = L"非表示",
        .hint = L"このウィンドウを非表示にします", .place = {80, 408, 57, 25},
-       .flags = ui::kDisabled},
+       .flags = ui::kDisabled, .click = on(&TMainForm::ButtonHideClick)},
       {.name = L"ButtonDisable", .kind = kButton, .caption = L"無効化",
        .hint = L"NOLBを無効化しWMEの取り込み範囲に戻します", .place = {152, 408, 57, 25},
        .click = on(&TMainForm::ButtonDisableClick)},
@@ -146,7 +161,8 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"NTogleCaptureRange", .menu = L"表示(&S)", .caption = L"取り込み範囲表示切替(&T)",
        .autoCheck = true, .hint = L"エンコード時のみ表示されます",
        .click = On<TMainForm>(&TMainForm::NToggleCaptureRangeClick)},
-      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true},
+      {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::L1Click)},
       {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)",
        .click = On<TMainForm>(&TMainForm::C1Click)},
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
@@ -199,6 +215,7 @@ void TMainForm::FormCreate() {
   // The DirectDraw object for the video memory figure comes with the first
   // status tick (TimerAnimeTimer).
   hook_.Init();
+  timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
 
   // Layered-window capture is offered on a single-monitor desktop only.
   if (GetSystemMetrics(SM_CXVIRTUALSCREEN) != GetSystemMetrics(SM_CXSCREEN) ||
@@ -222,6 +239,9 @@ bool TMainForm::FormCloseQuery() {
 void TMainForm::FormDestroy() {
   // A drag under way ends without applying and leaves no frame behind.
   EndDrag(false);
+  // From here on the real-time tick pushes nothing, so no tick comes
+  // between the calls of the shut-down.
+  ShowFollowDisplay(follow_.Halt());
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ButtonDesktopClick(this);
@@ -229,6 +249,7 @@ void TMainForm::FormDestroy() {
     ProfileSettingsStore settings;
     WriteMainSettings(settings, CurrentMainSettings());
   });
+  timer_.StopAndWait();
   ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
@@ -256,10 +277,8 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   Find(L"ComboBoxBltMode").SetItemIndex(BltModeListIndex(m.bltMode));
   Menu(L"NTogleCaptureRange").SetChecked(m.showRange);
   Find(L"CheckBoxMouseCenter").SetChecked(m.centreCursor);
-  alphaBlend_ = m.alphaBlend;
-  alphaBlendValue_ = m.alphaBlendValue;
-  SetTranslucency(Handle(), alphaBlend_, alphaBlendValue_);
-  Menu(L"L1").SetChecked(alphaBlend_);
+  translucency_.Restore(Handle(), m.alphaBlend, m.alphaBlendValue);
+  Menu(L"L1").SetChecked(translucency_.On());
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
@@ -283,8 +302,8 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.bltMode = Find(L"ComboBoxBltMode").ItemIndex();
   m.showRange = Menu(L"NTogleCaptureRange").Checked();
   m.centreCursor = Find(L"CheckBoxMouseCenter").Checked();
-  m.alphaBlend = alphaBlend_;
-  m.alphaBlendValue = alphaBlendValue_;
+  m.alphaBlend = translucency_.On();
+  m.alphaBlendValue = translucency_.Opacity();
   return m;
 }
 
@@ -326,5 +345,22 @@ void TMainForm::ButtonDisableClick(ui::Component*) {
   Disable(hook_);
   FocusApply();
 }
+
+void TMainForm::ButtonPreviewClick(ui::Component*) {
+  if (FormPreview->Visible()) {
+    FormPreview->Close();
+  } else {
+    FormPreview->ShowPreview();
+  }
+  FocusApply();
+}
+
+void TMainForm::ButtonHideClick(ui::Component*) {
+  // Hidden only while the preview, whose menu brings it back, is shown.
+  if (FormPreview->Visible()) ShowWindow(Handle(), SW_HIDE);
+  FocusApply();
+}
+
+void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
 }  // namespace nolb

@@ -9,8 +9,11 @@
 #include "app/main_settings.h"
 #include "app/window_system_win.h"
 #include "hook/capture_hook.h"
+#include "preview/mm_timer_win.h"
 #include "status/range_markers_win.h"
+#include "status/translucency_win.h"
 #include "status/video_memory_win.h"
+#include "target/follow_mode.h"
 #include "target/preset_list_win.h"
 #include "target/target_selection.h"
 #include "ui/form_win.h"
@@ -42,15 +45,29 @@ class TMainForm : public ui::Form {
   void EditXKeyUp(ui::Component* sender, unsigned key);
   void CheckBoxFixAspectClick(ui::Component* sender);
 
+  // The follow modes; RealtimeTick runs on the periodic timer's worker.
+  void CheckBoxAutoWindowClick(ui::Component* sender);
+  void CheckBoxAutoMouseClick(ui::Component* sender);
+  void CheckBoxMouseCenterClick(ui::Component* sender);
+  void ButtonUncheckClick(ui::Component* sender);
+  void SetRealtimeLock(bool active);
+  void RealtimeTick(std::uint32_t userValue);
+
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
   void TimerAnimeTimer(ui::Component* sender);
   void NToggleCaptureRangeClick(ui::Component* sender);
 
+  // The preview window and translucency.
+  void ButtonPreviewClick(ui::Component* sender);
+  void ButtonHideClick(ui::Component* sender);
+  void L1Click(ui::Component* sender);
+
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;
   void FormDestroy() override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   std::vector<ui::ControlDesc> Controls();
@@ -73,6 +90,10 @@ class TMainForm : public ui::Form {
   // Inverts a 3-pixel frame inside the window's client area on the screen.
   void InvertWindowFrame(WindowId window);
   PresetList& PresetsOf(ui::Component* sender);
+  // The enable states a mode box's click leaves, and the lock.
+  void ApplyFollowBoxRules(const FollowBoxRules& rules);
+  // Writes what the real-time tick asked the edits to show.
+  void ShowFollowDisplay(const FollowDisplay& display);
 
   CaptureHook& hook_;
   CaptureState state_;
@@ -83,9 +104,10 @@ class TMainForm : public ui::Form {
   std::optional<PresetList> sizePresets_;
   // The window whose frame the drag has inverted, or none.
   WindowId highlightedWindow_ = 0;
-  // Translucency of the main window, kept for the settings file.
-  bool alphaBlend_ = false;
-  std::uint8_t alphaBlendValue_ = 255;
+  Translucency translucency_;
+  FollowModes follow_;
+  // Last, so that it is destroyed first: its worker uses the members above.
+  CMMTimer timer_;
 };
 
 // The main window, for the program's other windows.

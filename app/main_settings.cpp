@@ -1,7 +1,6 @@
 #include "app/main_settings.h"
 
 #include <algorithm>
-#include <type_traits>
 
 namespace nolb {
 namespace {
@@ -37,13 +36,7 @@ constexpr std::int32_t kRotationCount = 4;
 MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults) {
   MainSettings settings = defaults;
   ForEachKey(settings, defaults, [&](const char* key, auto& field, auto fallback) {
-    using Field = std::remove_reference_t<decltype(field)>;
-    if constexpr (std::is_same_v<Field, bool>) {
-      field = ReadFlag(store, kMainSection, key, fallback);
-    } else {
-      // A narrower field keeps the low bits of the value.
-      field = static_cast<Field>(ReadInteger(store, kMainSection, key, fallback));
-    }
+    ReadKey(store, kMainSection, key, field, fallback);
   });
   if (settings.rotateType < 0 || settings.rotateType >= kRotationCount) {
     settings.rotateType = MainSettings::kDefaultRotateType;
@@ -52,13 +45,8 @@ MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults
 }
 
 void WriteMainSettings(SettingsStore& store, const MainSettings& settings) {
-  ForEachKey(settings, settings, [&](const char* key, const auto& field, auto) {
-    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, bool>) {
-      WriteFlag(store, kMainSection, key, field);
-    } else {
-      WriteInteger(store, kMainSection, key, field);
-    }
-  });
+  WriteSection(store, kMainSection, settings,
+               [](auto& s, auto&& visit) { ForEachKey(s, s, visit); });
 }
 
 std::int32_t RestoredWindowHeight(std::int32_t stored, std::int32_t designed) {

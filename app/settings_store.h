@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace nolb {
 
@@ -44,6 +45,49 @@ bool ReadFlag(SettingsStore& store, std::string_view section, std::string_view k
 void WriteInteger(SettingsStore& store, std::string_view section, std::string_view key,
                   std::int32_t value);
 void WriteFlag(SettingsStore& store, std::string_view section, std::string_view key, bool value);
+
+// One key into a field of a settings record: a flag as ReadFlag, an integer
+// as ReadInteger, a narrower integer field keeping the low bits.
+template <typename Field>
+void ReadKey(SettingsStore& store, std::string_view section, std::string_view key, Field& field,
+             std::type_identity_t<Field> fallback) {
+  if constexpr (std::is_same_v<Field, bool>) {
+    field = ReadFlag(store, section, key, fallback);
+  } else {
+    field = static_cast<Field>(ReadInteger(store, section, key, fallback));
+  }
+}
+
+// One field of a settings record into its key: flags as 0 or 1, integers in
+// plain decimal.
+template <typename Field>
+void WriteKey(SettingsStore& store, std::string_view section, std::string_view key,
+              const Field& field) {
+  if constexpr (std::is_same_v<Field, bool>) {
+    WriteFlag(store, section, key, field);
+  } else {
+    WriteInteger(store, section, key, field);
+  }
+}
+
+// A whole section into a settings record and back. forEachKey(record,
+// visit) calls visit(key, field, default) for every key, in file order.
+template <typename Settings, typename ForEachKey>
+Settings ReadSection(SettingsStore& store, std::string_view section, ForEachKey forEachKey) {
+  Settings settings;
+  forEachKey(settings, [&](const char* key, auto& field, auto fallback) {
+    ReadKey(store, section, key, field, fallback);
+  });
+  return settings;
+}
+
+template <typename Settings, typename ForEachKey>
+void WriteSection(SettingsStore& store, std::string_view section, const Settings& settings,
+                  ForEachKey forEachKey) {
+  forEachKey(settings, [&](const char* key, const auto& field, auto) {
+    WriteKey(store, section, key, field);
+  });
+}
 
 // The settings file of a program: its executable's path with the extension
 // replaced by ".ini".

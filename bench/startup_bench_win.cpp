@@ -22,85 +22,15 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support_win.h"
 #include "standin/standin_library_win.h"
-#include "ui/handles_win.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace bench;
 
-constexpr DWORD kRunTimeoutMs = 30000;
 constexpr int kDefaultRuns = 10;
 constexpr int kJournalRead = 256;
-
-double NowMs() {
-  LARGE_INTEGER now{}, frequency{};
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
-
-// A started program, terminated if it still runs when the object goes.
-class Child {
- public:
-  Child(const fs::path& exe, const fs::path& folder) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info)) {
-      throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
-    }
-    process_.Reset(info.hProcess);
-    CloseHandle(info.hThread);
-    id_ = info.dwProcessId;
-  }
-  Child(const Child&) = delete;
-  Child& operator=(const Child&) = delete;
-  ~Child() {
-    if (Running()) {
-      TerminateProcess(process_.Get(), 1);
-      WaitForSingleObject(process_.Get(), kRunTimeoutMs);
-    }
-  }
-
-  DWORD Id() const { return id_; }
-  bool Running() const { return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
-  bool WaitForExit() const { return WaitForSingleObject(process_.Get(), kRunTimeoutMs) == WAIT_OBJECT_0; }
-
- private:
-  ui::KernelHandle process_;
-  DWORD id_ = 0;
-};
-
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[64];
-  if (owner == search.processId && IsWindowVisible(window) && GetClassNameW(window, name, 64) &&
-      std::wcscmp(name, search.className) == 0) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The visible top-level window of that class owned by the process, if any.
-HWND VisibleWindow(DWORD processId, const wchar_t* className) {
-  WindowSearch search{processId, className, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 // Polls each condition every millisecond until all hold; returns the time
 // at which each first held, or nothing after the timeout.
@@ -117,11 +47,6 @@ std::optional<std::vector<double>> TimesUntil(const std::vector<std::function<bo
     if (NowMs() > deadline) return std::nullopt;
     Sleep(1);
   }
-}
-
-void CloseWindowAndWait(const Child& child, HWND window, const char* what) {
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  if (!child.WaitForExit()) throw std::runtime_error(std::string(what) + " did not end when closed");
 }
 
 double BareWindowRun(const fs::path& exe, const fs::path& folder) {
@@ -164,48 +89,16 @@ PanelTimes PanelRun(const nolb::standin::StandinLibrary& library, const fs::path
   return {(*times)[0] - start, (*times)[1] - start};
 }
 
-struct Summary {
-  double median, min, max;
-};
-
-Summary Summarise(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-  return {median, values.front(), values.back()};
-}
-
 void PrintRow(const char* name, const std::vector<double>& values) {
   Summary s = Summarise(values);
   std::printf("%-34s %9.1f %9.1f %9.1f\n", name, s.median, s.min, s.max);
 }
 
-// A temporary folder with copies of the files, removed when the object goes.
-class RunFolder {
- public:
-  RunFolder(const fs::path& from, std::initializer_list<const wchar_t*> files)
-      : path_(fs::temp_directory_path() / (L"nolb-startup-bench-" + std::to_wstring(GetCurrentProcessId()))) {
-    fs::create_directories(path_);
-    for (const wchar_t* file : files) fs::copy_file(from / file, path_ / file, fs::copy_options::overwrite_existing);
-  }
-  ~RunFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 int Run(int runs) {
-  const fs::path bin = fs::path(nolb::standin::BesideExecutable(L"")).parent_path();
-  if (HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"NOLB_Boot")) {
-    CloseHandle(mutex);
-    throw std::runtime_error("NOLBPanel.exe is already running: close it first");
-  }
+  const fs::path bin = BinFolder();
+  RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
-  RunFolder folder(bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
+  RunFolder folder(L"nolb-startup-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
   const fs::path bare = bin / L"bare_window.exe";
   const fs::path panel = folder.Path() / L"NOLBPanel.exe";
 
@@ -231,27 +124,11 @@ int Run(int runs) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  int runs = kDefaultRuns;
-  for (int i = 1; i < argc; ++i) {
-    std::wstring option = argv[i];
-    if (option == L"--runs" && i + 1 < argc) {
-      runs = static_cast<int>(std::wcstol(argv[++i], nullptr, 10));
-    } else {
-      runs = 0;
-      break;
-    }
-  }
-  if (runs < 1 || runs > 1000) {
-    std::fputws(L"usage: startup_bench.exe [--runs N]   (N from 1 to 1000, default 10)\n", stderr);
-    return 2;
-  }
-  timeBeginPeriod(1);
-  int code = 1;
-  try {
-    code = Run(runs);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "startup_bench: %s\n", error.what());
-  }
-  timeEndPeriod(1);
-  return code;
+  return RunWithCount(argc, argv, "startup_bench", L"--runs", kDefaultRuns, 1000, [](int runs) {
+    timeBeginPeriod(1);
+    struct EndPeriod {
+      ~EndPeriod() { timeEndPeriod(1); }
+    } endPeriod;
+    return Run(runs);
+  });
 }

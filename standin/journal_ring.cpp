@@ -26,6 +26,7 @@ NolbJournalEntry MakeJournalEntry(std::string_view function,
   entry.group = group;
   entry.processId = caller.processId;
   entry.threadId = caller.threadId;
+  entry.microseconds = caller.microseconds;
   return entry;
 }
 

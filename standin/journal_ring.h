@@ -27,6 +27,7 @@ struct JournalRing {
 struct Caller {
   std::uint32_t processId = 0;
   std::uint32_t threadId = 0;
+  std::uint64_t microseconds = 0;  // when the call came in
 };
 
 // An entry for one call. The name is cut to fit; arguments beyond the

@@ -39,7 +39,16 @@ void CloseSharedState() {
   shared.mutex.Reset();
 }
 
-Caller CurrentCaller() { return Caller{GetCurrentProcessId(), GetCurrentThreadId()}; }
+Caller CurrentCaller() {
+  LARGE_INTEGER now{}, frequency{};
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  const auto ticks = static_cast<std::uint64_t>(now.QuadPart);
+  const auto perSecond = static_cast<std::uint64_t>(frequency.QuadPart);
+  const std::uint64_t microseconds =
+      ticks / perSecond * 1000000 + ticks % perSecond * 1000000 / perSecond;
+  return Caller{GetCurrentProcessId(), GetCurrentThreadId(), microseconds};
+}
 
 StateAccess::StateAccess() {
   SharedHandles& shared = Shared();

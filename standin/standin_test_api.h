@@ -24,6 +24,8 @@ typedef struct NolbJournalEntry {
   uint32_t group;      // number of the Lock/Unlock group the call ran in, 0 outside one
   uint32_t processId;
   uint32_t threadId;
+  uint64_t microseconds;  // when the call came in: the system's performance
+                          // counter in microseconds, one clock for every process
 } NolbJournalEntry;
 
 // The settings in force, as a reader of the library sees them.

@@ -14,4 +14,8 @@ using MessageHook = std::function<void(const MSG&)>;
 // navigation (Tab, Enter for the default button) works in every form.
 void RunMessageLoop(const MessageHook& hook);
 
+// Runs the message loop of a modal form until done() holds. A quit request
+// that arrives meanwhile ends it and is passed on to the outer loop.
+void RunModalLoop(const std::function<bool()>& done);
+
 }  // namespace ui

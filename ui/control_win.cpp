@@ -1,5 +1,7 @@
 #include "ui/control_win.h"
 
+#include <commctrl.h>
+
 #include "ui/form_win.h"
 #include "ui/text_win.h"
 
@@ -79,7 +81,12 @@ int Control::ItemIndex() const {
   return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
 }
 
-void Control::SetItemIndex(int index) { SendMessageW(hwnd_, CB_SETCURSEL, index, 0); }
+void Control::SetItemIndex(int index) {
+  // An index outside the list selects nothing (not every combo box clears
+  // its selection by itself then).
+  if (index < 0 || index >= ItemCount()) index = -1;
+  SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
+}
 
 int Control::ItemCount() const {
   return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));
@@ -102,6 +109,26 @@ void Control::AddItem(std::wstring_view item) {
 void Control::SetItems(const std::vector<std::wstring>& items) {
   SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
   for (const auto& item : items) AddItem(item);
+}
+
+int Control::Position() const {
+  return static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0));
+}
+
+void Control::SetPosition(int position) {
+  int before = Position();
+  SendMessageW(hwnd_, TBM_SETPOS, TRUE, position);
+  if (Position() != before) form_.Invoke(onClick, this);
+}
+
+void Control::SetRange(int minimum, int maximum) {
+  SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, minimum);
+  SendMessageW(hwnd_, TBM_SETRANGEMAX, TRUE, maximum);
+}
+
+void Control::SetBevel(bool bevel) {
+  bevel_ = bevel;
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Control::SetColor(COLORREF color) {

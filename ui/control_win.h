@@ -20,9 +20,11 @@ enum class ControlKind {
   kPanel,         // raised panel with a centred caption and a colour of its own
   kButton,
   kDefaultButton, // the form's default button: Enter anywhere clicks it
+  kCancelButton,  // the form's cancel button: Esc anywhere clicks it
   kCheckBox,
   kDropDownList,  // a list to choose from, no typing
   kHotKey,        // hotkey edit control
+  kTrackBar,      // horizontal track bar, ticks below; a change runs the click handler
 };
 
 // Flags of a control table row.
@@ -31,6 +33,7 @@ enum ControlFlags : unsigned {
   kDisabled = 1u << 0,
   kChecked = 1u << 1,
   kAlignRight = 1u << 2,
+  kNoBevel = 1u << 3,  // panels: flat, no raised edge
 };
 
 class Form;
@@ -67,11 +70,21 @@ class Control : public Component {
 
   // Lists.
   int ItemIndex() const;  // -1 without a selected item
-  void SetItemIndex(int index);
+  void SetItemIndex(int index);  // an index outside the list selects nothing
   int ItemCount() const;
   std::wstring Item(int index) const;
   void AddItem(std::wstring_view item);
   void SetItems(const std::vector<std::wstring>& items);
+
+  // Track bars. Setting a different position from code runs the click
+  // handler, as a move by the user does.
+  int Position() const;
+  void SetPosition(int position);
+  void SetRange(int minimum, int maximum);
+
+  // Panels: the raised edge.
+  bool Bevel() const { return bevel_; }
+  void SetBevel(bool bevel);
 
   // Colours: the background of panels, edits and lists, the system colour
   // index (COLOR_...) or a fixed colour.
@@ -95,6 +108,7 @@ class Control : public Component {
   HWND hwnd_ = nullptr;
   ATOM nameAtom_ = 0;
   bool enabled_ = true;
+  bool bevel_ = true;
   std::optional<COLORREF> color_;
   HBRUSH brush_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/error.h"
+#include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
@@ -45,6 +46,10 @@ ControlClass ClassOf(ControlKind kind, unsigned flags) {
       return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kDefaultButton:
       return {L"BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+    case ControlKind::kCancelButton:
+      return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kTrackBar:
+      return {TRACKBAR_CLASSW, child | WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH, 0};
     case ControlKind::kCheckBox:
       return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ControlKind::kDropDownList:
@@ -53,6 +58,21 @@ ControlClass ClassOf(ControlKind kind, unsigned flags) {
       return {HOTKEY_CLASSW, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
   }
   throw std::logic_error("unknown control kind");
+}
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM data) {
+  auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(data);
+  if (window != found->first && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    found->second.push_back(window);
+  }
+  return TRUE;
+}
+
+// The visible, enabled top-level windows of the calling thread but one.
+std::vector<HWND> EnabledThreadWindows(HWND except) {
+  std::pair<HWND, std::vector<HWND>> found{except, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&found));
+  return found.second;
 }
 
 }  // namespace
@@ -68,6 +88,7 @@ Form::~Form() {
     DestroyWindow(hwnd_);
   }
   if (menuBar_ && !hwnd_) DestroyMenu(menuBar_);
+  for (HMENU popup : popupMenus_) DestroyMenu(popup);
 }
 
 Form* Form::FromHandle(HWND hwnd) {
@@ -129,6 +150,8 @@ void Form::AddControl(const ControlDesc& desc) {
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   if (desc.kind == ControlKind::kPanel) AttachPanel(hwnd, control.get());
   if (desc.kind == ControlKind::kDefaultButton) defaultButtonId_ = id;
+  if (desc.kind == ControlKind::kCancelButton) cancelButtonId_ = id;
+  if (desc.flags & kNoBevel) control->SetBevel(false);
   if (desc.kind == ControlKind::kDropDownList) {
     for (const wchar_t* item : desc.items) control->AddItem(item);
     control->SetItemIndex(desc.itemIndex);
@@ -190,12 +213,63 @@ void Form::AddMenu(const std::vector<MenuDesc>& menu) {
       popup = CreatePopupMenu();
       AppendMenuW(menuBar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), desc.menu);
     }
-    UINT command = kFirstMenuCommand + static_cast<UINT>(menuItems_.size());
-    AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption);
-    menuItems_.push_back(
-        std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));
+    AppendMenuItem(popup, desc);
   }
   SetMenu(hwnd_, menuBar_);
+}
+
+void Form::AppendMenuItem(HMENU popup, const MenuDesc& desc) {
+  UINT command = kFirstMenuCommand + static_cast<UINT>(menuItems_.size());
+  AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption);
+  if (desc.isDefault) SetMenuDefaultItem(popup, command, FALSE);
+  menuItems_.push_back(
+      std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));
+}
+
+HMENU Form::AddPopupMenu(const std::vector<MenuDesc>& items) {
+  HMENU popup = CreatePopupMenu();
+  popupMenus_.push_back(popup);
+  for (const auto& desc : items) AppendMenuItem(popup, desc);
+  return popup;
+}
+
+void Form::ShowPopupMenu(HMENU menu, POINT at) {
+  // The menu closes when the user clicks elsewhere only if its window is
+  // in front.
+  SetForegroundWindow(hwnd_);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+int Form::ShowModal() {
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if (owner) {
+    RECT o, r;
+    GetWindowRect(owner, &o);
+    GetWindowRect(hwnd_, &r);
+    int width = r.right - r.left;
+    int height = r.bottom - r.top;
+    SetWindowPos(hwnd_, nullptr, o.left + ((o.right - o.left) - width) / 2,
+                 o.top + ((o.bottom - o.top) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Every other window of the program takes no input meanwhile.
+  std::vector<HWND> disabled = EnabledThreadWindows(hwnd_);
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+  modal_ = true;
+  modalResult_ = 0;
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+  RunModalLoop([this] { return modalResult_ != 0 || !hwnd_; });
+  modal_ = false;
+  // The windows are enabled again before the form hides, so the owner gets
+  // the activation back.
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+  if (owner && IsWindow(owner)) SetActiveWindow(owner);
+  return modalResult_ != 0 ? modalResult_ : kModalCancel;
 }
 
 Timer& Form::AddTimer(std::wstring name, UINT interval, bool enabled, Handler handler) {
@@ -283,6 +357,7 @@ std::optional<LRESULT> Form::ControlColor(HDC dc, HWND hwnd) {
 
 void Form::OnCommand(UINT id, UINT code) {
   if (id == IDOK) id = defaultButtonId_;  // Enter, from the keyboard handling
+  if (id == IDCANCEL) id = cancelButtonId_;  // Esc
   if (Control* control = ControlById(id)) {
     bool list = control->Kind() == ControlKind::kDropDownList;
     if ((list && code == CBN_SELCHANGE) || (!list && code == BN_CLICKED)) {
@@ -361,7 +436,18 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_HSCROLL:
+      if (Control* control = ControlByHandle(reinterpret_cast<HWND>(lParam));
+          control && control->Kind() == ControlKind::kTrackBar) {
+        Invoke(control->onClick, control);
+        return 0;
+      }
+      break;
     case WM_CLOSE: {
+      if (modal_) {
+        modalResult_ = kModalCancel;
+        return 0;
+      }
       // After the session's end the form has shut down: nothing is asked.
       bool close = shutDown_;
       if (!close) Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);

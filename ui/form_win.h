@@ -79,6 +79,10 @@ struct FormDesc {
   HWND owner = nullptr;
 };
 
+// Results of a modal run.
+inline constexpr int kModalOk = IDOK;          // 1
+inline constexpr int kModalCancel = IDCANCEL;  // 2
+
 class Form : public Component {
  public:
   explicit Form(std::wstring name);
@@ -107,6 +111,16 @@ class Form : public Component {
   Place Bounds() const;
   std::wstring Caption() const;
 
+  // Shows the form centred over its owner, while the program's other
+  // windows take no input, and returns the result once EndModal is called;
+  // closing the form from its title bar ends it with kModalCancel. The form
+  // is hidden, not destroyed, afterwards.
+  int ShowModal();
+  void EndModal(int result) { modalResult_ = result; }
+
+  // Opens a popup menu made by AddPopupMenu at a screen point.
+  void ShowPopupMenu(HMENU menu, POINT at);
+
   // The program ends its message loop when its main form is destroyed.
   void MakeMainForm() { mainForm_ = true; }
 
@@ -118,6 +132,9 @@ class Form : public Component {
   void Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
               const std::vector<MenuDesc>& menu = {});
   Timer& AddTimer(std::wstring name, UINT interval, bool enabled, Handler handler);
+  // A popup menu whose items work as the menu bar's do (names, check marks,
+  // handlers); an item with isDefault is shown bold. The form owns it.
+  HMENU AddPopupMenu(const std::vector<MenuDesc>& items);
 
   // Builds a handler that calls a member function of the derived form.
   template <typename F, typename Method>
@@ -142,6 +159,7 @@ class Form : public Component {
   void AddControl(const ControlDesc& desc);
   void GrowToClientSize(int width, int height);
   void AddMenu(const std::vector<MenuDesc>& menu);
+  void AppendMenuItem(HMENU popup, const MenuDesc& desc);
   void AddHint(const Control& control, const wchar_t* hint);
   Control* ControlById(UINT id) const;
   Control* ControlByHandle(HWND hwnd) const;
@@ -156,6 +174,10 @@ class Form : public Component {
   HMENU menuBar_ = nullptr;
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
+  UINT cancelButtonId_ = 0;
+  int modalResult_ = 0;
+  bool modal_ = false;
+  std::vector<HMENU> popupMenus_;
   bool mainForm_ = false;
   bool shutDown_ = false;
   std::vector<std::unique_ptr<Control>> controls_;

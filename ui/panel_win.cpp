@@ -21,7 +21,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       COLORREF color = control && control->Color() ? *control->Color() : GetSysColor(COLOR_BTNFACE);
       SetBkColor(dc, color);
       ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-      DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+      if (!control || control->Bevel()) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
       wchar_t text[256];
       int length = GetWindowTextW(hwnd, text, 256);
       HFONT font = control ? control->Owner().Font() : nullptr;

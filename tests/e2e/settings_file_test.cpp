@@ -168,10 +168,15 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndTheExitGoesOn) {
 
   panel.RequestClose();
 
-  e2e::MessageDialog box = panel.WaitForMessageBox();
-  EXPECT_EQ(e2e::Utf8(box.Title()), "NOLB");
-  EXPECT_EQ(e2e::Utf8(box.Text()), e2e::Utf8(panel.SettingsPath().wstring()) + " に書き込めません.");
-  box.Press(IDOK);
+  // Each window that writes its section reports it: the preview window, then
+  // the main window.
+  for (int window = 0; window < 2; ++window) {
+    e2e::MessageDialog box = panel.WaitForMessageBox();
+    EXPECT_EQ(e2e::Utf8(box.Title()), "NOLB");
+    EXPECT_EQ(e2e::Utf8(box.Text()), e2e::Utf8(panel.SettingsPath().wstring()) + " に書き込めません.");
+    box.Press(IDOK);
+    ASSERT_TRUE(box.WaitClosed());
+  }
   ASSERT_EQ(panel.WaitForExit(), 0u);
 
   auto calls = e2e::CallsSince(panel, mark);

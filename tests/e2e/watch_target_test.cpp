@@ -38,6 +38,15 @@ struct WatchFixture {
     for (const auto& call : e2e::Named(panel.Calls(), "NOLB_IsEnabled")) ticks += call.sequence > mark ? 1 : 0;
     return ticks;
   }
+
+  // The pushes made on the GUI thread; while the window size is followed,
+  // the periodic timer's worker pushes as well.
+  std::vector<std::vector<e2e::Call>> GuiPushes(const e2e::CallLog& log) const {
+    const DWORD gui = GetWindowThreadProcessId(panel.MainWindow().Handle(), nullptr);
+    std::vector<e2e::Call> calls = log.Calls();
+    std::erase_if(calls, [&](const e2e::Call& call) { return call.threadId != gui; });
+    return e2e::Pushes(calls);
+  }
 };
 
 TEST(TargetWatch, FallsBackToTheDesktopWhenTheTargetCloses) {
@@ -50,7 +59,14 @@ TEST(TargetWatch, FallsBackToTheDesktopWhenTheTargetCloses) {
   e2e::CallLog log(f.panel);
   EXPECT_EQ(f.target.Close(), 0u);
 
-  std::vector<e2e::Call> push = log.WaitForPush(3s);
+  std::vector<e2e::Call> push;
+  ASSERT_TRUE(e2e::Eventually(
+      [&] {
+        auto pushes = f.GuiPushes(log);
+        if (!pushes.empty()) push = pushes.front();
+        return !pushes.empty();
+      },
+      "the watch's push", 3s));
   EXPECT_TRUE(e2e::IsPush(push, "NOLB_SetMode(*, *, *, *, *, *)",
                           e2e::DesktopTarget("10, 20, 300, 200")));
   EXPECT_TRUE(e2e::Becomes([&] { return f.panel.Control("EditWindowCaption").Text(); }, std::wstring(L"Desktop")));
@@ -64,7 +80,7 @@ TEST(TargetWatch, FallsBackToTheDesktopWhenTheTargetCloses) {
   size_t ticks = f.WatchTicksSince(push.back().sequence);
   ASSERT_TRUE(e2e::Eventually([&] { return f.WatchTicksSince(push.back().sequence) >= ticks + 3; },
                               "three more ticks of the target watch"));
-  EXPECT_EQ(log.Pushes().size(), 1u);
+  EXPECT_EQ(f.GuiPushes(log).size(), 1u);
   EXPECT_EQ(f.panel.Close(), 0u);
 }
 

@@ -82,6 +82,7 @@ std::vector<Call> StandinLibrary::Journal() const {
     call.group = entry.group;
     call.processId = entry.processId;
     call.threadId = entry.threadId;
+    call.microseconds = entry.microseconds;
     calls.push_back(std::move(call));
   }
   return calls;

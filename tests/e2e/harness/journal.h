@@ -26,6 +26,7 @@ struct Call {
   uint32_t group = 0;  // the Lock/Unlock group it ran in, 0 outside one
   uint32_t processId = 0;
   uint32_t threadId = 0;
+  uint64_t microseconds = 0;  // when the call came in (one clock for every process)
 
   std::string ToString() const;
 };

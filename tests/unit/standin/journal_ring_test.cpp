@@ -84,7 +84,7 @@ TEST(JournalRing, CorruptCountersNeverReadOutsideTheRing) {
 
 TEST(JournalEntry, KeepsNameArgumentsGroupAndCaller) {
   const NolbJournalEntry entry =
-      MakeJournalEntry("NOLB_SetTarget", {65552, 1, -2, 300, 400}, 7, Caller{1234, 5678});
+      MakeJournalEntry("NOLB_SetTarget", {65552, 1, -2, 300, 400}, 7, Caller{1234, 5678, 99});
   EXPECT_STREQ(entry.function, "NOLB_SetTarget");
   ASSERT_EQ(entry.argCount, 5);
   EXPECT_EQ(entry.args[0], 65552);
@@ -93,6 +93,7 @@ TEST(JournalEntry, KeepsNameArgumentsGroupAndCaller) {
   EXPECT_EQ(entry.group, 7u);
   EXPECT_EQ(entry.processId, 1234u);
   EXPECT_EQ(entry.threadId, 5678u);
+  EXPECT_EQ(entry.microseconds, 99u);
 }
 
 TEST(JournalEntry, CutsOverlongNamesAndExtraArguments) {

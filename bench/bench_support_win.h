@@ -1,0 +1,83 @@
+// What the benchmarks share: a clock, started programs, their windows, a
+// temporary folder to run the panel from, and summaries of measurements.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "ui/handles_win.h"
+
+namespace bench {
+
+namespace fs = std::filesystem;
+
+// How long a program may take to start, show a window or end.
+inline constexpr DWORD kRunTimeoutMs = 30000;
+
+double NowMs();
+std::string Narrow(const std::wstring& text);
+
+// The folder of the running benchmark, where the panel and NOLB.DLL are.
+fs::path BinFolder();
+// Throws when a panel runs already (it holds the single-instance mutex).
+void RequireNoPanelRunning();
+
+// A benchmark's entry: its one option "--name N" (N from 1 to max, default
+// fallback), then run(N). A wrong command line gives 2 with the usage, an
+// error 1 with its message.
+int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* option, int fallback, int max,
+                 const std::function<int(int)>& run);
+
+// A started program, terminated if it still runs when the object goes.
+class Child {
+ public:
+  Child(const fs::path& exe, const fs::path& folder);
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+  ~Child();
+
+  DWORD Id() const { return id_; }
+  HANDLE Handle() const { return process_.Get(); }
+  bool Running() const;
+  bool WaitForExit(DWORD timeoutMs = kRunTimeoutMs) const;
+  void Kill();
+
+ private:
+  ui::KernelHandle process_;
+  DWORD id_ = 0;
+};
+
+// The visible top-level window of that class owned by the process, if any.
+HWND VisibleWindow(DWORD processId, const wchar_t* className);
+
+// Posts WM_CLOSE and waits for the end; throws when the program stays.
+void CloseWindowAndWait(const Child& child, HWND window, const char* what);
+
+// A temporary folder with copies of the files, removed when the object goes.
+class RunFolder {
+ public:
+  RunFolder(const std::wstring& prefix, const fs::path& from, std::initializer_list<const wchar_t*> files);
+  RunFolder(const RunFolder&) = delete;
+  RunFolder& operator=(const RunFolder&) = delete;
+  ~RunFolder();
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The value below which the fraction p (0 to 1) of the values lie, taken
+// from the sorted values by the nearest rank.
+double Percentile(std::vector<double> values, double p);
+
+struct Summary {
+  double median, min, max;
+};
+Summary Summarise(std::vector<double> values);
+
+}  // namespace bench

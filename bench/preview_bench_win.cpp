@@ -1,0 +1,189 @@
+// preview_bench.exe [--seconds N]: how many frames the panel's preview draws
+// per second at its fastest rate ("30fps", a 33 ms period) with a 640 × 480
+// picture of a 640 × 480 rectangle of the desktop, against the ideal
+// 1000 / 33 frames per second, and the panel's CPU time per frame, also
+// net of what the panel spends with the preview closed.
+//
+// The panel runs from a temporary folder of its own (with a copy of
+// NOLB.DLL and a settings file for the preview). Its CPU time is taken for
+// N seconds (default 10) with the preview closed; then the preview is shown
+// with the main window's "プレビュー" button, and after one second of
+// warming up the frames are counted in the stand-in's journal for N
+// seconds. The panel must not be running already.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <stdexcept>
+#include <vector>
+
+#include "bench/bench_support_win.h"
+#include "standin/standin_library_win.h"
+
+namespace {
+
+constexpr double kPeriodMs = 33;
+constexpr int kJournalSize = 16384;
+constexpr char kSettings[] =
+    "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n"
+    "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
+
+double FileTimeMs(const FILETIME& t) {
+  return static_cast<double>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e4;
+}
+
+// Under Wine another process's times are not kept up to date; there the panel's CPU
+// time comes from its Linux process (found by the run folder in its command
+// line), through the Z: drive: utime + stime of /proc/<pid>/stat.
+std::optional<double> LinuxProcessCpuMs(const std::wstring& commandLinePart) {
+  std::error_code error;
+  for (const auto& entry : bench::fs::directory_iterator(L"Z:\\proc", error)) {
+    const std::wstring name = entry.path().filename().wstring();
+    if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+    std::ifstream cmdline(entry.path() / L"cmdline", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
+    if (text.find(bench::Narrow(commandLinePart)) == std::string::npos) continue;
+    std::ifstream statFile(entry.path() / L"stat");
+    std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+    // Fields after the command name in parentheses: state is field 3,
+    // utime 14 and stime 15.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    double ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+      if (i >= 14) ticks += std::stod(field);
+    }
+    return ticks * 1000.0 / 100.0;  // USER_HZ
+  }
+  return std::nullopt;
+}
+
+bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+double CpuMs(HANDLE process, const std::wstring& commandLinePart) {
+  if (UnderWine()) {
+    if (auto ms = LinuxProcessCpuMs(commandLinePart)) return *ms;
+    throw std::runtime_error("the panel's process is not found in /proc");
+  }
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(process, &created, &exited, &kernel, &user);
+  return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+// The panel's NOLB_BitBlt calls after a journal sequence number, and the
+// newest sequence number.
+struct FrameCount {
+  int frames = 0;
+  uint32_t last = 0;
+};
+
+FrameCount FramesAfter(const nolb::standin::StandinLibrary& library, DWORD processId, uint32_t after) {
+  static std::vector<NolbJournalEntry> entries(kJournalSize);
+  const int count = library.NOLBTest_ReadJournal(entries.data(), kJournalSize);
+  FrameCount result{0, after};
+  for (int i = 0; i < count; ++i) {
+    const NolbJournalEntry& e = entries[i];
+    if (e.sequence > result.last) result.last = e.sequence;
+    if (e.sequence > after && e.processId == processId && std::strcmp(e.function, "NOLB_BitBlt") == 0) {
+      ++result.frames;
+    }
+  }
+  return result;
+}
+
+BOOL CALLBACK MatchNamedChild(HWND window, LPARAM parameter) {
+  auto* found = reinterpret_cast<HWND*>(parameter);
+  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"NOLB.Name")));
+  wchar_t name[64] = L"";
+  if (atom && GlobalGetAtomNameW(atom, name, 64) && std::wcscmp(name, L"ButtonPreview") == 0) {
+    *found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className) {
+  const double deadline = bench::NowMs() + bench::kRunTimeoutMs;
+  while (bench::NowMs() < deadline) {
+    if (HWND window = bench::VisibleWindow(processId, className)) return window;
+    Sleep(10);
+  }
+  throw std::runtime_error("NOLBPanel.exe showed no window of class " + bench::Narrow(className));
+}
+
+int Run(int seconds) {
+  const bench::fs::path bin = bench::BinFolder();
+  bench::RequireNoPanelRunning();
+  nolb::standin::StandinLibrary library;
+  bench::RunFolder folder(L"nolb-preview-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
+  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
+
+  bench::Child panel(folder.Path() / L"NOLBPanel.exe", folder.Path());
+  HWND main = WaitForWindow(panel.Id(), L"TMainForm");
+  HWND button = nullptr;
+  EnumChildWindows(main, MatchNamedChild, reinterpret_cast<LPARAM>(&button));
+  if (!button) throw std::runtime_error("the main window has no ButtonPreview");
+  const std::wstring runFolder = folder.Path().filename().wstring();
+  // The panel's own cost with the preview closed, as a baseline.
+  Sleep(1000);
+  const double idleStartMs = bench::NowMs();
+  const double idleStartCpu = CpuMs(panel.Handle(), runFolder);
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  const double idleCpuShare = (CpuMs(panel.Handle(), runFolder) - idleStartCpu) / (bench::NowMs() - idleStartMs);
+
+  PostMessageW(button, BM_CLICK, 0, 0);
+  WaitForWindow(panel.Id(), L"TFormPreview");
+  Sleep(1000);  // warming up: the surface is built at the first frame
+
+  const uint32_t mark = FramesAfter(library, panel.Id(), 0).last;
+  const double startMs = bench::NowMs();
+  const double startCpu = CpuMs(panel.Handle(), runFolder);
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  const int frames = FramesAfter(library, panel.Id(), mark).frames;
+  const double wallMs = bench::NowMs() - startMs;
+  const double cpuMs = CpuMs(panel.Handle(), runFolder) - startCpu;
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  if (!panel.WaitForExit()) throw std::runtime_error("NOLBPanel.exe did not end when closed");
+
+  const double ideal = 1000.0 / kPeriodMs;
+  const double rate = frames * 1000.0 / wallMs;
+  std::printf("preview at 30fps (33 ms), 640 x 480 picture, %d s\n", seconds);
+  std::printf("frames drawn                 %8d\n", frames);
+  std::printf("frames per second            %8.2f\n", rate);
+  std::printf("ideal frames per second      %8.2f\n", ideal);
+  std::printf("share of the ideal           %7.1f %%\n", 100.0 * rate / ideal);
+  std::printf("panel CPU per frame (ms)     %8.2f\n", frames ? cpuMs / frames : 0.0);
+  std::printf("  beyond the closed preview  %8.2f\n", frames ? (cpuMs - idleCpuShare * wallMs) / frames : 0.0);
+  std::printf("panel CPU, share of one core %7.1f %%  (preview closed: %.1f %%)\n", 100.0 * cpuMs / wallMs,
+              100.0 * idleCpuShare);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  int seconds = 10;
+  if (argc == 3 && std::wcscmp(argv[1], L"--seconds") == 0) seconds = _wtoi(argv[2]);
+  if (argc != 1 && argc != 3) seconds = 0;
+  if (seconds < 1 || seconds > 600) {
+    std::fputws(L"usage: preview_bench.exe [--seconds N]   (N from 1 to 600, default 10)\n", stderr);
+    return 2;
+  }
+  timeBeginPeriod(1);
+  int code = 1;
+  try {
+    code = Run(seconds);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "preview_bench: %s\n", error.what());
+  }
+  timeEndPeriod(1);
+  return code;
+}

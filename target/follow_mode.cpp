@@ -1,0 +1,157 @@
+#include "target/follow_mode.h"
+
+#include <utility>
+
+namespace nolb {
+
+namespace {
+
+// The low 32 bits as a signed value, as 32-bit arithmetic would leave them.
+std::int32_t Wrap(std::int64_t value) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
+}
+
+// One Lock group; the library is unlocked also when a call fails.
+template <typename Calls>
+void InOneGroup(CaptureHook& hook, Calls calls) {
+  hook.Lock();
+  try {
+    calls();
+  } catch (...) {
+    hook.Unlock();
+    throw;
+  }
+  hook.Unlock();
+}
+
+}  // namespace
+
+Point CentredOnCursor(Point cursor, std::int32_t width, std::int32_t height) {
+  return Point{Wrap(std::int64_t{cursor.x} - width / 2), Wrap(std::int64_t{cursor.y} - height / 2)};
+}
+
+std::int32_t PushedToCursor(std::int32_t cursor, std::int32_t origin, std::int32_t extent) {
+  if (cursor < origin) origin = cursor;
+  const std::int32_t farthest = Wrap(std::int64_t{cursor} - extent + 1);
+  if (farthest > origin) origin = farthest;
+  return origin;
+}
+
+FollowBoxRules FollowWindowClicked(bool on) {
+  FollowBoxRules rules;
+  rules.followMouseEnabled = !on;
+  rules.mouseCenterEnabled = !on;
+  rules.locked = on;
+  return rules;
+}
+
+FollowBoxRules FollowMouseClicked(bool on) {
+  // Centring stays switchable while the mouse is followed.
+  FollowBoxRules rules;
+  rules.followWindowEnabled = !on;
+  rules.locked = on;
+  return rules;
+}
+
+FollowModes::FollowModes(std::function<bool()> requestDisplay)
+    : requestDisplay_(std::move(requestDisplay)) {}
+
+FollowDisplay FollowModes::SetFollowWindow(bool on) {
+  followWindow_ = on;
+  return WaitOutTick();
+}
+
+FollowDisplay FollowModes::SetFollowMouse(bool on) {
+  followMouse_ = on;
+  return WaitOutTick();
+}
+
+void FollowModes::SetMouseCenter(bool on) { mouseCenter_ = on; }
+
+FollowDisplay FollowModes::Halt() {
+  followMouse_ = false;
+  followWindow_ = false;
+  return WaitOutTick();
+}
+
+FollowDisplay FollowModes::WaitOutTick() {
+  std::lock_guard<std::mutex> underWay(tickUnderWay_);
+  std::lock_guard<std::mutex> lock(displayMutex_);
+  return std::exchange(display_, FollowDisplay{});
+}
+
+void FollowModes::Tick(CaptureState& state, CaptureHook& hook, WindowSystem& windows) {
+  std::lock_guard<std::mutex> underWay(tickUnderWay_);
+  if (followMouse_) {
+    FollowMouse(state, hook, windows);
+  } else if (followWindow_) {
+    FollowWindowSize(state, hook, windows);
+  }
+}
+
+void FollowModes::FollowMouse(CaptureState& state, CaptureHook& hook, WindowSystem& windows) {
+  const std::optional<Point> cursor = windows.CursorPos();
+  if (!cursor) return;
+  const bool centred = mouseCenter_;
+  CaptureSettings s;
+  state.Update([&](CaptureSettings& settings, DesktopRect& desktop) {
+    const Point corner = centred ? CentredOnCursor(*cursor, settings.width, settings.height)
+                                 : Point{PushedToCursor(cursor->x, settings.x, settings.width),
+                                         PushedToCursor(cursor->y, settings.y, settings.height)};
+    settings.x = desktop.x = corner.x;
+    settings.y = desktop.y = corner.y;
+    s = settings;
+  });
+  Show(FollowDisplay{Point{s.x, s.y}, std::nullopt});
+  InOneGroup(hook, [&] {
+    hook.SetTarget(s.target, s.x, s.y, s.width, s.height);
+    hook.SetMousePos(cursor->x, cursor->y);
+    hook.Enabled(1);
+  });
+}
+
+void FollowModes::FollowWindowSize(CaptureState& state, CaptureHook& hook,
+                                   WindowSystem& windows) {
+  const WindowId target = state.Settings().target;
+  if (!windows.IsWindow(target)) return;
+  const std::optional<Size> client = windows.ClientSize(target);
+  if (!client) return;
+  CaptureSettings s;
+  bool sameTarget = false;
+  state.Update([&](CaptureSettings& settings, DesktopRect&) {
+    // The GUI thread may have chosen another target meanwhile.
+    sameTarget = settings.target == target;
+    if (!sameTarget) return;
+    settings.width = client->width;
+    settings.height = client->height;
+    s = settings;
+  });
+  if (!sameTarget) return;
+  Show(FollowDisplay{std::nullopt, *client});
+  InOneGroup(hook, [&] {
+    hook.SetTarget(s.target, s.x, s.y, s.width, s.height);
+    hook.Enabled(1);
+  });
+}
+
+void FollowModes::Show(const FollowDisplay& values) {
+  bool request = false;
+  {
+    std::lock_guard<std::mutex> lock(displayMutex_);
+    if (values.position) display_.position = values.position;
+    if (values.size) display_.size = values.size;
+    request = !std::exchange(displayRequested_, true);
+  }
+  if (request && !requestDisplay_()) {
+    std::lock_guard<std::mutex> lock(displayMutex_);
+    displayRequested_ = false;
+  }
+}
+
+FollowDisplay FollowModes::TakeDisplay() {
+  std::lock_guard<std::mutex> lock(displayMutex_);
+  displayRequested_ = false;
+  return std::exchange(display_, FollowDisplay{});
+}
+
+}  // namespace nolb

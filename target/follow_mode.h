@@ -1,0 +1,92 @@
+// The follow modes: the capture rectangle follows the target window's
+// client size or the mouse cursor in real time, pushed into the capture
+// hook library by a tick on the main window's periodic timer.
+//
+// The tick runs on the timer's worker thread. It never touches a control:
+// the check boxes' states reach it through atomics that their click
+// handlers set, the record through CaptureState's guard, and what the edits
+// must show goes back through a coalesced display slot that the GUI thread
+// empties when the worker asks it to (by a posted message).
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+#include "app/capture_settings.h"
+#include "app/window_system.h"
+#include "hook/capture_hook.h"
+
+namespace nolb {
+
+// The rectangle's corner with the cursor in its middle (each half rounded
+// toward zero). Like every result here, the 32-bit two's-complement value
+// of the formula: huge sizes wrap, never overflow.
+Point CentredOnCursor(Point cursor, std::int32_t width, std::int32_t height);
+
+// One coordinate of the rectangle's corner, moved only as far as needed to
+// keep the cursor inside: first against the near edge, then the far one.
+std::int32_t PushedToCursor(std::int32_t cursor, std::int32_t origin, std::int32_t extent);
+
+// What a click handler of a mode box leaves enabled (nothing for the boxes
+// it does not touch) and whether the target and range controls are locked.
+struct FollowBoxRules {
+  std::optional<bool> followWindowEnabled;
+  std::optional<bool> followMouseEnabled;
+  std::optional<bool> mouseCenterEnabled;
+  bool locked = false;
+};
+FollowBoxRules FollowWindowClicked(bool on);
+FollowBoxRules FollowMouseClicked(bool on);
+
+// The values the edits must show after the worker's last ticks.
+struct FollowDisplay {
+  std::optional<Point> position;  // EditX, EditY
+  std::optional<Size> size;       // EditWidth, EditHeight
+};
+
+class FollowModes {
+ public:
+  // requestDisplay is called on the worker when new values wait for the
+  // GUI thread and no request is pending already; it must only post, and
+  // returns false when it could not.
+  explicit FollowModes(std::function<bool()> requestDisplay);
+
+  // The GUI thread's side, from the click handlers. Each returns once a
+  // tick under way has ended, so no tick of the old state reaches the
+  // library afterwards, and hands back what the edits must still show of
+  // the ticks so far (a later request then finds nothing stale).
+  [[nodiscard]] FollowDisplay SetFollowWindow(bool on);
+  [[nodiscard]] FollowDisplay SetFollowMouse(bool on);
+  void SetMouseCenter(bool on);
+  // Both modes off, for the shut-down.
+  [[nodiscard]] FollowDisplay Halt();
+
+  // The worker's side: one tick. Follows the mouse, else the window size,
+  // else does nothing. Each push is one Lock group with the library
+  // unlocked also when a call fails (the error then goes to the caller).
+  void Tick(CaptureState& state, CaptureHook& hook, WindowSystem& windows);
+
+  // The GUI thread takes what the edits must show.
+  FollowDisplay TakeDisplay();
+
+ private:
+  void FollowMouse(CaptureState& state, CaptureHook& hook, WindowSystem& windows);
+  void FollowWindowSize(CaptureState& state, CaptureHook& hook, WindowSystem& windows);
+  void Show(const FollowDisplay& values);
+  FollowDisplay WaitOutTick();
+
+  std::function<bool()> requestDisplay_;
+  std::atomic<bool> followWindow_{false};
+  std::atomic<bool> followMouse_{false};
+  std::atomic<bool> mouseCenter_{false};
+  // Held by the worker for a whole tick.
+  std::mutex tickUnderWay_;
+  std::mutex displayMutex_;
+  FollowDisplay display_;
+  bool displayRequested_ = false;
+};
+
+}  // namespace nolb

@@ -1,0 +1,205 @@
+// The follow modes: the rectangle follows the mouse cursor or the target
+// window's size, pushed by the periodic timer's worker thread while the
+// target and range controls are locked.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "harness/call_log.h"
+#include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "harness/target_picking.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kWithdrawCursor = "NOLB_SetMousePos(-2147483648, -2147483648)";
+
+DWORD GuiThread(const e2e::Panel& panel) {
+  return GetWindowThreadProcessId(panel.MainWindow().Handle(), nullptr);
+}
+
+// The panel's calls after the mark made by threads other than its GUI thread.
+std::vector<e2e::Call> TickCalls(const e2e::Panel& panel, uint32_t mark) {
+  std::vector<e2e::Call> ticks;
+  for (const auto& call : e2e::CallsSince(panel, mark)) {
+    if (call.threadId != GuiThread(panel)) ticks.push_back(call);
+  }
+  return ticks;
+}
+
+// The complete pushes of the real-time tick after the mark.
+std::vector<std::vector<e2e::Call>> TickPushes(const e2e::Panel& panel, uint32_t mark) {
+  return e2e::Pushes(TickCalls(panel, mark));
+}
+
+// Waits for a tick push whose calls match these, and returns it.
+std::vector<e2e::Call> WaitForTickPush(const e2e::Panel& panel, uint32_t mark,
+                                       std::initializer_list<std::string_view> expected) {
+  std::vector<e2e::Call> found;
+  e2e::WaitUntil([&] {
+    for (const auto& push : TickPushes(panel, mark)) {
+      if (e2e::CallsAre(push, expected)) {
+        found = push;
+        return true;
+      }
+    }
+    return false;
+  });
+  if (found.empty()) {
+    auto pushes = TickPushes(panel, mark);
+    ADD_FAILURE() << "no tick push as expected; the last one:\n"
+                  << (pushes.empty() ? "(none)" : ::testing::PrintToString(pushes.back()));
+  }
+  return found;
+}
+
+// Moves the cursor there, switches mouse following on and waits for the
+// tick's first push of that cursor position.
+void FollowTheMouseAt(const e2e::Panel& panel, POINT cursor) {
+  e2e::input::MoveMouse(cursor);
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("CheckBoxAutoMouse").Click();
+  const std::string placed =
+      "NOLB_SetMousePos(" + std::to_string(cursor.x) + ", " + std::to_string(cursor.y) + ")";
+  ASSERT_FALSE(WaitForTickPush(panel, mark, {"NOLB_Lock", e2e::DesktopTarget(), placed, "NOLB_Enabled(1)", "NOLB_Unlock"})
+                   .empty());
+}
+
+// Lets the target watch (a GUI thread timer) tick a few times after the mark.
+void LetTheWatchTick(const e2e::Panel& panel, uint32_t mark) {
+  ASSERT_TRUE(e2e::Eventually(
+      [&] {
+        int ticks = 0;
+        for (const auto& call : e2e::Named(panel.Calls(), "NOLB_IsEnabled")) ticks += call.sequence > mark;
+        return ticks >= 4;
+      },
+      "four ticks of the target watch"));
+}
+
+void ExpectEnabled(const e2e::Panel& panel, std::initializer_list<const char*> names, bool enabled) {
+  for (const char* name : names) EXPECT_EQ(panel.Control(name).Enabled(), enabled) << name;
+}
+
+constexpr auto kLockedWhileFollowing = {
+    "PanelDrag",   "ButtonParent",   "ButtonDesktop", "EditX",        "EditY",
+    "EditWidth",   "EditHeight",     "ComboBoxPos",   "ButtonAddPos", "ComboBoxSize",
+    "ButtonAddSize", "ButtonSetPos", "ButtonSetRange", "ButtonApply2", "ButtonDisable"};
+
+TEST(FollowModes, MouseFollowingPushesTheCursorFromTheTimerThreadUntilSwitchedOff) {
+  auto panel = e2e::Panel::Start(
+      {.settings = "[Main]\r\nX=5\r\nY=6\r\nsWidth=320\r\nsHeight=240\r\nCentreCursor=1\r\n"});
+  e2e::input::MoveMouse({700, 500});
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("CheckBoxAutoMouse").Click();
+
+  auto push = WaitForTickPush(panel, mark,
+                              {"NOLB_Lock", e2e::DesktopTarget("540, 380, 320, 240"),
+                               "NOLB_SetMousePos(700, 500)", "NOLB_Enabled(1)", "NOLB_Unlock"});
+  ASSERT_FALSE(push.empty());
+  EXPECT_TRUE(e2e::InOneGroup(push));
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(540, 380, 320, 240)));
+  // Switching on applies nothing from the GUI thread: only the tick pushes.
+  for (const auto& call : e2e::CallsSince(panel, mark)) {
+    EXPECT_NE(call.threadId, GuiThread(panel)) << call.ToString();
+  }
+  ExpectEnabled(panel, kLockedWhileFollowing, false);
+  ExpectEnabled(panel, {"CheckBoxAutoWindow"}, false);
+  ExpectEnabled(panel, {"ButtonUncheck", "ButtonApply", "CheckBoxAutoMouse", "CheckBoxMouseCenter"}, true);
+
+  e2e::input::MoveMouse({300, 700});
+  EXPECT_FALSE(WaitForTickPush(panel, mark,
+                               {"NOLB_Lock", e2e::DesktopTarget("140, 580, 320, 240"),
+                                "NOLB_SetMousePos(300, 700)", "NOLB_Enabled(1)", "NOLB_Unlock"})
+                   .empty());
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(140, 580, 320, 240)));
+
+  // Released: the cursor is withdrawn after the last tick, and no tick
+  // pushes any more.
+  e2e::CallLog log(panel);
+  panel.Control("ButtonUncheck").Click();
+  e2e::Call withdrawn = log.WaitForCall(kWithdrawCursor);
+  EXPECT_EQ(withdrawn.threadId, GuiThread(panel));
+  LetTheWatchTick(panel, withdrawn.sequence);
+  EXPECT_TRUE(TickCalls(panel, withdrawn.sequence).empty());
+  EXPECT_FALSE(panel.Control("CheckBoxAutoMouse").Checked());
+  ExpectEnabled(panel, kLockedWhileFollowing, true);
+  ExpectEnabled(panel, {"CheckBoxAutoWindow"}, true);
+  ExpectEnabled(panel, {"ButtonUncheck"}, false);
+  EXPECT_EQ(panel.Library().State().mouseX, INT32_MIN);
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
+TEST(FollowModes, ASizePresetWhileFollowingTheMouseAppliesAndFollowingGoesOn) {
+  auto panel = e2e::Panel::Start();
+  FollowTheMouseAt(panel, {600, 400});
+  EXPECT_EQ(panel.Control("EditWidth").Text(), L"320");
+
+  // The size-preset hotkey chooses from the list even while it is locked.
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("ComboBoxSize").Select(L"640, 480");
+  e2e::CallLog applied(panel, mark);
+  EXPECT_TRUE(e2e::Matches(applied.WaitForCall("NOLB_SetMode"), "NOLB_SetMode(*, *, *, *, *, *)"));
+  uint32_t afterApply = e2e::JournalMark();
+  EXPECT_FALSE(WaitForTickPush(panel, afterApply,
+                               {"NOLB_Lock", e2e::DesktopTarget("*, *, 640, 480"),
+                                "NOLB_SetMousePos(600, 400)", "NOLB_Enabled(1)", "NOLB_Unlock"})
+                   .empty());
+  EXPECT_TRUE(panel.Control("CheckBoxAutoMouse").Checked());
+  EXPECT_EQ(panel.Control("EditWidth").Text(), L"640");
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
+TEST(FollowModes, ExitWhileFollowingEndsWithTheExitSequenceAndNoTickAfterIt) {
+  auto panel = e2e::Panel::Start();
+  uint32_t mark = e2e::JournalMark();
+  FollowTheMouseAt(panel, {640, 480});
+  ASSERT_TRUE(e2e::Eventually([&] { return TickPushes(panel, mark).size() >= 3; }, "three tick pushes"));
+
+  const DWORD gui = GuiThread(panel);
+  EXPECT_EQ(panel.Close(), 0u);
+  auto calls = e2e::CallsSince(panel, mark);
+  // The exit's own push is the last group the GUI thread opened.
+  auto exitPush = calls.end();
+  for (auto call = calls.begin(); call != calls.end(); ++call) {
+    if (call->function == "NOLB_Lock" && call->threadId == gui) exitPush = call;
+  }
+  ASSERT_NE(exitPush, calls.end());
+  std::vector<e2e::Call> tail(exitPush, calls.end());
+  EXPECT_TRUE(e2e::CallsAre(tail, {"NOLB_Lock", "NOLB_SetMode", e2e::DesktopTarget(), "NOLB_Enabled(1)",
+                                   "NOLB_Unlock", kWithdrawCursor, "NOLB_Enabled(0)", "NOLB_Uninit"}));
+}
+
+TEST(FollowModes, WindowSizeFollowingTracksTheWindowUntilItCloses) {
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
+  auto panel = e2e::Panel::Start();
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  const int32_t handle = e2e::HandleArg(target.Main());
+
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("CheckBoxAutoWindow").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return panel.Control("CheckBoxAutoWindow").Checked(); }, "the box is checked"));
+  ExpectEnabled(panel, {"CheckBoxAutoMouse", "CheckBoxMouseCenter"}, false);
+  ExpectEnabled(panel, kLockedWhileFollowing, false);
+
+  SetWindowPos(target.Main().Handle(), nullptr, 0, 0, 500, 360, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SIZE size = e2e::ClientSize(target.Main());
+  const std::string followed = e2e::SetTargetCall(handle, 0, 0, size.cx, size.cy);
+  EXPECT_FALSE(WaitForTickPush(panel, mark, {"NOLB_Lock", followed, "NOLB_Enabled(1)", "NOLB_Unlock"}).empty());
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(0, 0, size.cx, size.cy)));
+
+  // Closed: the pushes stop, and the target watch switches the mode off.
+  EXPECT_EQ(target.Close(), 0u);
+  uint32_t closed = e2e::JournalMark();
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("CheckBoxAutoWindow").Checked(); }, false));
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditWindowCaption").Text(); }, std::wstring(L"Desktop")));
+  LetTheWatchTick(panel, e2e::JournalMark());
+  EXPECT_TRUE(TickCalls(panel, closed).empty());
+  ExpectEnabled(panel, {"CheckBoxAutoMouse", "CheckBoxMouseCenter", "ButtonDesktop", "EditX"}, true);
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+#include "target/follow_mode.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <thread>
+
+#include "tests/unit/fakes/fake_window_system.h"
+#include "tests/unit/fakes/recording_hook.h"
+
+namespace nolb {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(FollowArithmetic, CentresTheRectangleOnTheCursor) {
+  EXPECT_EQ(CentredOnCursor({0, 0}, 320, 240), (Point{-160, -120}));
+  EXPECT_EQ(CentredOnCursor({100, 100}, 51, -51), (Point{75, 125}));  // halves toward zero
+}
+
+TEST(FollowArithmetic, PushesTheRectangleOnlyAsFarAsTheCursorGoes) {
+  for (std::int32_t cursor = 100; cursor <= 149; ++cursor) {
+    EXPECT_EQ(PushedToCursor(cursor, 100, 50), 100) << cursor;
+  }
+  EXPECT_EQ(PushedToCursor(150, 100, 50), 101);
+  EXPECT_EQ(PushedToCursor(90, 100, 50), 90);
+  EXPECT_EQ(PushedToCursor(-5, 0, 1), -5);
+}
+
+// Any value the user can type: the 32-bit two's-complement result, with no
+// signed overflow (the sanitizer build stops on one).
+TEST(FollowArithmetic, HugeValuesWrapAs32BitArithmetic) {
+  EXPECT_EQ(CentredOnCursor({INT32_MIN, INT32_MAX}, INT32_MAX, INT32_MIN),
+            (Point{1073741825, -1073741825}));
+  EXPECT_EQ(PushedToCursor(INT32_MIN, 0, 50), 2147483599);
+  EXPECT_EQ(PushedToCursor(INT32_MAX, 0, INT32_MIN), 0);
+  EXPECT_EQ(PushedToCursor(INT32_MAX, INT32_MIN, -1), INT32_MIN + 1);
+}
+
+TEST(FollowBoxRules, AModeLocksTheRangeAndDisablesTheOtherMode) {
+  FollowBoxRules window = FollowWindowClicked(true);
+  EXPECT_EQ(window.followMouseEnabled, false);
+  EXPECT_EQ(window.mouseCenterEnabled, false);
+  EXPECT_FALSE(window.followWindowEnabled.has_value());
+  EXPECT_TRUE(window.locked);
+
+  // Centring can be switched while the mouse is followed.
+  FollowBoxRules mouse = FollowMouseClicked(true);
+  EXPECT_EQ(mouse.followWindowEnabled, false);
+  EXPECT_FALSE(mouse.mouseCenterEnabled.has_value());
+  EXPECT_TRUE(mouse.locked);
+
+  EXPECT_EQ(FollowWindowClicked(false).mouseCenterEnabled, true);
+  EXPECT_FALSE(FollowWindowClicked(false).locked);
+  EXPECT_EQ(FollowMouseClicked(false).followWindowEnabled, true);
+  EXPECT_FALSE(FollowMouseClicked(false).locked);
+}
+
+class FollowTickTest : public ::testing::Test {
+ protected:
+  FollowTickTest() {
+    state.Update([](CaptureSettings& s, DesktopRect& d) {
+      s = CaptureSettings{FakeWindowSystem::kDesktop, 100, 10, 50, 40};
+      d = DesktopRect{100, 10, 50, 40};
+    });
+  }
+
+  std::vector<std::string> Tick() {
+    hook.calls.clear();
+    modes.Tick(state, hook, windows);
+    return hook.calls;
+  }
+
+  int requests = 0;
+  bool posted = true;
+  FollowModes modes{[this] {
+    ++requests;
+    return posted;
+  }};
+  CaptureState state;
+  RecordingHook hook;
+  FakeWindowSystem windows;
+};
+
+TEST_F(FollowTickTest, WithBothModesOffTheTickDoesNothing) {
+  EXPECT_TRUE(Tick().empty());
+  (void)modes.SetFollowMouse(true);
+  (void)modes.SetFollowMouse(false);
+  EXPECT_TRUE(Tick().empty());
+  EXPECT_EQ(requests, 0);
+}
+
+TEST_F(FollowTickTest, MouseFollowingPushesTheRectangleAndTheCursorInOneGroup) {
+  (void)modes.SetFollowMouse(true);
+  windows.cursor = Point{150, 5};
+  EXPECT_THAT(Tick(), ElementsAre("Lock", "SetTarget 1 101 5 50 40", "SetMousePos 150 5",
+                                  "Enabled 1", "Unlock"));
+  EXPECT_EQ(state.Settings().x, 101);
+  EXPECT_EQ(state.Desktop().y, 5);
+  EXPECT_EQ(state.Desktop().width, 50);
+
+  modes.SetMouseCenter(true);
+  windows.cursor = Point{0, 0};
+  EXPECT_THAT(Tick(), ElementsAre("Lock", "SetTarget 1 -25 -20 50 40", "SetMousePos 0 0",
+                                  "Enabled 1", "Unlock"));
+  // The tick pushes every time, changed or not.
+  EXPECT_EQ(Tick().size(), 5u);
+}
+
+TEST_F(FollowTickTest, TheEditsAreRequestedOnceUntilTheGuiThreadTakesTheNewestValues) {
+  (void)modes.SetFollowMouse(true);
+  modes.SetMouseCenter(true);
+  windows.cursor = Point{200, 200};
+  Tick();
+  windows.cursor = Point{300, 300};
+  Tick();
+  EXPECT_EQ(requests, 1);
+  FollowDisplay shown = modes.TakeDisplay();
+  EXPECT_EQ(shown.position, (Point{275, 280}));
+  EXPECT_FALSE(shown.size.has_value());
+  // A request that could not be posted is made again at the next tick.
+  posted = false;
+  Tick();
+  posted = true;
+  Tick();
+  EXPECT_EQ(requests, 3);
+  // Switching the mode off hands back what is still to show; nothing is
+  // left for the request already made.
+  windows.cursor = Point{400, 400};
+  Tick();
+  EXPECT_EQ(modes.SetFollowMouse(false).position, (Point{375, 380}));
+  EXPECT_FALSE(modes.TakeDisplay().position.has_value());
+}
+
+TEST_F(FollowTickTest, WindowFollowingPushesTheClientSizeWhileTheWindowExists) {
+  const WindowId target = windows.Add(0, {10, 10}, {640, 480}, "app", "App");
+  state.Update([&](CaptureSettings& s, DesktopRect&) { s.target = target, s.x = 0, s.y = 0; });
+  (void)modes.SetFollowWindow(true);
+  windows.At(target).size = Size{800, 600};
+  EXPECT_THAT(Tick(), ElementsAre("Lock", "SetTarget " + std::to_string(target) + " 0 0 800 600",
+                                  "Enabled 1", "Unlock"));
+  EXPECT_EQ(state.Settings().width, 800);
+  EXPECT_EQ(modes.TakeDisplay().size, (Size{800, 600}));
+
+  windows.Remove(target);
+  EXPECT_TRUE(Tick().empty());
+  EXPECT_EQ(requests, 1);
+}
+
+TEST_F(FollowTickTest, AFailingCallStillUnlocksTheLibrary) {
+  (void)modes.SetFollowMouse(true);
+  hook.failOn = "SetMousePos";
+  EXPECT_THROW(modes.Tick(state, hook, windows), std::runtime_error);
+  EXPECT_EQ(hook.calls.back(), "Unlock");
+}
+
+// A library whose SetTarget waits at a gate, to hold a tick in the middle
+// of its group.
+class GatedHook : public RecordingHook {
+ public:
+  void SetTarget(WindowId w, std::int32_t x, std::int32_t y, std::int32_t cx,
+                 std::int32_t cy) override {
+    std::unique_lock<std::mutex> lock(mutex);
+    inside = true;
+    changed.notify_all();
+    changed.wait(lock, [this] { return open; });
+    lock.unlock();
+    RecordingHook::SetTarget(w, x, y, cx, cy);
+  }
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool inside = false;
+  bool open = false;
+};
+
+TEST_F(FollowTickTest, SwitchingMouseFollowingOffWaitsForTheTickUnderWay) {
+  GatedHook gated;
+  (void)modes.SetFollowMouse(true);
+  auto tick = std::async(std::launch::async, [&] { modes.Tick(state, gated, windows); });
+  {
+    std::unique_lock<std::mutex> lock(gated.mutex);
+    ASSERT_TRUE(gated.changed.wait_for(lock, std::chrono::seconds(10), [&] { return gated.inside; }));
+  }
+  // The click handler, then the withdrawal of the cursor that follows it.
+  auto off = std::async(std::launch::async, [&] {
+    (void)modes.SetFollowMouse(false);
+    std::lock_guard<std::mutex> lock(gated.mutex);
+    gated.calls.push_back("withdraw");
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  {
+    std::lock_guard<std::mutex> lock(gated.mutex);
+    gated.open = true;
+    gated.changed.notify_all();
+  }
+  tick.get();
+  off.get();
+  EXPECT_THAT(gated.calls, ElementsAre("Lock", "SetTarget 1 0 0 50 40", "SetMousePos 0 0",
+                                       "Enabled 1", "Unlock", "withdraw"));
+}
+
+}  // namespace
+}  // namespace nolb
