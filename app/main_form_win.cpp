@@ -205,8 +205,8 @@ void TMainForm::FormCreate() {
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
-  positionPresets_->Load(kPositionPresetFile);
-  sizePresets_->Load(kSizePresetFile);
+  positionPresets_->Load(NativeAscii(kPositionPresetFile));
+  sizePresets_->Load(NativeAscii(kSizePresetFile));
 
   // The markers follow the restored menu check.
   markers_ = std::make_unique<RangeMarkers>();
@@ -250,8 +250,8 @@ void TMainForm::FormDestroy() {
     WriteMainSettings(settings, CurrentMainSettings());
   });
   timer_.StopAndWait();
-  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
-  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
+  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(NativeAscii(kPositionPresetFile)); });
+  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(NativeAscii(kSizePresetFile)); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
   markers_.reset();

@@ -8,11 +8,6 @@
 namespace nolb {
 namespace {
 
-std::string PathText(const std::filesystem::path& file) {
-  std::u8string text = file.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 // Files through the C library rather than file streams: the streams' locale
 // machinery would double the size of the released program.
 struct FileCloser {
@@ -21,10 +16,9 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens in binary mode ("rb", "wb"); a path of any characters on Windows.
-File OpenFile(const std::filesystem::path& file, const char* mode) {
+File OpenFile(const NativePath& file, const char* mode) {
 #ifdef _WIN32
-  const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-  return File(_wfopen(file.c_str(), wideMode.c_str()));
+  return File(_wfopen(file.c_str(), NativeAscii(mode).c_str()));
 #else
   return File(std::fopen(file.c_str(), mode));
 #endif
@@ -65,7 +59,7 @@ std::string PresetFileBytes(const std::vector<std::string>& items) {
   return bytes;
 }
 
-std::optional<std::vector<std::string>> LoadPresetFile(const std::filesystem::path& file) {
+std::optional<std::vector<std::string>> LoadPresetFile(const NativePath& file) {
   File in = OpenFile(file, "rb");
   if (!in) return std::nullopt;
   std::string bytes;
@@ -75,13 +69,13 @@ std::optional<std::vector<std::string>> LoadPresetFile(const std::filesystem::pa
   return PresetItemsFromBytes(bytes);
 }
 
-std::vector<std::string> LoadPresetList(const std::filesystem::path& file,
+std::vector<std::string> LoadPresetList(const NativePath& file,
                                         std::vector<std::string> designed) {
   if (auto items = LoadPresetFile(file)) return std::move(*items);
   return designed;
 }
 
-void SavePresetFile(const std::filesystem::path& file, const std::vector<std::string>& items) {
+void SavePresetFile(const NativePath& file, const std::vector<std::string>& items) {
   File out = OpenFile(file, "wb");
   bool written = false;
   if (out) {
@@ -89,7 +83,7 @@ void SavePresetFile(const std::filesystem::path& file, const std::vector<std::st
     written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
     written = std::fclose(out.release()) == 0 && written;
   }
-  if (!written) throw Error("ファイル " + PathText(file) + " を作成できません");
+  if (!written) throw Error("ファイル " + NativeToUtf8(file) + " を作成できません");
 }
 
 }  // namespace nolb
