@@ -9,6 +9,7 @@
 #include "app/main_form_win.h"
 #include "hook/nolb_library_win.h"
 #include "preview/preview_form_win.h"
+#include "target/select_form_win.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
@@ -32,10 +33,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   }
 
   ui::ReportingErrors(nullptr, [&] {
+    // The windows, created in this order; each runs its FormCreate as it is
+    // made. Only the main window is shown.
     nolb::TMainForm mainForm(*library);
     mainForm.Create();
     nolb::TFormPreview previewForm(*library);
     previewForm.Create(mainForm.Handle());
+    nolb::TFormSelect formSelect;
+    formSelect.Create();
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
     ui::RunMessageLoop([&](const MSG& msg) { mainForm.ApplicationEventsMessage(msg); });
   });

@@ -96,9 +96,11 @@ std::vector<ui::ControlDesc> TMainForm::Controls() {
       {.name = L"ButtonAddSize", .kind = kButton, .parent = L"GroupBoxPosition",
        .caption = L"追加", .hint = kAddPresetHint, .place = {209, 18, 33, 19}, .click = on(&TMainForm::ButtonAddPosClick)},
       {.name = L"ButtonSetPos", .kind = kButton, .parent = L"GroupBoxTarget",
-       .caption = L"位置指定", .hint = L"右クリックで座標入力のみ", .place = {8, 170, 65, 23}},
+       .caption = L"位置指定", .hint = L"右クリックで座標入力のみ", .place = {8, 170, 65, 23},
+       .click = on(&TMainForm::ButtonSetPosClick)},
       {.name = L"ButtonSetRange", .kind = kButton, .parent = L"GroupBoxTarget",
-       .caption = L"範囲指定", .hint = L"右ドラッグで座標入力のみ", .place = {80, 170, 65, 23}},
+       .caption = L"範囲指定", .hint = L"右ドラッグで座標入力のみ", .place = {80, 170, 65, 23},
+       .click = on(&TMainForm::ButtonSetRangeClick)},
       {.name = L"ButtonApply2", .kind = kButton, .parent = L"GroupBoxTarget",
        .caption = L"適用", .hint = kApplyHint, .place = {152, 170, 105, 23},
        .click = on(&TMainForm::ButtonApplyClick)},
@@ -230,6 +232,8 @@ void TMainForm::FormCreate() {
 }
 
 bool TMainForm::FormCloseQuery() {
+  // A running selection still has to take its result into this window.
+  if (SelectionShown()) return false;
   if (!hook_.IsHooked()) return true;
   std::wstring caption = Caption();
   return MessageBoxW(Handle(), kCloseQuestion, caption.c_str(),

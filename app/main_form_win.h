@@ -15,6 +15,7 @@
 #include "status/video_memory_win.h"
 #include "target/follow_mode.h"
 #include "target/preset_list_win.h"
+#include "target/screen_selection.h"
 #include "target/target_selection.h"
 #include "ui/form_win.h"
 
@@ -52,6 +53,11 @@ class TMainForm : public ui::Form {
   void ButtonUncheckClick(ui::Component* sender);
   void SetRealtimeLock(bool active);
   void RealtimeTick(std::uint32_t userValue);
+  // Choosing the rectangle on the screen (also the hotkeys, sender none).
+  void ButtonSetRangeClick(ui::Component* sender);
+  void ButtonSetPosClick(ui::Component* sender);
+  // The selection window is up (a selection runs).
+  bool SelectionShown() const;
 
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
@@ -94,6 +100,9 @@ class TMainForm : public ui::Form {
   void ApplyFollowBoxRules(const FollowBoxRules& rules);
   // Writes what the real-time tick asked the edits to show.
   void ShowFollowDisplay(const FollowDisplay& display);
+  // The desktop as target, a selection on the screen, its result into the
+  // record and the edits, and Apply unless only the values were asked for.
+  void RunScreenSelection(SelectMode mode);
 
   CaptureHook& hook_;
   CaptureState state_;

@@ -4,10 +4,12 @@
 #include "ui/form_win.h"
 
 namespace ui {
-
 namespace {
 
-void Dispatch(MSG& msg) {
+MessageHook applicationHook;
+
+void HandleMessage(MSG& msg) {
+  if (applicationHook) ReportingErrors(nullptr, [&] { applicationHook(msg); });
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (Form::FromHandle(root) && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);
@@ -17,20 +19,22 @@ void Dispatch(MSG& msg) {
 }  // namespace
 
 void RunMessageLoop(const MessageHook& hook) {
+  applicationHook = hook;
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (hook) ReportingErrors(nullptr, [&] { hook(msg); });
-    Dispatch(msg);
-  }
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) HandleMessage(msg);
+  applicationHook = nullptr;
 }
 
-void RunModalLoop(const std::function<bool()>& done) {
+void RunModalLoop(const std::function<bool()>& running) {
   MSG msg;
-  while (!done()) {
+  while (running()) {
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-    if (got <= 0) return;
-    Dispatch(msg);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (got < 0) return;
+    HandleMessage(msg);
   }
 }
 

@@ -1,4 +1,4 @@
-// The program's message loop.
+// The program's message loop, and the modal loops that run inside it.
 #pragma once
 
 #include <windows.h>
@@ -12,10 +12,11 @@ using MessageHook = std::function<void(const MSG&)>;
 
 // Runs the message loop until the main form is destroyed. Keyboard
 // navigation (Tab, Enter for the default button) works in every form.
+// The hook also sees the messages of every modal loop.
 void RunMessageLoop(const MessageHook& hook);
 
-// Runs the message loop of a modal form until done() holds. A quit request
-// that arrives meanwhile ends it and is passed on to the outer loop.
-void RunModalLoop(const std::function<bool()>& done);
+// Handles messages as the main loop does while `running` holds. A quit
+// request ends it and is passed on to the loop outside.
+void RunModalLoop(const std::function<bool()>& running);
 
 }  // namespace ui

@@ -97,7 +97,9 @@ Form* Form::FromHandle(HWND hwnd) {
 
 void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls,
                   const std::vector<MenuDesc>& menu) {
-  RegisterWindowClass(form.className, &Form::WindowProc, GetSysColorBrush(form.backgroundColor));
+  RegisterWindowClass(form.className, &Form::WindowProc,
+                      form.backgroundColor == kNoBackground ? nullptr
+                                                            : GetSysColorBrush(form.backgroundColor));
   RegisterPanelClass();
   font_.Reset(CreateFontW(-form.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           form.font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -242,6 +244,7 @@ void Form::ShowPopupMenu(HMENU menu, POINT at) {
 }
 
 int Form::ShowModal() {
+  HWND previous = GetActiveWindow();
   HWND owner = GetWindow(hwnd_, GW_OWNER);
   if (owner) {
     RECT o, r;
@@ -260,7 +263,8 @@ int Form::ShowModal() {
   modalResult_ = 0;
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
-  RunModalLoop([this] { return modalResult_ != 0 || !hwnd_; });
+  // Ends with EndModal, or when the form hides or goes.
+  RunModalLoop([this] { return modalResult_ == 0 && hwnd_ && Visible(); });
   modal_ = false;
   // The windows are enabled again before the form hides, so the owner gets
   // the activation back.
@@ -268,7 +272,8 @@ int Form::ShowModal() {
     if (IsWindow(window)) EnableWindow(window, TRUE);
   }
   if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-  if (owner && IsWindow(owner)) SetActiveWindow(owner);
+  HWND back = owner ? owner : previous;
+  if (back && IsWindow(back)) SetActiveWindow(back);
   return modalResult_ != 0 ? modalResult_ : kModalCancel;
 }
 
@@ -445,7 +450,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CLOSE: {
       if (modal_) {
-        modalResult_ = kModalCancel;
+        // A modal form's close box cancels, unless the form keeps itself
+        // open (or hides itself, which also ends the modal loop).
+        bool close = true;
+        Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
+        if (close) modalResult_ = kModalCancel;
         return 0;
       }
       // After the session's end the form has shut down: nothing is asked.

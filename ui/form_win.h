@@ -63,6 +63,9 @@ struct FontDesc {
   BYTE charset = SHIFTJIS_CHARSET;
 };
 
+// A form that paints all of itself: erasing its background draws nothing.
+inline constexpr int kNoBackground = -1;
+
 struct FormDesc {
   const wchar_t* className = L"";
   const wchar_t* caption = L"";
@@ -75,7 +78,7 @@ struct FormDesc {
   int clientWidth = 0;
   int clientHeight = 0;
   FontDesc font{};
-  int backgroundColor = COLOR_BTNFACE;  // system colour index
+  int backgroundColor = COLOR_BTNFACE;  // system colour index, or kNoBackground
   HWND owner = nullptr;
 };
 
@@ -111,10 +114,12 @@ class Form : public Component {
   Place Bounds() const;
   std::wstring Caption() const;
 
-  // Shows the form centred over its owner, while the program's other
-  // windows take no input, and returns the result once EndModal is called;
-  // closing the form from its title bar ends it with kModalCancel. The form
-  // is hidden, not destroyed, afterwards.
+  // Shows the form in front (centred over its owner, if it has one), while
+  // the program's other windows take no input, and returns the result once
+  // EndModal is called or the form hides itself; closing the form from its
+  // title bar ends it with kModalCancel. The form is hidden, not destroyed,
+  // afterwards, and the window that was active before (the owner, if any)
+  // is active again.
   int ShowModal();
   void EndModal(int result) { modalResult_ = result; }
 

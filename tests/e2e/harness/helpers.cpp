@@ -13,11 +13,12 @@ TargetWindow TargetWindow::Start(const TargetOptions& options) {
   auto number = [](LONG value) { return std::to_wstring(value); };
   const RECT& f = options.frame;
   const RECT& c = options.child;
-  TargetWindow target;
-  target.process_ = StartHelper(L"e2e_target.exe",
-                                {options.title, number(f.left), number(f.top), number(f.right - f.left),
+  std::vector<std::wstring> args{options.title, number(f.left), number(f.top), number(f.right - f.left),
                                  number(f.bottom - f.top), number(c.left), number(c.top),
-                                 number(c.right - c.left), number(c.bottom - c.top)});
+                                 number(c.right - c.left), number(c.bottom - c.top)};
+  if (options.background) args.push_back(number(static_cast<LONG>(*options.background)));
+  TargetWindow target;
+  target.process_ = StartHelper(L"e2e_target.exe", args);
   bool shown = WaitUntil([&] {
     for (const auto& window : TopLevelWindows(target.process_.Id())) {
       if (window.ClassName() == kClass && window.Visible()) {

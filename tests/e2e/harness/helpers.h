@@ -2,6 +2,7 @@
 // the target window program, both built into bin/.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct TargetOptions {
   std::wstring title = L"NOLB e2e target";
   RECT frame{200, 150, 200 + 400, 150 + 300};  // screen coordinates of the window
   RECT child{20, 20, 20 + 160, 20 + 60};       // client coordinates of its child control
+  std::optional<COLORREF> background{};        // of the client area; default: the system's window colour
 };
 
 // e2e_target.exe: a top-level window (class "NolbE2ETarget") with one child

@@ -65,7 +65,10 @@ void Type(std::wstring_view text) {
   }
 }
 
-void MoveMouse(POINT to) {
+namespace {
+
+// A move to a screen point, with more flags (a button) in the same input.
+void MouseAt(POINT to, DWORD flags) {
   // Absolute coordinates run from 0 to 65535 across the virtual screen; the
   // system maps them back rounding down, so round up here.
   int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -76,8 +79,14 @@ void MoveMouse(POINT to) {
   input.type = INPUT_MOUSE;
   input.mi.dx = static_cast<LONG>(((to.x - left) * 65536LL + width - 1) / width);
   input.mi.dy = static_cast<LONG>(((to.y - top) * 65536LL + height - 1) / height);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
   Send(&input, 1);
+}
+
+}  // namespace
+
+void MoveMouse(POINT to) {
+  MouseAt(to, 0);
   POINT now{};
   if (!WaitUntil([&] { return GetCursorPos(&now) && now.x == to.x && now.y == to.y; }, 5s)) {
     throw HarnessError("the cursor did not reach " + std::to_string(to.x) + ", " + std::to_string(to.y) +
@@ -85,8 +94,22 @@ void MoveMouse(POINT to) {
   }
 }
 
-void MouseDown(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
-void MouseUp(Button button) { Mouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
+DWORD DownFlag(Button button) {
+  return button == Button::Left    ? MOUSEEVENTF_LEFTDOWN
+         : button == Button::Right ? MOUSEEVENTF_RIGHTDOWN
+                                   : MOUSEEVENTF_MIDDLEDOWN;
+}
+
+DWORD UpFlag(Button button) {
+  return button == Button::Left    ? MOUSEEVENTF_LEFTUP
+         : button == Button::Right ? MOUSEEVENTF_RIGHTUP
+                                   : MOUSEEVENTF_MIDDLEUP;
+}
+
+void MouseDown(Button button) { Mouse(DownFlag(button)); }
+void MouseUp(Button button) { Mouse(UpFlag(button)); }
+void MouseDownAt(POINT at, Button button) { MouseAt(at, DownFlag(button)); }
+void MouseUpAt(POINT at, Button button) { MouseAt(at, UpFlag(button)); }
 
 void Click(POINT at, Button button) {
   MoveMouse(at);
@@ -94,13 +117,48 @@ void Click(POINT at, Button button) {
   MouseUp(button);
 }
 
-void Drag(POINT from, POINT to, Button button, int steps) {
+void SettleMouse(POINT at) {
+  constexpr int kStablePolls = 5;
+  int stable = 0;
+  bool settled = WaitUntil([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == at.x && now.y == at.y) return ++stable >= kStablePolls;
+    stable = 0;
+    MoveMouse(at);
+    return false;
+  });
+  if (!settled) {
+    throw HarnessError("the cursor did not stay at " + std::to_string(at.x) + ", " + std::to_string(at.y));
+  }
+}
+
+namespace {
+
+// A settled drag's press and release carry their point, so that a late
+// move back cannot put them elsewhere.
+void DragWith(POINT from, POINT to, Button button, int steps, bool settle) {
   MoveMouse(from);
-  MouseDown(button);
+  if (settle) SettleMouse(from);
+  settle ? MouseDownAt(from, button) : MouseDown(button);
   for (int i = 1; i <= steps; ++i) {
     MoveMouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   }
-  MouseUp(button);
+  if (settle) SettleMouse(to);
+  settle ? MouseUpAt(to, button) : MouseUp(button);
+}
+
+}  // namespace
+
+void Drag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, false); }
+
+void SettledDrag(POINT from, POINT to, Button button, int steps) { DragWith(from, to, button, steps, true); }
+
+void SettledClick(POINT at, Button button) {
+  MoveMouse(at);
+  SettleMouse(at);
+  MouseDownAt(at, button);
+  MouseUpAt(at, button);
 }
 
 }  // namespace e2e::input

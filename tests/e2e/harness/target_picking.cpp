@@ -110,11 +110,10 @@ COLORREF Inverted(COLORREF colour) { return colour ^ 0x00FFFFFF; }
 
 void QuickClick(POINT at, input::Button button) {
   input::MoveMouse(at);
-  bool left = button == input::Button::Left;
   INPUT click[2]{};
   for (INPUT& each : click) each.type = INPUT_MOUSE;
-  click[0].mi.dwFlags = left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
-  click[1].mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+  click[0].mi.dwFlags = input::DownFlag(button);
+  click[1].mi.dwFlags = input::UpFlag(button);
   if (SendInput(2, click, sizeof(INPUT)) != 2) ThrowLastError("SendInput");
 }
 

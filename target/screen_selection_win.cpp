@@ -1,0 +1,29 @@
+// Choosing the capture rectangle on the screen: "範囲指定" drags a range,
+// "位置指定" places a rectangle of the current size.
+#include "app/main_form_win.h"
+#include "target/select_form_win.h"
+
+namespace nolb {
+
+void TMainForm::ButtonSetRangeClick(ui::Component*) { RunScreenSelection(SelectMode::kRange); }
+
+void TMainForm::ButtonSetPosClick(ui::Component*) { RunScreenSelection(SelectMode::kPosition); }
+
+bool TMainForm::SelectionShown() const { return FormSelect && FormSelect->Visible(); }
+
+void TMainForm::RunScreenSelection(SelectMode mode) {
+  if (!FormSelect || SelectionShown()) return;
+  ButtonDesktopClick(nullptr);
+  const CaptureSettings restored = state_.Settings();
+  const ScreenSelection& selection = FormSelect->Select(mode, {restored.width, restored.height});
+  // Closed without a selection (Esc, the system's close command): nothing
+  // changes and nothing is applied.
+  if (!selection.Chosen()) return;
+  if (TakeSelection(state_, mode, selection.SelectResult())) {
+    const CaptureSettings taken = state_.Settings();
+    ShowRectangle(taken.x, taken.y, taken.width, taken.height);
+  }
+  if (!selection.CoordinatesOnly()) ButtonApplyClick(nullptr);
+}
+
+}  // namespace nolb

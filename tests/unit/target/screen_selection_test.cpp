@@ -1,0 +1,123 @@
+#include "target/screen_selection.h"
+
+#include <gtest/gtest.h>
+
+namespace nolb {
+namespace {
+
+using Outlines = std::vector<Corners>;
+
+TEST(ScreenSelectionArithmetic, RangeGivesTheRectangleWhicheverWayItWasDragged) {
+  const SelectedRect expected{100, 50, 101, 101};
+  EXPECT_EQ(RangeRectangle({200, 150, 100, 50}), expected);
+  EXPECT_EQ(RangeRectangle({100, 50, 200, 150}), expected);
+  EXPECT_EQ(RangeRectangle({100, 150, 200, 50}), expected);
+  EXPECT_EQ(RangeRectangle({7, 9, 7, 9}), (SelectedRect{7, 9, 1, 1}));
+  // An end corner in column 0 or row 0 counts as no range.
+  EXPECT_EQ(RangeRectangle({200, 150, 0, 50}), std::nullopt);
+  EXPECT_EQ(RangeRectangle({200, 150, 100, 0}), std::nullopt);
+  EXPECT_EQ(RangeRectangle({}), std::nullopt);
+}
+
+TEST(ScreenSelectionArithmetic, PositionOutlineCoversExactlyTheSizeAroundThePoint) {
+  EXPECT_EQ(PositionOutline({1000, 500}, 320, 240), (Corners{840, 380, 1159, 619}));
+  // Odd sizes: the extra pixel lies right of and below the point.
+  const Corners odd = PositionOutline({10, 20}, 5, 3);
+  EXPECT_EQ(odd, (Corners{8, 19, 12, 21}));
+  EXPECT_EQ(odd.x2 - odd.x1 + 1, 5);
+  EXPECT_EQ(odd.y2 - odd.y1 + 1, 3);
+  EXPECT_EQ(PositionOutline({0, 0}, 1, 1), (Corners{0, 0, 0, 0}));
+}
+
+TEST(ScreenSelectionRange, DragDrawsOneOutlineAtATimeAndEndsWithItErased) {
+  ScreenSelection s;
+  s.Begin(SelectMode::kRange, 0, 0);
+  EXPECT_TRUE(s.Move({5, 5}).invert.empty()) << "a move without a press draws nothing";
+  EXPECT_TRUE(s.Press(MouseButton::kLeft, {200, 150}).invert.empty());
+  EXPECT_EQ(s.Move({150, 100}).invert, (Outlines{{200, 150, 150, 100}}));
+  EXPECT_EQ(s.Move({100, 50}).invert, (Outlines{{200, 150, 150, 100}, {200, 150, 100, 50}}));
+
+  SelectionStep end = s.Release(MouseButton::kLeft, {100, 50});
+  EXPECT_EQ(end.invert, (Outlines{{200, 150, 100, 50}}));
+  EXPECT_TRUE(end.close);
+  EXPECT_TRUE(s.Chosen());
+  EXPECT_FALSE(s.CoordinatesOnly());
+  EXPECT_EQ(s.SelectResult(), (Corners{200, 150, 100, 50}));
+  EXPECT_EQ(s.Drawn(), std::nullopt);
+}
+
+TEST(ScreenSelectionRange, ReleaseEndsWhereTheButtonComesUp) {
+  ScreenSelection s;
+  s.Begin(SelectMode::kRange, 0, 0);
+  s.Press(MouseButton::kRight, {10, 10});
+  s.Move({20, 20});
+  SelectionStep end = s.Release(MouseButton::kRight, {30, 40});
+  EXPECT_EQ(end.invert, (Outlines{{10, 10, 20, 20}, {10, 10, 30, 40}, {10, 10, 30, 40}}));
+  EXPECT_EQ(s.SelectResult(), (Corners{10, 10, 30, 40}));
+  EXPECT_TRUE(s.CoordinatesOnly());
+}
+
+TEST(ScreenSelectionRange, PressAndReleaseInPlaceChooseNoRangeAndStrayReleasesAreIgnored) {
+  ScreenSelection s;
+  s.Begin(SelectMode::kRange, 0, 0);
+  SelectionStep stray = s.Release(MouseButton::kLeft, {3, 3});
+  EXPECT_FALSE(stray.close) << "a release without a press on the window";
+  EXPECT_FALSE(s.Chosen());
+
+  s.Press(MouseButton::kMiddle, {60, 70});
+  SelectionStep end = s.Release(MouseButton::kMiddle, {60, 70});
+  EXPECT_TRUE(end.invert.empty());
+  EXPECT_TRUE(end.close);
+  EXPECT_TRUE(s.Chosen());
+  EXPECT_FALSE(s.CoordinatesOnly());
+  EXPECT_EQ(s.SelectResult(), Corners{});
+}
+
+TEST(ScreenSelectionPosition, OutlineFollowsTheCursorAndAPressChoosesIt) {
+  ScreenSelection s;
+  s.Begin(SelectMode::kPosition, 320, 240);
+  s.Paint({100, 100});
+  EXPECT_EQ(s.Drawn(), PositionOutline({100, 100}, 320, 240));
+  s.Paint({300, 300});
+  EXPECT_EQ(s.Drawn(), PositionOutline({100, 100}, 320, 240)) << "only the first paint places it";
+
+  EXPECT_EQ(s.Move({1000, 500}).invert,
+            (Outlines{PositionOutline({100, 100}, 320, 240), {840, 380, 1159, 619}}));
+  EXPECT_TRUE(s.Move({1000, 500}).invert.empty());
+  SelectionStep end = s.Press(MouseButton::kLeft, {1000, 500});
+  EXPECT_EQ(end.invert, (Outlines{{840, 380, 1159, 619}}));
+  EXPECT_TRUE(end.close);
+  EXPECT_EQ(s.SelectResult(), (Corners{840, 380, 1159, 619}));
+  EXPECT_FALSE(s.Release(MouseButton::kLeft, {1000, 500}).close);
+}
+
+TEST(ScreenSelection, BeginForgetsTheLastSelection) {
+  ScreenSelection s;
+  s.Begin(SelectMode::kRange, 0, 0);
+  s.Press(MouseButton::kLeft, {1, 1});
+  s.Move({9, 9});
+  s.Begin(SelectMode::kPosition, 4, 4);  // a close by Esc during the drag, then a new showing
+  EXPECT_FALSE(s.Chosen());
+  EXPECT_FALSE(s.Dragging());
+  EXPECT_EQ(s.Drawn(), std::nullopt);
+  EXPECT_EQ(s.SelectResult(), Corners{});
+}
+
+TEST(ScreenSelectionTake, RangeReplacesTheRectanglePositionOnlyTheCorner) {
+  CaptureState state;
+  state.Update([](CaptureSettings& s, DesktopRect&) { s = {7, 1, 2, 320, 240}; });
+  EXPECT_FALSE(TakeSelection(state, SelectMode::kRange, {200, 150, 0, 50}));
+  EXPECT_EQ(state.Settings().x, 1);
+
+  EXPECT_TRUE(TakeSelection(state, SelectMode::kRange, {200, 150, 100, 50}));
+  CaptureSettings s = state.Settings();
+  EXPECT_EQ((SelectedRect{s.x, s.y, s.width, s.height}), (SelectedRect{100, 50, 101, 101}));
+  EXPECT_EQ(s.target, 7u);
+
+  EXPECT_TRUE(TakeSelection(state, SelectMode::kPosition, {840, 380, 1159, 619}));
+  s = state.Settings();
+  EXPECT_EQ((SelectedRect{s.x, s.y, s.width, s.height}), (SelectedRect{840, 380, 101, 101}));
+}
+
+}  // namespace
+}  // namespace nolb
