@@ -208,14 +208,15 @@ void TMainForm::FormCreate() {
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
-  positionPresets_->Load(kPositionPresetFile);
-  sizePresets_->Load(kSizePresetFile);
+  positionPresets_->Load(NativeAscii(kPositionPresetFile));
+  sizePresets_->Load(NativeAscii(kSizePresetFile));
 
   // The markers follow the restored menu check.
   markers_ = std::make_unique<RangeMarkers>();
   NToggleCaptureRangeClick(nullptr);
 
-  videoMemory_ = std::make_unique<VideoMemory>(Handle());
+  // The DirectDraw object for the video memory figure comes with the first
+  // status tick (TimerAnimeTimer).
   hook_.Init();
   timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
 
@@ -254,8 +255,8 @@ void TMainForm::FormDestroy() {
     WriteMainSettings(settings, CurrentMainSettings());
   });
   timer_.StopAndWait();
-  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
-  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
+  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(NativeAscii(kPositionPresetFile)); });
+  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(NativeAscii(kSizePresetFile)); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
   markers_.reset();
