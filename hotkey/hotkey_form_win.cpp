@@ -8,6 +8,7 @@
 #include "app/settings_store_win.h"
 #include "hotkey/hotkey_dispatch_win.h"
 #include "hotkey/hotkey_slots_win.h"
+#include "ui/messages_win.h"
 #include "ui/window_placement_win.h"
 
 namespace nolb {
@@ -27,8 +28,6 @@ constexpr wchar_t kFailure[] = L"登録に失敗しました.\r\n別のキーの
 constexpr int kClientWidth = 273;
 constexpr int kClientHeight = 378;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-// Posted by the keyboard watch when the held hotkey is released.
-constexpr UINT kHeldKeyReleased = WM_APP + 1;
 
 struct RowControls {
   const wchar_t* edit;
@@ -210,8 +209,9 @@ void TFormHotkey::FormDestroy() {
 std::optional<LRESULT> TFormHotkey::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_HOTKEY) {
     HotKeyPressed(HIWORD(lParam), static_cast<std::int32_t>(wParam));
-  } else if (message == kHeldKeyReleased) {
-    StopKeyboardWatch();
+  } else if (message == ui::kHeldKeyReleasedMessage) {
+    // Unless another hotkey has been pressed since.
+    if (wParam == heldKey_) StopKeyboardWatch();
     return 0;
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
     Close();  // Esc
@@ -311,7 +311,7 @@ void TFormHotkey::KeyEvent(std::uint32_t key, bool down) {
     presses_.KeyDown(key);
   } else {
     presses_.KeyUp(key);
-    if (key == heldKey_) PostMessageW(Handle(), kHeldKeyReleased, 0, 0);
+    if (key == heldKey_) PostMessageW(Handle(), ui::kHeldKeyReleasedMessage, key, 0);
   }
 }
 
