@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_form_win.h"
+#include "hotkey/hotkey_form_win.h"
 #include "hook/nolb_library_win.h"
 #include "preview/preview_form_win.h"
 #include "target/select_form_win.h"
@@ -39,6 +40,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     mainForm.Create();
     nolb::TFormPreview previewForm(*library);
     previewForm.Create(mainForm.Handle());
+    nolb::TFormHotkey formHotkey;
+    formHotkey.Create();
     nolb::TFormSelect formSelect;
     formSelect.Create();
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);

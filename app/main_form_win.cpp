@@ -170,7 +170,8 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
        .click = On<TMainForm>(&TMainForm::D1Click)},
       {.name = L"N1", .menu = L"設定(&O)"},
-      {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)"},
+      {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)",
+       .click = On<TMainForm>(&TMainForm::H1Click)},
   };
 }
 
@@ -207,14 +208,15 @@ void TMainForm::FormCreate() {
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
-  positionPresets_->Load(kPositionPresetFile);
-  sizePresets_->Load(kSizePresetFile);
+  positionPresets_->Load(NativeAscii(kPositionPresetFile));
+  sizePresets_->Load(NativeAscii(kSizePresetFile));
 
   // The markers follow the restored menu check.
   markers_ = std::make_unique<RangeMarkers>();
   NToggleCaptureRangeClick(nullptr);
 
-  videoMemory_ = std::make_unique<VideoMemory>(Handle());
+  // The DirectDraw object for the video memory figure comes with the first
+  // status tick (TimerAnimeTimer).
   hook_.Init();
   timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
 
@@ -253,8 +255,8 @@ void TMainForm::FormDestroy() {
     WriteMainSettings(settings, CurrentMainSettings());
   });
   timer_.StopAndWait();
-  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(kPositionPresetFile); });
-  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(kSizePresetFile); });
+  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(NativeAscii(kPositionPresetFile)); });
+  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(NativeAscii(kSizePresetFile)); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
   markers_.reset();

@@ -69,6 +69,9 @@ class TMainForm : public ui::Form {
   void ButtonHideClick(ui::Component* sender);
   void L1Click(ui::Component* sender);
 
+  // Shows the hotkey dialog.
+  void H1Click(ui::Component* sender);
+
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;

@@ -1,17 +1,27 @@
 #include "app/preset_file.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cstdio>
+#include <memory>
 
 #include "app/error.h"
 
 namespace nolb {
 namespace {
 
-std::string PathText(const std::filesystem::path& file) {
-  std::u8string text = file.u8string();
-  return std::string(text.begin(), text.end());
+// Files through the C library rather than file streams: the streams' locale
+// machinery would double the size of the released program.
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens in binary mode ("rb", "wb"); a path of any characters on Windows.
+File OpenFile(const NativePath& file, const char* mode) {
+#ifdef _WIN32
+  return File(_wfopen(file.c_str(), NativeAscii(mode).c_str()));
+#else
+  return File(std::fopen(file.c_str(), mode));
+#endif
 }
 
 }  // namespace
@@ -49,29 +59,31 @@ std::string PresetFileBytes(const std::vector<std::string>& items) {
   return bytes;
 }
 
-std::optional<std::vector<std::string>> LoadPresetFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
+std::optional<std::vector<std::string>> LoadPresetFile(const NativePath& file) {
+  File in = OpenFile(file, "rb");
   if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return PresetItemsFromBytes(bytes.view());
+  std::string bytes;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, in.get())) bytes.append(buffer, n);
+  if (std::ferror(in.get())) return std::nullopt;
+  return PresetItemsFromBytes(bytes);
 }
 
-std::vector<std::string> LoadPresetList(const std::filesystem::path& file,
+std::vector<std::string> LoadPresetList(const NativePath& file,
                                         std::vector<std::string> designed) {
   if (auto items = LoadPresetFile(file)) return std::move(*items);
   return designed;
 }
 
-void SavePresetFile(const std::filesystem::path& file, const std::vector<std::string>& items) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+void SavePresetFile(const NativePath& file, const std::vector<std::string>& items) {
+  File out = OpenFile(file, "wb");
+  bool written = false;
   if (out) {
     const std::string bytes = PresetFileBytes(items);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
+    written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+    written = std::fclose(out.release()) == 0 && written;
   }
-  if (!out) throw Error("ファイル " + PathText(file) + " を作成できません");
+  if (!written) throw Error("ファイル " + NativeToUtf8(file) + " を作成できません");
 }
 
 }  // namespace nolb

@@ -5,11 +5,12 @@
 // the current directory.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/native_path.h"
 
 namespace nolb {
 
@@ -28,15 +29,15 @@ std::vector<std::string> PresetItemsFromBytes(std::string_view bytes);
 std::string PresetFileBytes(const std::vector<std::string>& items);
 
 // The items of a list file, or nothing when it cannot be opened or read.
-std::optional<std::vector<std::string>> LoadPresetFile(const std::filesystem::path& file);
+std::optional<std::vector<std::string>> LoadPresetFile(const NativePath& file);
 
 // A list at start-up: the file's items, or the designed items when the file
 // cannot be read. An empty file gives an empty list.
-std::vector<std::string> LoadPresetList(const std::filesystem::path& file,
+std::vector<std::string> LoadPresetList(const NativePath& file,
                                         std::vector<std::string> designed);
 
 // Creates the file anew with the items. Raises Error "ファイル <file> を作成
 // できません" when it cannot be created or written in full.
-void SavePresetFile(const std::filesystem::path& file, const std::vector<std::string>& items);
+void SavePresetFile(const NativePath& file, const std::vector<std::string>& items);
 
 }  // namespace nolb

@@ -29,10 +29,8 @@ void WriteFlag(SettingsStore& store, std::string_view section, std::string_view 
   WriteInteger(store, section, key, value ? 1 : 0);
 }
 
-std::filesystem::path SettingsFilePath(const std::filesystem::path& executable) {
-  std::filesystem::path file = executable;
-  file.replace_extension(".ini");
-  return file;
+NativePath SettingsFilePath(const NativePath& executable) {
+  return ReplaceExtension(executable, ".ini");
 }
 
 }  // namespace nolb

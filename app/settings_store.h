@@ -5,11 +5,12 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
+
+#include "app/native_path.h"
 
 namespace nolb {
 
@@ -91,6 +92,6 @@ void WriteSection(SettingsStore& store, std::string_view section, const Settings
 
 // The settings file of a program: its executable's path with the extension
 // replaced by ".ini".
-std::filesystem::path SettingsFilePath(const std::filesystem::path& executable);
+NativePath SettingsFilePath(const NativePath& executable);
 
 }  // namespace nolb

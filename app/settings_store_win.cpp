@@ -6,7 +6,7 @@
 
 namespace nolb {
 
-std::filesystem::path ExecutablePath() {
+NativePath ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -48,6 +48,6 @@ bool ProfileSettingsStore::TryWrite(std::string_view section, std::string_view k
                                     file_.c_str()) != FALSE;
 }
 
-std::string ProfileSettingsStore::Path() const { return ui::Narrow(file_.wstring()); }
+std::string ProfileSettingsStore::Path() const { return ui::Narrow(file_); }
 
 }  // namespace nolb

@@ -2,8 +2,6 @@
 // platform's profile functions.
 #pragma once
 
-#include <filesystem>
-
 #include "app/settings_store.h"
 
 namespace nolb {
@@ -12,7 +10,7 @@ class ProfileSettingsStore : public SettingsStore {
  public:
   // The file of the running executable: its path with ".ini".
   ProfileSettingsStore();
-  explicit ProfileSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
+  explicit ProfileSettingsStore(NativePath file) : file_(std::move(file)) {}
 
   std::optional<std::string> Read(std::string_view section, std::string_view key) override;
   std::string Path() const override;
@@ -21,10 +19,10 @@ class ProfileSettingsStore : public SettingsStore {
   bool TryWrite(std::string_view section, std::string_view key, std::string_view value) override;
 
  private:
-  std::filesystem::path file_;
+  NativePath file_;
 };
 
 // The full path of the running executable.
-std::filesystem::path ExecutablePath();
+NativePath ExecutablePath();
 
 }  // namespace nolb

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the two configurations:
+# Configures (once) and builds these configurations:
 #   build/host   native, with the sanitizers: the portable core and its unit tests
 #   build/host-tsan  native, with ThreadSanitizer: the same unit tests, for
 #                the worker threads of the periodic timers
 #   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
-# Usage: scripts/build.sh [host|host-tsan|win32|all]   (default all: host and win32)
+#   build/release  what a user takes: NOLBPanel.exe and the stand-in NOLB.DLL,
+#                optimised for size, stripped, runtime linked statically, in
+#                build/release/bin; prints their sizes
+# Usage: scripts/build.sh [host|host-tsan|win32|all|release]   (default all:
+# host and win32, what the tests need)
 # NOLB_WERROR=ON makes every compiler warning an error (./test.sh sets it).
 set -euo pipefail
 
@@ -53,10 +57,21 @@ build_win32() {
   cmake --build "$repo/build/win32" -j"$jobs"
 }
 
+build_release() {
+  local dir="$repo/build/release"
+  configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel
+  cmake --build "$dir" -j"$jobs" --target NOLBPanel NOLB
+  local file
+  for file in "$dir/bin/NOLBPanel.exe" "$dir/bin/NOLB.dll"; do
+    printf 'release: %-40s %9d bytes\n' "${file#"$repo"/}" "$(stat -c %s "$file")"
+  done
+}
+
 case "$which" in
   host) build_host ;;
   host-tsan) build_host_tsan ;;
   win32) build_win32 ;;
   all) build_host && build_win32 ;;
-  *) echo "usage: $0 [host|host-tsan|win32|all]" >&2; exit 2 ;;
+  release) build_release ;;
+  *) echo "usage: $0 [host|host-tsan|win32|all|release]" >&2; exit 2 ;;
 esac

@@ -2,8 +2,9 @@
 #
 #   WINEPREFIX        <repo>/build/wine-prefix, made on first use and configured
 #                     so that every program runs inside one Wine virtual desktop
-#                     ("Default", 1280x1024) and the Japanese UI fonts map to the
-#                     IPA Gothic fonts
+#                     ("Default", 1280x1024), the Japanese UI fonts map to the
+#                     IPA Gothic fonts, and the Marlett symbol font of the Wine
+#                     packages (fonts-wine) draws the title-bar buttons
 #   WINEDEBUG         -all
 #   WINEDLLOVERRIDES  mscoree=;mshtml=  (never a Mono or Gecko prompt)
 #   DISPLAY           kept when it works, unless NOLB_OWN_DISPLAY=1; otherwise a
@@ -53,7 +54,25 @@ nolb_start_xvfb() {
   nolb_log "virtual display $DISPLAY (Xvfb pid $nolb_xvfb_pid)"
 }
 
-nolb_wine_config_version=1
+# Raise the version when the configuration below changes: prefixes made
+# before are then configured again.
+nolb_wine_config_version=2
+
+# The symbol font of the title-bar buttons (minimise, close), which Wine
+# ships but this prefix does not find by itself: without it the buttons
+# show the letters "0 1 r".
+nolb_install_marlett() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" candidate
+  for candidate in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/wine/fonts/marlett.ttf \
+    /usr/lib/wine/fonts/marlett.ttf /usr/lib/*/wine/fonts/marlett.ttf; do
+    if [[ -f "$candidate" ]]; then
+      mkdir -p "$fonts"
+      cp -f "$candidate" "$fonts/marlett.ttf"
+      return 0
+    fi
+  done
+  nolb_log "no marlett.ttf found (package fonts-wine); title-bar buttons will show letters"
+}
 
 # Registry settings of the prefix, imported once with regedit.
 nolb_write_registry_file() {
@@ -101,6 +120,7 @@ nolb_prepare_prefix() {
     nolb_log "could not configure the Wine prefix"
     return 1
   fi
+  nolb_install_marlett
   touch "$marker"
 }
 

@@ -17,11 +17,12 @@ void ShowText(ui::Control& label, std::string_view text) {
 
 void TMainForm::TimerAnimeTimer(ui::Component*) {
   if (markers_) markers_->Animate();
-  if (videoMemory_) {
-    if (auto bytes = videoMemory_->Query()) {
-      if (auto text = VideoMemoryText(bytes->total, bytes->free)) {
-        ShowText(Find(L"LabelVmem"), *text);
-      }
+  // The DirectDraw object is made at the first tick, once, not at start-up:
+  // the first push and the shown window need not wait the 100 ms it takes.
+  if (!videoMemory_) videoMemory_ = std::make_unique<VideoMemory>(Handle());
+  if (auto bytes = videoMemory_->Query()) {
+    if (auto text = VideoMemoryText(bytes->total, bytes->free)) {
+      ShowText(Find(L"LabelVmem"), *text);
     }
   }
   ShowText(Find(L"LabelHooked"), HookMark(hook_.IsHooked()));

@@ -1,20 +1,20 @@
 #include "status/status_text.h"
 
-#include <charconv>
-#include <system_error>
+#include <cstdio>
 
 namespace nolb {
 namespace {
 
-// The value with a fixed number of decimals, rounded as printf's "%.Nf"
-// rounds, but without any locale.
+// The value with a fixed number of decimals, as printf's "%.Nf" writes it.
+// The program never changes the C locale, so the decimal point is ".".
+// (printf rather than std::to_chars: the latter's tables would make up a
+// fifth of the released program.)
 std::string FixedText(double value, int decimals) {
   // Room for the largest double written out in full.
   char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (result.ec != std::errc{}) return {};
-  return std::string(buffer, result.ptr);
+  int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  if (length < 0 || static_cast<std::size_t>(length) >= sizeof buffer) return {};
+  return std::string(buffer, static_cast<std::size_t>(length));
 }
 
 }  // namespace

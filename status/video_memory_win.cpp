@@ -8,7 +8,13 @@ namespace nolb {
 static_assert(sizeof(DDCAPS_DX7) == 380);
 
 VideoMemory::VideoMemory(HWND window) {
-  if (DirectDrawCreate(nullptr, &directDraw_, nullptr) != DD_OK) {
+  // ddraw.dll is loaded here rather than with the program, from the system
+  // folder only: the program's start does not wait for it.
+  ddraw_.Reset(LoadLibraryExW(L"ddraw.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  if (!ddraw_) return;
+  auto create = reinterpret_cast<decltype(&DirectDrawCreate)>(
+      reinterpret_cast<void*>(GetProcAddress(ddraw_.Get(), "DirectDrawCreate")));
+  if (!create || create(nullptr, &directDraw_, nullptr) != DD_OK) {
     directDraw_ = nullptr;
     return;
   }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "ui/handles_win.h"
+
 struct IDirectDraw;
 
 namespace nolb {
@@ -19,7 +21,8 @@ struct VideoMemoryBytes {
 class VideoMemory {
  public:
   // A DirectDraw object for the primary display driver, cooperative level
-  // normal for the given window; none when it cannot be created.
+  // normal for the given window; none when it cannot be created. Takes about
+  // 100 ms under Wine (loading ddraw.dll and creating the object).
   explicit VideoMemory(HWND window);
   ~VideoMemory();
   VideoMemory(const VideoMemory&) = delete;
@@ -31,6 +34,7 @@ class VideoMemory {
   std::optional<VideoMemoryBytes> Query() const;
 
  private:
+  ui::Module ddraw_;  // released after the object
   IDirectDraw* directDraw_ = nullptr;
 };
 

@@ -8,14 +8,14 @@ namespace nolb {
 PresetList::PresetList(ui::Control& list, std::vector<std::string> designed)
     : list_(list), items_(std::move(designed)) {}
 
-void PresetList::Load(const std::filesystem::path& file) {
+void PresetList::Load(const NativePath& file) {
   if (auto items = LoadPresetFile(file)) {
     items_ = std::move(*items);
     Show();
   }
 }
 
-void PresetList::Save(const std::filesystem::path& file) const { SavePresetFile(file, items_); }
+void PresetList::Save(const NativePath& file) const { SavePresetFile(file, items_); }
 
 void PresetList::Add(std::string item) {
   list_.AddItem(ui::FromCodePage(item));

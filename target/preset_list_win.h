@@ -2,11 +2,11 @@
 // code page, kept unchanged) and the list control that shows them.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/native_path.h"
 #include "ui/control_win.h"
 
 namespace nolb {
@@ -18,9 +18,9 @@ class PresetList {
 
   // Replaces the items by the lines of the file; a file that cannot be read
   // keeps the items.
-  void Load(const std::filesystem::path& file);
+  void Load(const NativePath& file);
   // Creates the file anew with the items; raises Error when it cannot.
-  void Save(const std::filesystem::path& file) const;
+  void Save(const NativePath& file) const;
   // Appends an item as the last one; the chosen item does not change.
   void Add(std::string item);
   // The chosen item, unchanged; nothing without a chosen item.

@@ -108,10 +108,6 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
@@ -185,6 +181,14 @@ void Form::AddControl(const ControlDesc& desc) {
 }
 
 void Form::AddHint(const Control& control, const wchar_t* hint) {
+  // The tool-tip window comes with the first hint: a form without hints (the
+  // markers) is made without one, which saves a top-level window at start-up.
+  if (!tooltip_) {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  }
   TOOLINFOW info{};
   info.cbSize = sizeof info;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

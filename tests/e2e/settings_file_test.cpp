@@ -168,9 +168,9 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndTheExitGoesOn) {
 
   panel.RequestClose();
 
-  // Each window that writes its section reports it: the preview window, then
-  // the main window.
-  for (int window = 0; window < 2; ++window) {
+  // Each window that writes its section reports it: the preview window and
+  // the hotkey dialog, then the main window.
+  for (int window = 0; window < 3; ++window) {
     e2e::MessageDialog box = panel.WaitForMessageBox();
     EXPECT_EQ(e2e::Utf8(box.Title()), "NOLB");
     EXPECT_EQ(e2e::Utf8(box.Text()), e2e::Utf8(panel.SettingsPath().wstring()) + " に書き込めません.");

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "harness/error.h"
 #include "harness/input.h"
 #include "harness/screenshot.h"
@@ -143,7 +145,12 @@ Window Panel::MainWindow(Duration timeout) const {
 }
 
 std::optional<Window> Panel::FindControl(std::string_view name) const {
-  return FindNamed(TopLevelWindows(), name);
+  // Dialogs reuse designer names ("Label1", "GroupBox1"): the main window's
+  // control comes first.
+  std::vector<Window> roots = TopLevelWindows();
+  std::stable_partition(roots.begin(), roots.end(),
+                        [](const Window& w) { return w.ClassName() == kMainWindowClass; });
+  return FindNamed(roots, name);
 }
 
 Window Panel::Control(std::string_view name, Duration timeout) const {

@@ -214,9 +214,10 @@ TEST(RestoreCaptureSettings, FillsTheRectangleAndModesButNotTargetOrShrinking) {
 }
 
 TEST(SettingsFilePath, TheExecutablesPathWithTheIniExtension) {
-  EXPECT_EQ(SettingsFilePath("dir/NOLBPanel.exe"), std::filesystem::path("dir/NOLBPanel.ini"));
-  EXPECT_EQ(SettingsFilePath("dir.v2/panel"), std::filesystem::path("dir.v2/panel.ini"));
-  EXPECT_EQ(SettingsFilePath("a/b.c.exe"), std::filesystem::path("a/b.c.ini"));
+  EXPECT_EQ(SettingsFilePath("dir/NOLBPanel.exe"), "dir/NOLBPanel.ini");
+  EXPECT_EQ(SettingsFilePath("dir.v2/panel"), "dir.v2/panel.ini");
+  EXPECT_EQ(SettingsFilePath("a/b.c.exe"), "a/b.c.ini");
+  EXPECT_EQ(SettingsFilePath("dir/.panel"), "dir/.panel.ini");
 }
 
 }  // namespace

@@ -68,27 +68,27 @@ class PresetFileOnDisk : public ::testing::Test {
 };
 
 TEST_F(PresetFileOnDisk, AMissingFileKeepsTheDesignedItemsAnEmptyOneGivesNone) {
-  EXPECT_EQ(LoadPresetFile(dir_ / kPositionPresetFile), std::nullopt);
-  EXPECT_EQ(LoadPresetList(dir_ / kSizePresetFile, DesignedSizePresets()), DesignedSizePresets());
+  EXPECT_EQ(LoadPresetFile((dir_ / kPositionPresetFile).native()), std::nullopt);
+  EXPECT_EQ(LoadPresetList((dir_ / kSizePresetFile).native(), DesignedSizePresets()), DesignedSizePresets());
   WriteBytes(dir_ / kSizePresetFile, "");
-  EXPECT_EQ(LoadPresetList(dir_ / kSizePresetFile, DesignedSizePresets()), Items{});
+  EXPECT_EQ(LoadPresetList((dir_ / kSizePresetFile).native(), DesignedSizePresets()), Items{});
 }
 
 TEST_F(PresetFileOnDisk, SavingCreatesTheFileAnewAndLoadingGivesTheItemsBack) {
-  const auto file = dir_ / kPositionPresetFile;
+  const std::filesystem::path file = dir_ / kPositionPresetFile;
   WriteBytes(file, "old contents that are longer than the new ones\r\n");
   const Items items{"0, 0", "-1920, 0", "x\0y"s};
-  SavePresetFile(file, items);
+  SavePresetFile(file.native(), items);
   EXPECT_EQ(ReadBytes(file), "0, 0\r\n-1920, 0\r\nx\0y\r\n"s);
-  EXPECT_EQ(LoadPresetFile(file), items);
-  SavePresetFile(file, {});
+  EXPECT_EQ(LoadPresetFile(file.native()), items);
+  SavePresetFile(file.native(), {});
   EXPECT_EQ(ReadBytes(file), "");
 }
 
 TEST_F(PresetFileOnDisk, AFileThatCannotBeCreatedRaisesTheMessageWithItsName) {
-  const auto file = dir_ / "missing folder" / kSizePresetFile;
+  const std::filesystem::path file = dir_ / "missing folder" / kSizePresetFile;
   try {
-    SavePresetFile(file, DesignedSizePresets());
+    SavePresetFile(file.native(), DesignedSizePresets());
     FAIL() << "no error raised";
   } catch (const Error& e) {
     EXPECT_EQ(std::string(e.what()), "ファイル " + file.string() + " を作成できません");

@@ -1,0 +1,69 @@
+// The hotkey dialog: six rows of hotkey edits with "登録" and "解除", the
+// window for which every hotkey is registered, and the dispatch of each
+// hotkey to the main window's operations.
+#pragma once
+
+#include <array>
+
+#include "hotkey/hot_key.h"
+#include "hotkey/hotkey_settings.h"
+#include "hotkey/press_filter.h"
+#include "ui/form_win.h"
+
+namespace nolb {
+
+class TFormHotkey : public ui::Form {
+ public:
+  TFormHotkey();
+  ~TFormHotkey() override;
+
+  // Makes the hidden window and its controls, owned by the main window, and
+  // runs FormCreate.
+  void Create();
+
+  void ButtonRegAutoMouseClick(ui::Component* sender);
+  void ButtonUnregAutoMuseClick(ui::Component* sender);
+  void ButtonRegTargetClick(ui::Component* sender);
+  void ButtonUnregTargetClick(ui::Component* sender);
+  void ButtonRegSetPosClick(ui::Component* sender);
+  void ButtonUnregSetPosClick(ui::Component* sender);
+  void ButtonRegSetRangeClick(ui::Component* sender);
+  void ButtonUnregSetRangeClick(ui::Component* sender);
+  // Shared by the two preset rows, told apart by the sender.
+  void ButtonRegSelPosClick(ui::Component* sender);
+  void ButtonUnregSelPosClick(ui::Component* sender);
+  void ButtonCloseClick(ui::Component* sender);
+
+  // A key went down or up anywhere in the system (the keyboard watch).
+  void KeyEvent(std::uint32_t key, bool down);
+
+ protected:
+  void FormCreate() override;
+  bool FormCloseQuery() override;
+  void FormDestroy() override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::vector<ui::ControlDesc> Controls();
+  std::uint16_t EditValue(HotkeyRow row) const;
+  void SetEditValue(HotkeyRow row, std::uint16_t value);
+  void ShowRowState(HotkeyRow row, bool registered);
+  void RegisterSingle(HotkeyRow row);
+  void UnregisterSingle(HotkeyRow row);
+  void ShowFailure();
+  // A hotkey message: a new press acts on the main window, a repeat of the
+  // key still held does nothing.
+  void HotKeyPressed(std::uint32_t key, std::int32_t id);
+  // Watches the keyboard while the hotkey just pressed is held, so that the
+  // press filter sees its repeats and its release.
+  void WatchWhileHeld(std::uint32_t key);
+  void StopKeyboardWatch();
+
+  PressFilter presses_;
+  HHOOK keyboardWatch_ = nullptr;
+  std::uint32_t heldKey_ = 0;
+};
+
+extern TFormHotkey* FormHotkey;
+
+}  // namespace nolb
