@@ -9,8 +9,23 @@
 #      prefix build/wine-prefix (ctest in build/win32).
 # Exits non-zero when anything fails. Extra arguments go to both ctest runs
 # (e.g. ./test.sh -R Startup).
+#
+#   ./test.sh --repeat N [ctest arguments]
+# runs the unit tests once and then the selected end-to-end tests N times
+# over, every round to its end whatever failed, and prints for each test how
+# often it failed (see scripts/repeat-report.sh).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
+
+repeat=0
+if [[ "${1:-}" == --repeat ]]; then
+  if [[ ! "${2:-}" =~ ^[1-9][0-9]*$ ]]; then
+    echo "usage: $0 [--repeat N] [ctest arguments]" >&2
+    exit 2
+  fi
+  repeat=$2
+  shift 2
+fi
 
 scripts/setup.sh
 # Warnings are errors here, so the build stays free of them.
@@ -29,15 +44,41 @@ echo "== end-to-end tests under Wine (build/win32)"
 # take the focus.
 NOLB_OWN_DISPLAY=1
 source scripts/wine-env.sh
-rm -rf build/win32/e2e-screenshots
-(cd build/win32 && ctest --output-on-failure "$@") || status=1
-# The harness saves the screen at each failing test's first failure.
 shots=build/win32/e2e-screenshots
-if compgen -G "$shots/*.bmp" >/dev/null; then
-  for shot in "$shots"/*.bmp; do
-    convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+rm -rf "$shots"
+
+# The harness saves the screen at each failing test's first failure.
+convert_screenshots() {
+  local shot
+  if compgen -G "$1/*.bmp" >/dev/null; then
+    for shot in "$1"/*.bmp; do
+      convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+    done
+    echo "test.sh: screenshots of the failures are in $1/"
+  fi
+}
+
+if ((repeat == 0)); then
+  (cd build/win32 && ctest --output-on-failure "$@") || status=1
+  convert_screenshots "$shots"
+else
+  # Every round's output and screenshots are kept in a folder of its own.
+  rounds=build/win32/e2e-repeat
+  rm -rf "$rounds"
+  mkdir -p "$rounds"
+  echo "test.sh: $repeat rounds; load: $(uptime)"
+  for ((round = 1; round <= repeat; round++)); do
+    log="$rounds/round-$round.log"
+    (cd build/win32 && ctest --output-on-failure "$@") >"$log" 2>&1 || status=1
+    failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*' "$log" || true)
+    echo "round $round/$repeat: $failed failed ($(date +%T), load $(cut -d' ' -f1-3 /proc/loadavg))"
+    if [[ -d "$shots" ]]; then
+      mv "$shots" "$rounds/screenshots-$round"
+      convert_screenshots "$rounds/screenshots-$round"
+    fi
   done
-  echo "test.sh: screenshots of the failures are in $shots/"
+  scripts/repeat-report.sh "$rounds"/round-*.log
+  echo "test.sh: each round's output is in $rounds/"
 fi
 
 if ((status != 0)); then

@@ -54,6 +54,63 @@ TEST(RangeMarkers, FrameTheDesktopRectangleAndParkWhenDisabled) {
   EXPECT_EQ(panel.Close(), 0u);
 }
 
+// Whether a screen pixel shows a marker's triangle outline: black in one
+// phase of the blinking, white in the other.
+bool ShowsOutline(POINT at) {
+  COLORREF colour = e2e::ScreenPixel(at);
+  return colour == RGB(0, 0, 0) || colour == RGB(255, 255, 255);
+}
+
+// The redirection switched off and on by clicks on the two buttons, with a
+// new rectangle each time: every time, all four markers reach the place the
+// watch computes, on the screen too (marker 3's first pixel, the corner of
+// its triangle, lies over the bare desktop). Each click must land on its
+// button, although under Wine the cursor is often sent back to the previous
+// button for a moment.
+TEST(RangeMarkers, ParkAndComeBackEachTimeTheButtonsAreClicked) {
+  auto panel = StartWithRange(10, 20, 320, 240);
+  const e2e::Corners parked{{GetSystemMetrics(SM_XVIRTUALSCREEN) - 1000, GetSystemMetrics(SM_YVIRTUALSCREEN) - 1000}};
+  panel.Activate();
+  for (int round = 0; round < 12; ++round) {
+    const int x = 40 + 17 * round, y = 30 + 11 * round;
+    e2e::SetRectangleEdits(panel, x, y, 300, 200);
+    e2e::input::Click(panel.Control("ButtonApply").Center());
+    ASSERT_TRUE(e2e::Becomes([&] { return panel.Library().State().enabled; }, 1)) << "round " << round;
+    ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, e2e::CornersAround(x, y, 300, 200)))
+        << "round " << round;
+    const POINT corner{x + 300, y + 200};
+    ASSERT_TRUE(e2e::Eventually([&] { return ShowsOutline(corner); }, "marker 3 shows at its place"))
+        << "round " << round;
+    e2e::input::Click(panel.Control("ButtonDisable").Center());
+    ASSERT_TRUE(e2e::Becomes([&] { return panel.Library().State().enabled; }, 0)) << "round " << round;
+    ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, parked)) << "round " << round;
+    ASSERT_TRUE(e2e::Eventually([&] { return !ShowsOutline(corner); }, "marker 3 has left the screen"))
+        << "round " << round;
+  }
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
+// A marker that the system has put elsewhere (here: another program moves
+// it) stands at its place again after the watch's next tick.
+TEST(RangeMarkers, AMarkerPutElsewhereIsPlacedAgain) {
+  auto panel = StartWithRange(400, 300, 320, 240);
+  const e2e::Corners around = e2e::CornersAround(400, 300, 320, 240);
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, around));
+  for (const auto& marker : e2e::MarkerWindows(panel)) {
+    SetWindowPos(marker.Handle(), nullptr, 600, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, around));
+
+  panel.Control("ButtonDisable").Click();
+  const e2e::Corners parked{{GetSystemMetrics(SM_XVIRTUALSCREEN) - 1000, GetSystemMetrics(SM_YVIRTUALSCREEN) - 1000}};
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, parked));
+  for (const auto& marker : e2e::MarkerWindows(panel)) {
+    SetWindowPos(marker.Handle(), nullptr, 600, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::MarkerCorners(panel); }, parked));
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
 TEST(RangeMarkers, FrameAWindowsRectangleAndFollowTheWindow) {
   auto target = e2e::StartTargetBesidePanel();
   auto panel = StartWithRange(0, 0, 320, 240);
