@@ -166,6 +166,7 @@ class Form : public Component {
   void AddMenu(const std::vector<MenuDesc>& menu);
   void AppendMenuItem(HMENU popup, const MenuDesc& desc);
   void AddHint(const Control& control, const wchar_t* hint);
+  void FitListHeight(HWND list, int height);
   Control* ControlById(UINT id) const;
   Control* ControlByHandle(HWND hwnd) const;
   std::optional<LRESULT> ControlColor(HDC dc, HWND control);
@@ -180,6 +181,10 @@ class Form : public Component {
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
   UINT cancelButtonId_ = 0;
+  // The closed height of the last drop-down list fitted and the item height
+  // that gave it (the form's lists share one font).
+  int fittedListHeight_ = 0;
+  LRESULT fittedItemHeight_ = 0;
   int modalResult_ = 0;
   bool modal_ = false;
   std::vector<HMENU> popupMenus_;
