@@ -112,6 +112,11 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
+  // A hint only shows from the message loop on, so the tool-tip window and
+  // its tools are made after FormCreate, off the road to the main window's
+  // first push (the end of its FormCreate).
+  for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
+  pendingHints_.clear();
 }
 
 void Form::GrowToClientSize(int width, int height) {
@@ -164,7 +169,7 @@ void Form::AddControl(const ControlDesc& desc) {
   control->onClick = desc.click;
   control->onKeyUp = desc.keyUp;
   if (desc.keyUp) SetWindowSubclass(hwnd, &Form::KeyUpSubclass, 1, 0);
-  if (desc.hint) AddHint(*control, desc.hint);
+  if (desc.hint) pendingHints_.emplace_back(control.get(), desc.hint);
   Control& added = *control;
   controls_.push_back(std::move(control));
   if (desc.flags & kDisabled) added.SetEnabled(false);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/control_win.h"
@@ -177,6 +178,8 @@ class Form : public Component {
   HWND hwnd_ = nullptr;
   GdiObject<HFONT> font_;
   HWND tooltip_ = nullptr;
+  // Hints of the controls made, registered once FormCreate has run.
+  std::vector<std::pair<const Control*, std::wstring>> pendingHints_;
   HMENU menuBar_ = nullptr;
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
