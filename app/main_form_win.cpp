@@ -211,10 +211,6 @@ void TMainForm::FormCreate() {
   positionPresets_->Load(NativeAscii(kPositionPresetFile));
   sizePresets_->Load(NativeAscii(kSizePresetFile));
 
-  // The markers follow the restored menu check.
-  markers_ = std::make_unique<RangeMarkers>();
-  NToggleCaptureRangeClick(nullptr);
-
   // The DirectDraw object for the video memory figure comes with the first
   // status tick (TimerAnimeTimer).
   hook_.Init();
@@ -230,6 +226,13 @@ void TMainForm::FormCreate() {
 
   ButtonDesktopClick(nullptr);
   ButtonApplyClick(nullptr);
+
+  // The markers follow the restored menu check. They are made after the
+  // first push, which does not need them (four top-level windows, a good
+  // part of the start-up under Wine); nothing reaches them before the
+  // message loop runs.
+  markers_ = std::make_unique<RangeMarkers>();
+  NToggleCaptureRangeClick(nullptr);
 }
 
 bool TMainForm::FormCloseQuery() {

@@ -112,6 +112,11 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
+  // A hint only shows from the message loop on, so the tool-tip window and
+  // its tools are made after FormCreate, off the road to the main window's
+  // first push (the end of its FormCreate).
+  for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
+  pendingHints_.clear();
 }
 
 void Form::GrowToClientSize(int width, int height) {
@@ -158,26 +163,41 @@ void Form::AddControl(const ControlDesc& desc) {
     for (const wchar_t* item : desc.items) control->AddItem(item);
     control->SetItemIndex(desc.itemIndex);
     SendMessageW(hwnd, CB_SETMINVISIBLE, desc.dropDownRows, 0);
-    // The closed list is exactly as high as its place says. The height read
-    // back is not always the one set, so correct from the value set.
-    LRESULT itemHeight = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      RECT r;
-      GetWindowRect(hwnd, &r);
-      int excess = (r.bottom - r.top) - desc.place.height;
-      if (excess == 0) break;
-      itemHeight -= excess;
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-    }
+    FitListHeight(hwnd, desc.place.height);
   }
   if (desc.flags & kChecked) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
   control->onClick = desc.click;
   control->onKeyUp = desc.keyUp;
   if (desc.keyUp) SetWindowSubclass(hwnd, &Form::KeyUpSubclass, 1, 0);
-  if (desc.hint) AddHint(*control, desc.hint);
+  if (desc.hint) pendingHints_.emplace_back(control.get(), desc.hint);
   Control& added = *control;
   controls_.push_back(std::move(control));
   if (desc.flags & kDisabled) added.SetEnabled(false);
+}
+
+void Form::FitListHeight(HWND list, int height) {
+  // The closed list is exactly as high as its place says. The height read
+  // back is not always the one set, so correct from the value set. Each
+  // change resizes the list and its drop-down window, a top-level window
+  // that is slow to move under Wine: a list as high as the last one fitted
+  // starts from the item height that fitted it, which is then usually
+  // right at once.
+  const bool known = height == fittedListHeight_;
+  LRESULT itemHeight =
+      known ? fittedItemHeight_ : SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  if (known) SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT r;
+    GetWindowRect(list, &r);
+    int excess = (r.bottom - r.top) - height;
+    if (excess == 0) {
+      fittedListHeight_ = height;
+      fittedItemHeight_ = itemHeight;
+      return;
+    }
+    itemHeight -= excess;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+  }
 }
 
 void Form::AddHint(const Control& control, const wchar_t* hint) {

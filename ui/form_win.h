@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/control_win.h"
@@ -166,6 +167,7 @@ class Form : public Component {
   void AddMenu(const std::vector<MenuDesc>& menu);
   void AppendMenuItem(HMENU popup, const MenuDesc& desc);
   void AddHint(const Control& control, const wchar_t* hint);
+  void FitListHeight(HWND list, int height);
   Control* ControlById(UINT id) const;
   Control* ControlByHandle(HWND hwnd) const;
   std::optional<LRESULT> ControlColor(HDC dc, HWND control);
@@ -176,10 +178,16 @@ class Form : public Component {
   HWND hwnd_ = nullptr;
   GdiObject<HFONT> font_;
   HWND tooltip_ = nullptr;
+  // Hints of the controls made, registered once FormCreate has run.
+  std::vector<std::pair<const Control*, std::wstring>> pendingHints_;
   HMENU menuBar_ = nullptr;
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;
   UINT cancelButtonId_ = 0;
+  // The closed height of the last drop-down list fitted and the item height
+  // that gave it (the form's lists share one font).
+  int fittedListHeight_ = 0;
+  LRESULT fittedItemHeight_ = 0;
   int modalResult_ = 0;
   bool modal_ = false;
   std::vector<HMENU> popupMenus_;
