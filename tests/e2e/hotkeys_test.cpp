@@ -88,21 +88,24 @@ TEST_F(Hotkeys, ADialogPlaceOffEveryMonitorIsMovedOntoOne) {
 TEST_F(Hotkeys, FollowMouseKeyTogglesOncePerPressAlsoWhenHeld) {
   Register(kAutoMouse, VK_F9);
 
+  // The panel handles the key after its posted messages: wait for the state.
   PressElsewhere({VK_F9});
-  EXPECT_TRUE(FollowsMouse());
+  EXPECT_TRUE(e2e::Becomes([&] { return FollowsMouse(); }, true));
 
-  // Held: the keyboard repeats the key press until the release.
+  // Held: the keyboard repeats the key press until the release. Were each
+  // repeat a press, the four would leave the mode on.
   e2e::BringToFront(target.Main());
   for (int repeat = 0; repeat < 4; ++repeat) {
     e2e::input::KeyDown(VK_F9);
     e2e::Settle(panel);
   }
   e2e::input::KeyUp(VK_F9);
+  EXPECT_TRUE(e2e::Becomes([&] { return FollowsMouse(); }, false)) << "one held press toggles once";
   e2e::Settle(panel);
   EXPECT_FALSE(FollowsMouse()) << "one held press toggles once";
 
   PressElsewhere({VK_F9});
-  EXPECT_TRUE(FollowsMouse());
+  EXPECT_TRUE(e2e::Becomes([&] { return FollowsMouse(); }, true));
 }
 
 TEST_F(Hotkeys, WindowGrabTakesTheWindowUnderTheCursorUnlessTheMouseIsFollowed) {
