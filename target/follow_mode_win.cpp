@@ -80,8 +80,8 @@ void TMainForm::RealtimeTick(std::uint32_t) {
   // thread but by posting, and no error may leave the worker. A failed
   // library call has unlocked the library; the next tick pushes again.
   try {
-    Win32WindowSystem windows;
-    follow_.Tick(state_, hook_, windows);
+    // The window system keeps no state, so the worker shares the form's.
+    follow_.Tick(state_, hook_, windows_);
   } catch (...) {
   }
 }
