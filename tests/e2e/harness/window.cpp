@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "harness/error.h"
+#include "harness/focus_change.h"
 #include "harness/text.h"
 #include "harness/wait.h"
 
@@ -141,27 +142,9 @@ void Window::Select(std::wstring_view item) const {
   throw HarnessError(Describe() + " has no item \"" + Utf8(item) + "\"; items: " + shown);
 }
 
-namespace {
-
-GUITHREADINFO ThreadInfo(DWORD thread) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(thread, &info);
-  return info;
-}
-
-}  // namespace
-
 void BringToFront(const Window& window) {
   HWND top = GetAncestor(window.Handle(), GA_ROOT);
-  DWORD thread = GetWindowThreadProcessId(top, nullptr);
-  bool active = WaitUntil(
-      [&] {
-        if (GetForegroundWindow() != top) SetForegroundWindow(top);
-        return GetForegroundWindow() == top && ThreadInfo(thread).hwndActive == top;
-      },
-      5s);
-  if (!active) throw HarnessError("cannot bring " + Window(top).Describe() + " to the front");
+  if (!ActivateForKeys(top)) throw HarnessError("cannot bring " + Window(top).Describe() + " to the front");
   // The window's thread may still be handling its activation, which moves the
   // focus to the control it remembers: a message round trip waits for that.
   Window(top).Send(WM_NULL);
@@ -173,12 +156,12 @@ void Window::Focus() const {
   DWORD self = GetCurrentThreadId();
   bool focused = WaitUntil(
       [&] {
-        if (ThreadInfo(thread).hwndFocus == hwnd_) return true;
+        if (GuiThreadInfo(thread).hwndFocus == hwnd_) return true;
         // SetFocus works on windows of the caller's input queue: share it for a moment.
         bool attached = AttachThreadInput(self, thread, TRUE) != FALSE;
         SetFocus(hwnd_);
         if (attached) AttachThreadInput(self, thread, FALSE);
-        return ThreadInfo(thread).hwndFocus == hwnd_;
+        return GuiThreadInfo(thread).hwndFocus == hwnd_;
       },
       5s);
   if (!focused) throw HarnessError("cannot give the keyboard focus to " + Describe());

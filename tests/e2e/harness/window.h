@@ -80,7 +80,8 @@ std::optional<Window> FindNamed(const std::vector<Window>& roots, std::string_vi
 // The window with the keyboard focus in the foreground thread, if any.
 Window FocusedWindow();
 // Makes the window's top-level window the foreground and active window and
-// waits until its thread has handled the activation; throws when it cannot.
+// waits until its thread has handled the activation and Wine's key-state
+// update for it (see focus_change.h); throws when it cannot.
 void BringToFront(const Window& window);
 
 }  // namespace e2e

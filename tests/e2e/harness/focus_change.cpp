@@ -1,0 +1,90 @@
+#include "harness/focus_change.h"
+
+#include <cstdio>
+#include <thread>
+
+#include "harness/error.h"
+#include "harness/input.h"
+#include "harness/wait.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr WORD kSpareKey = VK_F24;
+
+// A fresh thread asks the system: a thread may be answered from its own
+// recent readings.
+bool KeyDownNow(WORD key) {
+  bool down = false;
+  std::thread([&] { down = (GetAsyncKeyState(key) & 0x8000) != 0; }).join();
+  return down;
+}
+
+// A one-pixel window in the screen's bottom right corner (the X server gives
+// the focus only to a window it shows), on a thread of its own that handles
+// its messages at once: somewhere to move the focus to and back from.
+HWND Waypoint() {
+  static HWND window = [] {
+    HWND made = nullptr;
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread([&made, ready] {
+      WNDCLASSW windowClass{};
+      windowClass.lpfnWndProc = DefWindowProcW;
+      windowClass.hInstance = GetModuleHandleW(nullptr);
+      windowClass.lpszClassName = L"NolbE2EWaypoint";
+      RegisterClassW(&windowClass);
+      made = CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
+                             GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1, 1, 1, nullptr, nullptr, windowClass.hInstance, nullptr);
+      SetEvent(ready);
+      MSG message;
+      while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    }).detach();
+    WaitForSingleObject(ready, INFINITE);
+    CloseHandle(ready);
+    if (!made) throw HarnessError("cannot make the harness's focus waypoint window");
+    return made;
+  }();
+  return window;
+}
+
+bool Activate(HWND top) {
+  DWORD thread = GetWindowThreadProcessId(top, nullptr);
+  return WaitUntil(
+      [&] {
+        if (GetForegroundWindow() != top) SetForegroundWindow(top);
+        return GetForegroundWindow() == top && GuiThreadInfo(thread).hwndActive == top;
+      },
+      5s);
+}
+
+// Activates top with the spare key held across the change (see the header).
+bool ActivateWithSpareKeyHeld(HWND top) {
+  input::KeyDown(kSpareKey);
+  bool active = Activate(top);
+  bool caughtUp = active && WaitUntil([] { return !KeyDownNow(kSpareKey); }, 5s);
+  input::KeyUp(kSpareKey);
+  if (active && !caughtUp) {
+    // Nothing to wait for came (the X server did not move its focus); keys
+    // sent next are safe, only this wait was lost.
+    std::fprintf(stderr, "[harness] no key-state update within 5 s of activating window %p%s\n",
+                 static_cast<void*>(top), top == Waypoint() ? " (the waypoint)" : "");
+  }
+  return active;
+}
+
+}  // namespace
+
+GUITHREADINFO GuiThreadInfo(DWORD thread) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(thread, &info);
+  return info;
+}
+
+bool ActivateForKeys(HWND top) {
+  if (GetForegroundWindow() == top) ActivateWithSpareKeyHeld(Waypoint());
+  return ActivateWithSpareKeyHeld(top);
+}
+
+}  // namespace e2e
