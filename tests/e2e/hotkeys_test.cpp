@@ -149,9 +149,9 @@ TEST_F(Hotkeys, WhileTheMouseIsFollowedSizePresetsWorkAndPositionPresetsDoNot) {
   PressElsewhere({VK_F2});
   PressElsewhere({VK_F8});
 
-  EXPECT_EQ(panel.Control("ComboBoxPos").Selection(), position);
-  EXPECT_EQ(panel.Control("ComboBoxSize").Selection(), 3);
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("ComboBoxSize").Selection(); }, 3));
   EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditWidth").Text(); }, std::wstring(L"960")));
+  EXPECT_EQ(panel.Control("ComboBoxPos").Selection(), position);
 }
 
 TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
