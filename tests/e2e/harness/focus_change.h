@@ -18,8 +18,8 @@ namespace e2e {
 
 // Makes top the foreground and active window, by way of a window of the
 // harness's own when top is already in front, so that there is always a
-// change to wait for; when no update comes within 2 s, the change is made
-// again (three times at most). False when top cannot be activated within 5 s.
+// change to wait for; when no update comes within 300 ms, the change is
+// made again (three times at most). False when top cannot be activated within 5 s.
 bool ActivateForKeys(HWND top);
 
 GUITHREADINFO GuiThreadInfo(DWORD thread);
