@@ -4,19 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <thread>
-
 #include "harness/e2e.h"
-
-namespace {
-
-bool KeyDownNow(WORD key) {
-  bool down = false;
-  std::thread([&] { down = (GetAsyncKeyState(key) & 0x8000) != 0; }).join();
-  return down;
-}
-
-}  // namespace
+#include "harness/focus_change.h"
 
 TEST(HarnessKeys, AModifierPressedAfterAFocusChangeStaysDown) {
   auto first = e2e::TargetWindow::Start();
@@ -27,7 +16,7 @@ TEST(HarnessKeys, AModifierPressedAfterAFocusChangeStaysDown) {
     e2e::BringToFront(window);
     e2e::input::KeyDown(VK_CONTROL);
     window.Send(WM_NULL);
-    if (!KeyDownNow(VK_CONTROL)) ++released;
+    if (!e2e::KeyDownNow(VK_CONTROL)) ++released;
     e2e::input::KeyUp(VK_CONTROL);
   }
   EXPECT_EQ(released, 0) << "of 20 Ctrl presses, each right after a change of the foreground window";

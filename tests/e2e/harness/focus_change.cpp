@@ -13,14 +13,6 @@ namespace {
 
 constexpr WORD kSpareKey = VK_F24;
 
-// A fresh thread asks the system: a thread may be answered from its own
-// recent readings.
-bool KeyDownNow(WORD key) {
-  bool down = false;
-  std::thread([&] { down = (GetAsyncKeyState(key) & 0x8000) != 0; }).join();
-  return down;
-}
-
 // A one-pixel window in the screen's bottom right corner (the X server gives
 // the focus only to a window it shows), on a thread of its own that handles
 // its messages at once: somewhere to move the focus to and back from.
@@ -78,6 +70,12 @@ GUITHREADINFO GuiThreadInfo(DWORD thread) {
   info.cbSize = sizeof info;
   GetGUIThreadInfo(thread, &info);
   return info;
+}
+
+bool KeyDownNow(WORD key) {
+  bool down = false;
+  std::thread([&] { down = (GetAsyncKeyState(key) & 0x8000) != 0; }).join();
+  return down;
 }
 
 bool ActivateForKeys(HWND top) {

@@ -24,4 +24,8 @@ bool ActivateForKeys(HWND top);
 
 GUITHREADINFO GuiThreadInfo(DWORD thread);
 
+// Whether the key is down in the system's key state now, asked on a fresh
+// thread: a thread may be answered from its own recent readings.
+bool KeyDownNow(WORD key);
+
 }  // namespace e2e
