@@ -172,6 +172,9 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"N1", .menu = L"設定(&O)"},
       {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)",
        .click = On<TMainForm>(&TMainForm::H1Click)},
+      {.name = L"N2", .menu = L"設定(&O)"},
+      {.name = L"R1", .menu = L"設定(&O)", .caption = L"ターゲットの再取得(&R)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::R1Click)},
   };
 }
 
@@ -192,6 +195,8 @@ void TMainForm::Create() {
   AddTimer(L"TimerCheck", 60, true, On<TMainForm>(&TMainForm::TimerCheckTimer));
   AddTimer(L"TimerAnime", 330, true, On<TMainForm>(&TMainForm::TimerAnimeTimer));
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
+  // Runs only while windows that may be the lost target wait for a try.
+  AddTimer(L"TimerReacquire", 250, false, On<TMainForm>(&TMainForm::TimerReacquireTimer));
   // Losing the mouse capture (another window takes it, the system cancels
   // it) ends a drag as a right release does.
   Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };
@@ -287,6 +292,8 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   Find(L"CheckBoxMouseCenter").SetChecked(m.centreCursor);
   translucency_.Restore(Handle(), m.alphaBlend, m.alphaBlendValue);
   Menu(L"L1").SetChecked(translucency_.On());
+  Menu(L"R1").SetChecked(m.reacquire);
+  reacquire_.SetEnabled(m.reacquire);
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
@@ -312,6 +319,7 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.centreCursor = Find(L"CheckBoxMouseCenter").Checked();
   m.alphaBlend = translucency_.On();
   m.alphaBlendValue = translucency_.Opacity();
+  m.reacquire = Menu(L"R1").Checked();
   return m;
 }
 
@@ -350,6 +358,8 @@ void TMainForm::ButtonApplyClick(ui::Component*) {
 }
 
 void TMainForm::ButtonDisableClick(ui::Component*) {
+  // A lost target that comes back later must not switch the redirection on again.
+  CancelReacquire();
   Disable(hook_);
   FocusApply();
 }

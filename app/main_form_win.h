@@ -16,7 +16,9 @@
 #include "target/follow_mode.h"
 #include "target/preset_list_win.h"
 #include "target/screen_selection.h"
+#include "target/target_reacquire.h"
 #include "target/target_selection.h"
+#include "target/window_events_win.h"
 #include "ui/form_win.h"
 
 namespace nolb {
@@ -72,6 +74,11 @@ class TMainForm : public ui::Form {
   // Shows the hotkey dialog.
   void H1Click(ui::Component* sender);
 
+  // Taking a lost target again when its program comes back: the menu
+  // switch, and the tries while windows of other programs appear.
+  void R1Click(ui::Component* sender);
+  void TimerReacquireTimer(ui::Component* sender);
+
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;
@@ -106,6 +113,11 @@ class TMainForm : public ui::Form {
   // The desktop as target, a selection on the screen, its result into the
   // record and the edits, and Apply unless only the values were asked for.
   void RunScreenSelection(SelectMode mode);
+  // The watch lost the target: the wait for its program begins when the
+  // switch is on. Any choice of target by the user ends the wait.
+  void TargetLost(const HookTarget& lost);
+  void WindowNoticed(WindowId window);
+  void CancelReacquire();
 
   CaptureHook& hook_;
   CaptureState state_;
@@ -118,6 +130,8 @@ class TMainForm : public ui::Form {
   WindowId highlightedWindow_ = 0;
   Translucency translucency_;
   FollowModes follow_;
+  TargetReacquire reacquire_;
+  WindowEvents windowEvents_;
   // Last, so that it is destroyed first: its worker uses the members above.
   CMMTimer timer_;
 };

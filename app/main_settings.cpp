@@ -27,6 +27,7 @@ void ForEachKey(Settings& s, const MainSettings& d, Visit&& visit) {
   visit("CentreCursor", s.centreCursor, d.centreCursor);
   visit("AlphaBlend", s.alphaBlend, d.alphaBlend);
   visit("AlphaBlendValue", s.alphaBlendValue, d.alphaBlendValue);
+  visit("Reacquire", s.reacquire, d.reacquire);
 }
 
 constexpr std::int32_t kRotationCount = 4;

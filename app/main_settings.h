@@ -36,6 +36,7 @@ struct MainSettings {
   static constexpr bool kDefaultCentreCursor = false;
   static constexpr bool kDefaultAlphaBlend = false;
   static constexpr std::uint8_t kDefaultAlphaBlendValue = 255;
+  static constexpr bool kDefaultReacquire = false;
 
   // The main window.
   std::int32_t top = kDefaultTop;
@@ -59,18 +60,21 @@ struct MainSettings {
   bool centreCursor = kDefaultCentreCursor;
   bool alphaBlend = kDefaultAlphaBlend;
   std::uint8_t alphaBlendValue = kDefaultAlphaBlendValue;
+  // The menu switch that takes a lost target again when its program comes
+  // back; written after the others, so that older files keep their order.
+  bool reacquire = kDefaultReacquire;
 
   bool operator==(const MainSettings&) const = default;
 };
 
-// Reads the eighteen keys in order. A missing key or a value that is no
+// Reads the nineteen keys in order. A missing key or a value that is no
 // integer gives its value in defaults (the shell passes the window's
 // initial size there, which may exceed the designed one); a RotateType outside 0-3 gives 0 ("0ﾟ"), so
 // the rotation list always has a selected item; only the low 8 bits of
 // AlphaBlendValue count.
 MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults = {});
 
-// Writes the eighteen keys in the same order, as decimal integers and flags
+// Writes the nineteen keys in the same order, as decimal integers and flags
 // as 0 or 1. The first key that cannot be written raises Error and ends the
 // writing. The shell takes x, y, captureWidth, captureHeight from the edits
 // with ToInteger.

@@ -18,10 +18,12 @@ MarkerPlaces CurrentMarkerPlaces(CaptureHook& hook, WindowSystem& windows) {
 
 void TargetWatchTick(CaptureState& state, CaptureHook& hook, WindowSystem& windows,
                      bool markersShown, const TargetWatchShell& shell) {
-  if (TargetVanished(hook, windows, state.Settings().target)) {
+  const CaptureSettings before = state.Settings();
+  if (TargetVanished(hook, windows, before.target)) {
     shell.uncheckFollowWindowSize();
     shell.selectDesktop();
     PushCaptureSettings(state.Settings(), hook);
+    if (shell.targetLost) shell.targetLost({before.target, before.x, before.y, before.width, before.height});
   }
   if (markersShown) shell.placeMarkers(CurrentMarkerPlaces(hook, windows));
 }

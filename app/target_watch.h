@@ -24,6 +24,9 @@ struct TargetWatchShell {
   std::function<void()> selectDesktop;
   // Move the four marker windows to these places; they stay shown.
   std::function<void(const MarkerPlaces&)> placeMarkers;
+  // After the fallback's push: the window that vanished and the rectangle
+  // it had. May be empty.
+  std::function<void(const HookTarget&)> targetLost;
 };
 
 // Step 1's question: the redirection is on and the target is no window.

@@ -2,15 +2,21 @@
 #include "app/main_form_win.h"
 #include "app/target_watch.h"
 #include "app/window_system_win.h"
+#include "target/window_tree_win.h"
 
 namespace nolb {
 
 void TMainForm::TimerCheckTimer(ui::Component*) {
   Win32WindowSystem windows;
+  if (reacquire_.Enabled()) {
+    Win32WindowTree tree;
+    reacquire_.Follow(tree, state_.Settings().target, windows.DesktopWindow());
+  }
   TargetWatchShell shell{
       .uncheckFollowWindowSize = [this] { Find(L"CheckBoxAutoWindow").SetChecked(false); },
       .selectDesktop = [this] { ButtonDesktopClick(nullptr); },
       .placeMarkers = [this](const MarkerPlaces& places) { markers_->Place(places); },
+      .targetLost = [this](const HookTarget& lost) { TargetLost(lost); },
   };
   TargetWatchTick(state_, hook_, windows, markers_ && markers_->Shown(), shell);
 }

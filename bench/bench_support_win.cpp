@@ -3,12 +3,49 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cwchar>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
 #include <stdexcept>
 
 #include "standin/standin_library_win.h"
 
 namespace bench {
+namespace {
+
+double FileTimeMs(const FILETIME& t) {
+  return static_cast<double>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e4;
+}
+
+std::optional<double> LinuxProcessCpuMs(const std::wstring& commandLinePart) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(L"Z:\\proc", error)) {
+    const std::wstring name = entry.path().filename().wstring();
+    if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+    std::ifstream cmdline(entry.path() / L"cmdline", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
+    if (text.find(Narrow(commandLinePart)) == std::string::npos) continue;
+    std::ifstream statFile(entry.path() / L"stat");
+    std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+    // Fields after the command name in parentheses: state is field 3,
+    // utime 14 and stime 15.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    double ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+      if (i >= 14) ticks += std::stod(field);
+    }
+    return ticks * 1000.0 / 100.0;  // USER_HZ
+  }
+  return std::nullopt;
+}
+
+bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+}  // namespace
 
 double NowMs() {
   LARGE_INTEGER now{}, frequency{};
@@ -135,6 +172,16 @@ Summary Summarise(std::vector<double> values) {
   const size_t n = values.size();
   const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
   return {median, values.front(), values.back()};
+}
+
+double PanelCpuMs(HANDLE process, const std::wstring& commandLinePart) {
+  if (UnderWine()) {
+    if (auto ms = LinuxProcessCpuMs(commandLinePart)) return *ms;
+    throw std::runtime_error("the process is not found in /proc");
+  }
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(process, &created, &exited, &kernel, &user);
+  return FileTimeMs(kernel) + FileTimeMs(user);
 }
 
 }  // namespace bench

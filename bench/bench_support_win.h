@@ -71,6 +71,12 @@ class RunFolder {
   fs::path path_;
 };
 
+// The CPU time (ms, all threads) of a started process whose command line
+// holds commandLinePart. Under Wine another process's times are not kept up
+// to date; there they come from its Linux process (found by the command
+// line) through the Z: drive: utime + stime of /proc/<pid>/stat.
+double PanelCpuMs(HANDLE process, const std::wstring& commandLinePart);
+
 // The value below which the fraction p (0 to 1) of the values lie, taken
 // from the sorted values by the nearest rank.
 double Percentile(std::vector<double> values, double p);

@@ -40,6 +40,8 @@ void TMainForm::ApplyFollowBoxRules(const FollowBoxRules& rules) {
 
 void TMainForm::CheckBoxAutoWindowClick(ui::Component*) {
   const bool on = Find(L"CheckBoxAutoWindow").Checked();
+  // A follow mode chosen is a choice of target; the watch's uncheck is not.
+  if (on) CancelReacquire();
   // Off: no tick pushes the size from here on. On: the tick starts only
   // once the position has gone back to the window's corner.
   if (!on) ShowFollowDisplay(follow_.SetFollowWindow(false));
@@ -52,6 +54,7 @@ void TMainForm::CheckBoxAutoWindowClick(ui::Component*) {
 
 void TMainForm::CheckBoxAutoMouseClick(ui::Component*) {
   const bool on = Find(L"CheckBoxAutoMouse").Checked();
+  if (on) CancelReacquire();
   if (!on) ShowFollowDisplay(follow_.SetFollowMouse(false));
   ApplyFollowBoxRules(FollowMouseClicked(on));
   if (on) {

@@ -13,6 +13,7 @@ bool TMainForm::SelectionShown() const { return FormSelect && FormSelect->Visibl
 
 void TMainForm::RunScreenSelection(SelectMode mode) {
   if (!FormSelect || SelectionShown()) return;
+  CancelReacquire();
   ButtonDesktopClick(nullptr);
   const CaptureSettings restored = state_.Settings();
   const ScreenSelection& selection = FormSelect->Select(mode, {restored.width, restored.height});

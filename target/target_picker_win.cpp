@@ -35,6 +35,7 @@ bool TMainForm::Dragging() const { return TimerNamed(L"TimerGetHandle").Enabled(
 void TMainForm::BeginDrag() {
   // A second button pressed during a drag changes nothing.
   if (Dragging()) return;
+  CancelReacquire();
   ui::Control& panel = Find(L"PanelDrag");
   highlightedWindow_ = 0;
   TimerNamed(L"TimerGetHandle").SetEnabled(true);
@@ -59,6 +60,8 @@ void TMainForm::EndDrag(bool apply) {
 }
 
 void TMainForm::TimerGetHandleTimer(ui::Component* sender) {
+  // The window-grab hotkey is a choice of target as the drag is.
+  CancelReacquire();
   PickResult picked = PickWindowUnderCursor(state_, windows_);
   if (!picked.picked) {
     // No window there: the desktop, as the desktop button without applying.
@@ -76,12 +79,16 @@ void TMainForm::TimerGetHandleTimer(ui::Component* sender) {
 }
 
 void TMainForm::ButtonDesktopClick(ui::Component* sender) {
+  // Clicked, it is the user's choice; called from code (the watch's
+  // fallback among them), it leaves a wait for a lost target alone.
+  if (sender) CancelReacquire();
   ShowTargetView(SelectDesktop(state_, windows_));
   FocusApply();
   if (sender) ButtonApplyClick(nullptr);
 }
 
 void TMainForm::ButtonParentClick(ui::Component*) {
+  CancelReacquire();
   if (auto parent = SelectParent(state_, windows_)) ShowTargetView(*parent);
   FocusApply();
 }

@@ -31,13 +31,7 @@ struct WatchFixture {
                             e2e::SetTargetCall(e2e::HandleArg(target.Main()), 0, 0, size.cx, size.cy)));
   }
 
-  // The panel's NOLB_IsEnabled queries after a moment of the journal: the
-  // target watch asks once per tick.
-  size_t WatchTicksSince(uint32_t mark) const {
-    size_t ticks = 0;
-    for (const auto& call : e2e::Named(panel.Calls(), "NOLB_IsEnabled")) ticks += call.sequence > mark ? 1 : 0;
-    return ticks;
-  }
+  size_t WatchTicksSince(uint32_t mark) const { return e2e::WatchTicksSince(panel, mark); }
 
   // The pushes made on the GUI thread; while the window size is followed,
   // the periodic timer's worker pushes as well.

@@ -85,6 +85,12 @@ std::vector<Call> CallsSince(const Panel& panel, uint32_t mark) {
   return calls;
 }
 
+size_t WatchTicksSince(const Panel& panel, uint32_t mark) {
+  size_t ticks = 0;
+  for (const auto& call : Named(panel.Calls(), "NOLB_IsEnabled")) ticks += call.sequence > mark ? 1 : 0;
+  return ticks;
+}
+
 std::vector<Call> WaitForPush(const Panel& panel, uint32_t mark, Duration timeout) {
   std::vector<Call> calls;
   WaitUntil(

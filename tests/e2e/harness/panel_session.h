@@ -41,6 +41,11 @@ std::vector<Call> CallsSince(const Panel& panel, uint32_t mark);
 // by NOLB_Unlock), and returns its calls since the mark.
 std::vector<Call> WaitForPush(const Panel& panel, uint32_t mark, Duration timeout = kDefaultTimeout);
 
+// The ticks of the panel's target watch after the mark (it asks
+// NOLB_IsEnabled once a tick, every 60 ms): a clock for waiting that
+// something does not happen.
+size_t WatchTicksSince(const Panel& panel, uint32_t mark);
+
 // The calls of one push: Lock, SetMode (any modes), SetTarget with these
 // values, Enabled(1), Unlock.
 std::vector<std::string> PushOf(int32_t target, int32_t x, int32_t y, int32_t width, int32_t height);

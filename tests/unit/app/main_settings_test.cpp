@@ -11,7 +11,8 @@ namespace {
 const char* const kKeysInOrder[] = {
     "Top",       "Left",       "Width", "Height",     "X",               "Y",
     "sWidth",    "sHeight",    "FixAspect", "RotateType", "Zoom",        "ShowCursor",
-    "ShowAlphaWindow", "BltMode", "ShowRange", "CentreCursor", "AlphaBlend", "AlphaBlendValue"};
+    "ShowAlphaWindow", "BltMode", "ShowRange", "CentreCursor", "AlphaBlend", "AlphaBlendValue",
+    "Reacquire"};
 
 TEST(ReadMainSettings, EmptyFileGivesTheDesignedState) {
   MemorySettingsStore store;
@@ -122,7 +123,7 @@ TEST(ReadMainSettings, ShrinkModeOutsideTheListSelectsNoItem) {
   EXPECT_EQ(BltModeListIndex(1), 1);
 }
 
-TEST(WriteMainSettings, WritesAllEighteenKeysInOrderAsDecimalIntegers) {
+TEST(WriteMainSettings, WritesAllNineteenKeysInOrderAsDecimalIntegers) {
   MemorySettingsStore store;
   MainSettings s;
   s.top = -5;
@@ -132,6 +133,7 @@ TEST(WriteMainSettings, WritesAllEighteenKeysInOrderAsDecimalIntegers) {
   s.zoom = true;
   s.bltMode = 1;
   s.alphaBlendValue = 44;
+  s.reacquire = true;
   WriteMainSettings(store, s);
   ASSERT_EQ(store.writes.size(), std::size(kKeysInOrder));
   for (std::size_t i = 0; i < store.writes.size(); ++i) {
@@ -139,7 +141,7 @@ TEST(WriteMainSettings, WritesAllEighteenKeysInOrderAsDecimalIntegers) {
     EXPECT_EQ(store.writes[i].key, kKeysInOrder[i]);
   }
   const std::string expected[] = {"-5", "16", "289", "487", "0", "0", "640", "240", "0",
-                                  "2",  "1",  "1",   "0",   "1", "0", "0",   "0",   "44"};
+                                  "2",  "1",  "1",   "0",   "1", "0", "0",   "0",   "44", "1"};
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_EQ(store.writes[i].value, expected[i]) << kKeysInOrder[i];
   }
@@ -160,6 +162,7 @@ TEST(WriteMainSettings, WrittenSettingsReadBackUnchanged) {
   s.centreCursor = true;
   s.alphaBlend = true;
   s.alphaBlendValue = 0;
+  s.reacquire = true;
   WriteMainSettings(store, s);
   EXPECT_EQ(ReadMainSettings(store), s);
 }

@@ -31,6 +31,11 @@ class TargetWatchTest : public ::testing::Test {
         if (d.Remembered()) s.x = d.x, s.y = d.y, s.width = d.width, s.height = d.height;
       });
     };
+    shell.targetLost = [this](const HookTarget& lost) {
+      log.push_back("lost " + std::to_string(lost.window) + " " + std::to_string(lost.x) + " " +
+                    std::to_string(lost.y) + " " + std::to_string(lost.width) + " " +
+                    std::to_string(lost.height));
+    };
     shell.placeMarkers = [this](const MarkerPlaces& places) {
       log.push_back("place markers");
       placed.push_back(places);
@@ -55,7 +60,7 @@ TEST_F(TargetWatchTest, VanishedTargetWhileEnabledFallsBackToTheDesktopAndPushes
   Tick(false);
   EXPECT_THAT(log, ElementsAre("IsEnabled", "IsWindow 42", "uncheck follow size", "select desktop",
                                "Lock", "SetMode 0 1 1 0 1 2", "SetTarget 1 0 0 1280 1024",
-                               "Enabled 1", "Unlock"));
+                               "Enabled 1", "Unlock", "lost 42 10 20 320 240"));
   EXPECT_EQ(state.Settings().target, kDesktop);
   // The desktop exists: the next tick leaves everything alone.
   Tick(false);
@@ -121,8 +126,8 @@ TEST_F(TargetWatchTest, MarkersOfTheSameTickFollowTheFallback) {
   // The desktop's client area starts at the screen origin.
   ASSERT_EQ(placed.size(), 1u);
   EXPECT_EQ(placed[0], (MarkerPlaces{{{-32, -32}, {1280, -32}, {-32, 1024}, {1280, 1024}}}));
-  EXPECT_THAT(std::vector(log.end() - 6, log.end()),
-              ElementsAre("Unlock", "IsEnabled", "GetTarget", "IsWindow 1", "ClientToScreen 1",
+  EXPECT_THAT(std::vector(log.end() - 7, log.end()),
+              ElementsAre("Unlock", "lost 42 10 20 320 240", "IsEnabled", "GetTarget", "IsWindow 1", "ClientToScreen 1",
                           "place markers"));
 }
 

@@ -1,0 +1,67 @@
+#include "target/window_tree_win.h"
+
+#include <windows.h>
+
+#include "ui/handles_win.h"
+#include "ui/text_win.h"
+
+namespace nolb {
+namespace {
+
+HWND Handle(WindowId window) { return reinterpret_cast<HWND>(window); }
+WindowId Id(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
+
+BOOL CALLBACK AddTopLevel(HWND hwnd, LPARAM list) {
+  reinterpret_cast<std::vector<WindowId>*>(list)->push_back(Id(hwnd));
+  return TRUE;
+}
+
+}  // namespace
+
+bool Win32WindowTree::IsWindow(WindowId window) { return windows_.IsWindow(window); }
+
+bool Win32WindowTree::IsVisible(WindowId window) { return IsWindowVisible(Handle(window)) != FALSE; }
+
+WindowId Win32WindowTree::ParentOf(WindowId window) {
+  HWND parent = GetAncestor(Handle(window), GA_PARENT);
+  return parent == GetDesktopWindow() ? 0 : Id(parent);
+}
+
+std::vector<WindowId> Win32WindowTree::Children(WindowId window) {
+  std::vector<WindowId> children;
+  for (HWND child = GetWindow(Handle(window), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(Id(child));
+  }
+  return children;
+}
+
+std::vector<WindowId> Win32WindowTree::TopLevelWindows() {
+  std::vector<WindowId> windows;
+  EnumWindows(AddTopLevel, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::string Win32WindowTree::Text(WindowId window) { return windows_.Text(window); }
+
+std::string Win32WindowTree::ClassName(WindowId window) { return windows_.ClassName(window); }
+
+std::int32_t Win32WindowTree::ControlId(WindowId window) {
+  return static_cast<std::int32_t>(GetWindowLongPtrW(Handle(window), GWLP_ID));
+}
+
+std::string Win32WindowTree::ExecutableName(WindowId window) {
+  DWORD processId = 0;
+  if (!GetWindowThreadProcessId(Handle(window), &processId)) return {};
+  ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (!process) return {};
+  wchar_t path[MAX_PATH * 2];
+  DWORD length = static_cast<DWORD>(std::size(path));
+  if (!QueryFullProcessImageNameW(process.Get(), 0, path, &length)) return {};
+  std::wstring_view name(path, length);
+  if (const size_t slash = name.find_last_of(L"\\/"); slash != std::wstring_view::npos) {
+    name.remove_prefix(slash + 1);
+  }
+  return ui::Narrow(name);
+}
+
+}  // namespace nolb
