@@ -15,8 +15,8 @@ void TargetReacquire::SetEnabled(bool on) {
 
 void TargetReacquire::Follow(WindowTree& tree, WindowId target, WindowId desktop) {
   if (!enabled_ || target == desktop || !tree.IsWindow(target)) return;
-  if (target == described_ && identity_) {
-    identity_->title = tree.Text(describedTopLevel_);
+  if (target == described_) {
+    if (identity_) identity_->title = tree.Text(describedTopLevel_);
     return;
   }
   described_ = target;
