@@ -59,7 +59,8 @@ TEST(SettingsFile, FirstStartUsesTheDefaultsAndExitWritesAllKeysInOrder) {
                      {"ShowRange", "0"},
                      {"CentreCursor", "0"},
                      {"AlphaBlend", "0"},
-                     {"AlphaBlendValue", "255"}}));
+                     {"AlphaBlendValue", "255"},
+                     {"Reacquire", "0"}}));
   EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListPos.txt"), "0, 0\r\n");
   EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListSize.txt"),
             "320, 240\r\n480, 360\r\n640, 480\r\n960, 720\r\n");
