@@ -2,7 +2,6 @@
 // on top of the others; children are listed in the order they were made.
 #pragma once
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,21 +14,19 @@ class FakeWindowTree : public WindowTree {
  public:
   struct Window {
     WindowId parent = 0;
-    std::string executable;
-    std::string className;
-    std::string text;
+    std::string executable, className, text;
     std::int32_t controlId = 0;
     bool visible = true;
   };
 
-  WindowId AddTopLevel(std::string executable, std::string className, std::string title,
-                       bool visible = true) {
-    const WindowId id = New({0, std::move(executable), std::move(className), std::move(title), 0, visible});
-    zOrder_.insert(zOrder_.begin(), id);
-    return id;
+  WindowId AddTopLevel(std::string executable, std::string className, std::string title) {
+    windows_[next_] = {0, std::move(executable), std::move(className), std::move(title), 0, true};
+    zOrder_.insert(zOrder_.begin(), next_);
+    return next_++;
   }
   WindowId AddChild(WindowId parent, std::string className, std::int32_t controlId) {
-    return New({parent, windows_.at(parent).executable, std::move(className), "", controlId, true});
+    windows_[next_] = {parent, windows_.at(parent).executable, std::move(className), "", controlId, true};
+    return next_++;
   }
   // Removes the window and its children.
   void Remove(WindowId window) {
@@ -40,37 +37,34 @@ class FakeWindowTree : public WindowTree {
   Window& At(WindowId window) { return windows_.at(window); }
 
   bool IsWindow(WindowId window) override { return windows_.contains(window); }
-  bool IsVisible(WindowId window) override { return IsWindow(window) && windows_[window].visible; }
-  WindowId ParentOf(WindowId window) override { return IsWindow(window) ? windows_[window].parent : 0; }
+  bool IsVisible(WindowId window) override { return Get(window).visible; }
+  WindowId ParentOf(WindowId window) override { return Get(window).parent; }
   std::vector<WindowId> Children(WindowId window) override {
     std::vector<WindowId> children;
     for (const auto& [id, w] : windows_) {
-      if (w.parent == window && window != 0) children.push_back(id);
+      if (w.parent == window) children.push_back(id);
     }
     return children;
   }
   std::vector<WindowId> TopLevelWindows() override { return zOrder_; }
-  std::string Text(WindowId window) override { return IsWindow(window) ? windows_[window].text : ""; }
-  std::string ClassName(WindowId window) override {
-    return IsWindow(window) ? windows_[window].className : "";
-  }
-  std::int32_t ControlId(WindowId window) override {
-    return IsWindow(window) ? windows_[window].controlId : 0;
-  }
-  std::string ExecutableName(WindowId window) override {
-    return IsWindow(window) ? windows_[window].executable : "";
-  }
+  std::string Text(WindowId window) override { return Get(window).text; }
+  std::string ClassName(WindowId window) override { return Get(window).className; }
+  std::int32_t ControlId(WindowId window) override { return Get(window).controlId; }
+  std::string ExecutableName(WindowId window) override { return Get(window).executable; }
 
  private:
-  WindowId New(Window w) {
-    const WindowId id = nextId_++;
-    windows_[id] = std::move(w);
-    return id;
+  // A window that no longer exists reads as empty and hidden.
+  Window Get(WindowId window) const {
+    auto found = windows_.find(window);
+    if (found != windows_.end()) return found->second;
+    Window gone;
+    gone.visible = false;
+    return gone;
   }
 
   std::map<WindowId, Window> windows_;
   std::vector<WindowId> zOrder_;  // topmost first
-  WindowId nextId_ = 0x100;
+  WindowId next_ = 0x100;
 };
 
 }  // namespace nolb
