@@ -1,12 +1,12 @@
 #include "app/main_form_win.h"
 
-#include "app/integer_text.h"
-#include "app/preset_file.h"
-#include "app/settings_store_win.h"
+#include "base/integer_text.h"
+#include "base/preset_file.h"
 #include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
 #include "ui/messages_win.h"
+#include "ui/settings_store_win.h"
 #include "ui/text_win.h"
 #include "ui/window_placement_win.h"
 

@@ -5,10 +5,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/capture_settings.h"
 #include "app/main_settings.h"
-#include "app/window_system_win.h"
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
+#include "base/capture_settings.h"
 #include "preview/mm_timer_win.h"
 #include "status/range_markers_win.h"
 #include "status/translucency_win.h"
@@ -18,6 +17,7 @@
 #include "target/screen_selection.h"
 #include "target/target_selection.h"
 #include "ui/form_win.h"
+#include "ui/window_system_win.h"
 
 namespace nolb {
 

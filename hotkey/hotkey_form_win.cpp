@@ -5,10 +5,10 @@
 #include <thread>
 
 #include "app/main_form_win.h"
-#include "app/settings_store_win.h"
 #include "hotkey/hotkey_dispatch_win.h"
 #include "hotkey/hotkey_slots_win.h"
 #include "ui/messages_win.h"
+#include "ui/settings_store_win.h"
 #include "ui/window_placement_win.h"
 
 namespace nolb {

@@ -4,15 +4,15 @@
 
 #include <algorithm>
 
-#include "app/integer_text.h"
 #include "app/main_form_win.h"
-#include "app/settings_store_win.h"
+#include "base/integer_text.h"
 #include "preview/frame_rate.h"
 #include "preview/preview_geometry.h"
 #include "preview/preview_settings.h"
 #include "preview/preview_settings_dialog_win.h"
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
+#include "ui/settings_store_win.h"
 #include "ui/window_placement_win.h"
 
 namespace nolb {
