@@ -371,4 +371,16 @@ void TMainForm::ButtonHideClick(ui::Component*) {
 
 void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
+void TMainForm::EnableHideButton(bool enabled) { Find(L"ButtonHide").SetEnabled(enabled); }
+
+bool TMainForm::MainWindowShown() const { return Visible(); }
+
+void TMainForm::ShowMainWindow() { Show(); }
+
+HWND TMainForm::HostHandle() const { return Handle(); }
+
+std::wstring TMainForm::HostCaption() const { return Caption(); }
+
+ui::Control& TMainForm::HostControl(std::wstring_view name) const { return Find(name); }
+
 }  // namespace nolb
