@@ -1,8 +1,8 @@
 // The main window's 60 ms watch over the target and the markers.
 #include "app/main_form_win.h"
 #include "app/target_watch.h"
-#include "app/window_system_win.h"
 #include "target/window_tree_win.h"
+#include "ui/window_system_win.h"
 
 namespace nolb {
 

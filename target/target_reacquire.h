@@ -13,9 +13,9 @@
 #include <set>
 #include <vector>
 
-#include "app/capture_settings.h"
-#include "app/window_system.h"
-#include "hook/capture_hook.h"
+#include "base/capture_settings.h"
+#include "base/window_system.h"
+#include "base/capture_hook.h"
 #include "target/target_selection.h"
 #include "target/window_identity.h"
 

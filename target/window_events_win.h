@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
 
 namespace nolb {
 

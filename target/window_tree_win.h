@@ -1,7 +1,7 @@
 // The window tree over the real Win32 API.
 #pragma once
 
-#include "app/window_system_win.h"
+#include "ui/window_system_win.h"
 #include "target/window_tree.h"
 
 namespace nolb {
