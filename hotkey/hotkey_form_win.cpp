@@ -319,6 +319,7 @@ void TFormHotkey::StopKeyboardWatch() {
   if (keyboardWatch_) UnhookWindowsHookEx(keyboardWatch_);
   keyboardWatch_ = nullptr;
   heldKey_ = 0;
+  presses_.WatchEnded();
 }
 
 }  // namespace nolb
