@@ -150,9 +150,9 @@ void TFormPreview::DrawFrame() {
   surface_.Prepare(panelWindow_, panelWidth_, panelHeight_);
   // A surface that could not be built is tried again at the next tick.
   if (surface_.Empty()) return;
-  library_.BitBlt(surface_.memoryDc, surface_.width, surface_.height);
+  library_.BitBlt(surface_.MemoryDc(), surface_.Width(), surface_.Height());
   ui::WindowDc panel(panelWindow_);
-  if (panel) BitBlt(panel.Get(), 0, 0, panelWidth_, panelHeight_, surface_.memoryDc, 0, 0, SRCCOPY);
+  if (panel) BitBlt(panel.Get(), 0, 0, panelWidth_, panelHeight_, surface_.MemoryDc(), 0, 0, SRCCOPY);
 }
 
 void TFormPreview::ShowPreview() {
