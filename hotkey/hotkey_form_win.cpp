@@ -287,6 +287,8 @@ void TMainForm::H1Click(ui::Component*) {
 }
 
 void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
+  // Once the main window has shut down (the session ends), no key acts.
+  if (MainForm->ShutDownBegun()) return;
   if (!presses_.IsNewPress(key)) return;
   WatchWhileHeld(key);
   RunHotkey(*MainForm, id);

@@ -177,14 +177,22 @@ bool TFormPreview::FormCloseQuery() {
 }
 
 void TFormPreview::FormClose() {
-  {
-    std::lock_guard lock(frameLock_);
-    drawing_ = false;
-    library_.BitBltUninit();
-    surface_.Release();
-  }
+  EndLibraryDrawing();
   MainForm->Find(L"ButtonHide").SetEnabled(false);
   frameTimer_.Pause();
+}
+
+void TFormPreview::EndLibraryDrawing() {
+  std::lock_guard lock(frameLock_);
+  // Once only: the main window's shut-down may have ended it already.
+  if (drawing_) library_.BitBltUninit();
+  drawing_ = false;
+  surface_.Release();
+}
+
+void TFormPreview::EndDrawing() {
+  frameTimer_.StopAndWait();
+  EndLibraryDrawing();
 }
 
 std::optional<LRESULT> TFormPreview::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
