@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -31,21 +31,14 @@ struct Seen {
   Clock::time_point at;
 };
 
-// Presses and releases the key from a thread of its own, and handles this
-// thread's messages until that is done: had the watch been installed on
-// this thread, the system would wait for it to take the key.
-void TypeKey() {
-  std::atomic<bool> typed{false};
-  std::thread typist([&] {
-    e2e::input::Press(kKey);
-    typed = true;
-  });
-  EXPECT_TRUE(e2e::WaitUntil([&] {
+// Handles this thread's messages until done (10 s at most): had the watch
+// been installed on this thread, the system would wait for it to take a key.
+bool HandleMessagesUntil(const std::function<bool()>& done) {
+  return e2e::WaitUntil([&] {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    return typed.load();
-  }));
-  typist.join();
+    return done();
+  });
 }
 
 // While the GUI thread is busy (waiting in the library, drawing, in a modal
@@ -71,11 +64,7 @@ TEST(KeyboardWatch, SeesKeysOnAThreadOfItsOwnWhileTheThreadThatStartedItIsBusy) 
   const bool seenWhileBusy = WaitForSingleObject(released.Get(), 10000) == WAIT_OBJECT_0;
   std::this_thread::sleep_until(busyFrom + 1s);
   const Clock::time_point busyUntil = Clock::now();
-  EXPECT_TRUE(e2e::WaitUntil([&] {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    return WaitForSingleObject(released.Get(), 0) == WAIT_OBJECT_0;
-  }));
+  EXPECT_TRUE(HandleMessagesUntil([&] { return WaitForSingleObject(released.Get(), 0) == WAIT_OBJECT_0; }));
   typist.join();
 
   EXPECT_TRUE(seenWhileBusy) << "the key was seen only once the starting thread was free";
@@ -99,8 +88,8 @@ TEST(KeyboardWatch, SeesKeysOnAThreadOfItsOwnWhileTheThreadThatStartedItIsBusy) 
   EXPECT_FALSE(watch.Running());
   EXPECT_EQ(WaitForSingleObject(thread.Get(), 0), WAIT_OBJECT_0) << "the watch's thread still runs";
   ASSERT_TRUE(watch.Start());
-  TypeKey();
-  EXPECT_TRUE(e2e::WaitUntil([&] {
+  e2e::input::Press(kKey);
+  EXPECT_TRUE(HandleMessagesUntil([&] {
     std::lock_guard guard(lock);
     return seen.size() == 4;
   }));
