@@ -6,6 +6,7 @@
 #include <array>
 
 #include "hotkey/hot_key.h"
+#include "hotkey/hotkey_host_win.h"
 #include "hotkey/hotkey_settings.h"
 #include "hotkey/keyboard_watch_win.h"
 #include "hotkey/press_filter.h"
@@ -15,7 +16,7 @@ namespace nolb {
 
 class TFormHotkey : public ui::Form {
  public:
-  TFormHotkey();
+  explicit TFormHotkey(HotkeyHost& host);
   ~TFormHotkey() override;
 
   // Makes the hidden window and its controls, owned by the main window, and
@@ -59,6 +60,7 @@ class TFormHotkey : public ui::Form {
   void KeySeen(std::uint32_t key, bool down);
   void StopKeyboardWatch();
 
+  HotkeyHost& host_;
   PressFilter presses_;
   // Runs from a hotkey's press until the last key held is released.
   KeyboardWatch keyboardWatch_;
