@@ -83,6 +83,7 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   HWND HostHandle() const override;
   std::wstring HostCaption() const override;
   ui::Control& HostControl(std::wstring_view name) const override;
+  bool HostShutDownBegun() const override { return ShutDownBegun(); }
 
   // Taking a lost target again when its program comes back: the menu
   // switch, and the tries while windows of other programs appear.
