@@ -50,7 +50,7 @@ COLORREF ScreenImage::Pixel(int x, int y) const {
 }
 
 ScreenImage CaptureScreen(const RECT& area) {
-  ScreenImage image{.width = area.right - area.left, .height = area.bottom - area.top};
+  ScreenImage image{.width = area.right - area.left, .height = area.bottom - area.top, .bits = {}};
   if (image.width <= 0 || image.height <= 0) throw HarnessError("an empty area of the screen");
   HDC screen = GetDC(nullptr);
   if (!screen) ThrowLastError("GetDC of the screen");
