@@ -92,7 +92,8 @@ class Guide : public ::testing::Test {
   }
 
   e2e::TargetWindow target = StartTarget();
-  e2e::Panel panel = e2e::Panel::Start();
+  // The preview opens below the target window, off the captured picture.
+  e2e::Panel panel = e2e::Panel::Start({.settings = "[Preview]\r\nTop=400\r\nLeft=330\r\n"});
   e2e::Process encoder;
 };
 
@@ -157,8 +158,9 @@ TEST_F(Guide, RangeMarkers) {
 }
 
 TEST_F(Guide, PreviewAndItsMenuAndSettings) {
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
   e2e::Window preview = e2e::TogglePreview(panel, true);
-  Shot(panel, "preview", Grown(preview.Rect(), 0));
+  Shot(panel, "preview", preview.Rect());
 
   e2e::BringToFront(preview);
   RECT r = preview.Rect();
