@@ -24,8 +24,10 @@ printf '%s: %s inputs in %s s, %s exec/s, %s findings\n' \
   "$name" "${runs:-?}" "${seconds:-?}" "$(stat average_exec_per_sec)" "$findings"
 
 if ((status != 0 || findings != 0)); then
-  # The report of the finding: the property or the sanitizer, and the input.
-  grep -v '^#[0-9]' "$work/log" | tail -40
+  # The report of the finding (the property, the sanitizer or the crash,
+  # and where) and the file it saved.
+  awk '/property violated|ERROR: |runtime error: /{found=1} found' "$work/log" | head -30
+  grep 'Test unit written' "$work/log"
   echo "$name: FAILED, the input is in $work/ (rerun: $program INPUT)"
   exit 1
 fi
