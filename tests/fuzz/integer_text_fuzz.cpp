@@ -78,7 +78,7 @@ void CheckConversion(std::string_view text) {
                Shown(text) + " written back as " + Shown(written));
 }
 
-// What the record holds before Apply: numbers no edit below is made of.
+// What the record holds before Apply.
 constexpr CaptureSettings kBefore{.target = 7,
                                   .x = -101,
                                   .y = -102,

@@ -6,6 +6,7 @@
 // - the items saved read back the same, each line ending in CR LF;
 // - loading the file from the disk gives the same items, and saving them
 //   writes exactly those bytes (for every fourth length of input).
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -41,19 +42,21 @@ std::string Shown(const Items& items) {
   return shown;
 }
 
-// A file of this process's own, removed at the end. In memory where the
-// system offers it: rewriting a file on the disk at every input would leave
-// the fuzzer waiting for the disk.
+// A file of this process's own: an in-memory file named by its path under
+// /proc. Rewriting a file on the disk at every input would leave the fuzzer
+// waiting for the disk, and this one is gone with the process, even after a
+// finding.
 class ScratchFile {
  public:
-  ScratchFile() {
-    const char* folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    path_ = std::string(folder) + "/nolb-preset-fuzz-" + std::to_string(getpid()) + ".txt";
+  ScratchFile() : fd_(memfd_create(kPositionPresetFile, 0)) {
+    if (fd_ < 0) Violated("memfd_create", "no in-memory file");
+    path_ = "/proc/self/fd/" + std::to_string(fd_);
   }
-  ~ScratchFile() { std::remove(path_.c_str()); }
+  ~ScratchFile() { close(fd_); }
   const NativePath& Path() const { return path_; }
 
  private:
+  int fd_;
   NativePath path_;
 };
 
