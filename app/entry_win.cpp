@@ -38,9 +38,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     // made. Only the main window is shown.
     nolb::TMainForm mainForm(*library);
     mainForm.Create();
-    nolb::TFormPreview previewForm(*library);
+    nolb::TFormPreview previewForm(*library, mainForm);
     previewForm.Create(mainForm.Handle());
-    nolb::TFormHotkey formHotkey;
+    nolb::TFormHotkey formHotkey(mainForm);
     formHotkey.Create();
     nolb::TFormSelect formSelect;
     formSelect.Create();
