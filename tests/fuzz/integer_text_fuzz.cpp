@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/capture_settings.h"
-#include "app/error.h"
-#include "app/integer_text.h"
+#include "base/capture_settings.h"
+#include "base/error.h"
+#include "base/integer_text.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/unit/fakes/recording_hook.h"
 

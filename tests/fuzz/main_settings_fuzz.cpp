@@ -4,8 +4,8 @@
 // gets one of its items or none, the window is at least as high as designed
 // and lands where the user can reach it, and the capture record receives
 // what was read.
-#include "app/capture_settings.h"
 #include "app/main_settings.h"
+#include "base/capture_settings.h"
 #include "tests/fuzz/section_check.h"
 
 namespace nolb::fuzz {

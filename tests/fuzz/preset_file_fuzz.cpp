@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/error.h"
-#include "app/preset_file.h"
+#include "base/error.h"
+#include "base/preset_file.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace nolb::fuzz {

@@ -13,8 +13,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/error.h"
-#include "app/integer_text.h"
+#include "base/error.h"
+#include "base/integer_text.h"
 #include "target/preset_item.h"
 #include "tests/fuzz/fuzz_support.h"
 

@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/integer_text.h"
-#include "app/settings_store.h"
-#include "app/window_placement.h"
+#include "base/integer_text.h"
+#include "base/settings_store.h"
+#include "base/window_placement.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace nolb::fuzz {
