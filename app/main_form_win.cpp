@@ -245,6 +245,10 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // The preview draws no more frames and ends the library's preview drawing
+  // before the library is switched off and released, also when the session
+  // ends and the preview hears of it later.
+  if (FormPreview) FormPreview->EndDrawing();
   // A drag under way ends without applying and leaves no frame behind.
   EndDrag(false);
   // From here on the real-time tick pushes nothing, so no tick comes

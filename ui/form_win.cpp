@@ -435,11 +435,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto handled = OnMessage(message, wParam, lParam)) return *handled;
   switch (message) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      if (!shutDown_) OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case DM_GETDEFID:
       return defaultButtonId_ ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;
     case WM_TIMER:
+      if (shutDown_) return 0;
       for (const auto& t : timers_) {
         if (t->Id() == wParam && t->Enabled()) Invoke(t->OnTimer(), t.get());
       }
@@ -464,7 +465,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
       if (Control* control = ControlByHandle(reinterpret_cast<HWND>(lParam));
           control && control->Kind() == ControlKind::kTrackBar) {
-        Invoke(control->onClick, control);
+        if (!shutDown_) Invoke(control->onClick, control);
         return 0;
       }
       break;
