@@ -108,6 +108,9 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
+  // Asked for by other programs too (the taskbar, Alt+Tab), which see the
+  // window's own icons rather than its class's.
+  SetProgramIcon(hwnd_);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
