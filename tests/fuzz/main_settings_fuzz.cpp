@@ -32,6 +32,7 @@ const std::vector<SectionKey>& MainKeys() {
       {"CentreCursor", KeyRule::kFlag, M::kDefaultCentreCursor},
       {"AlphaBlend", KeyRule::kFlag, M::kDefaultAlphaBlend},
       {"AlphaBlendValue", KeyRule::kLowByte, M::kDefaultAlphaBlendValue},
+      {"Reacquire", KeyRule::kFlag, M::kDefaultReacquire},
   };
   return keys;
 }
