@@ -48,11 +48,12 @@ int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* o
   }
 }
 
-Child::Child(const fs::path& exe, const fs::path& folder) {
+Child::Child(const fs::path& exe, const fs::path& folder, const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &info)) {
     throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
@@ -104,6 +105,50 @@ HWND VisibleWindow(DWORD processId, const wchar_t* className) {
   WindowSearch search{processId, className, nullptr};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+namespace {
+
+struct ControlSearch {
+  const wchar_t* name;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<ControlSearch*>(parameter);
+  // The panel's window layer names every control with a global atom.
+  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"NOLB.Name")));
+  wchar_t name[64];
+  if (atom && GlobalGetAtomNameW(atom, name, 64) && std::wcscmp(name, search.name) == 0) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND ControlNamed(HWND form, const wchar_t* name) {
+  ControlSearch search{name, nullptr};
+  EnumChildWindows(form, MatchControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const double deadline = NowMs() + timeoutMs;
+  while (!condition()) {
+    if (NowMs() > deadline) return false;
+    Sleep(1);
+  }
+  return true;
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className) {
+  HWND window = nullptr;
+  if (!WaitFor([&] { return (window = VisibleWindow(processId, className)) != nullptr; })) {
+    throw std::runtime_error("the program showed no window of class " + Narrow(className));
+  }
+  return window;
 }
 
 void CloseWindowAndWait(const Child& child, HWND window, const char* what) {

@@ -36,7 +36,8 @@ int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* o
 // A started program, terminated if it still runs when the object goes.
 class Child {
  public:
-  Child(const fs::path& exe, const fs::path& folder);
+  // arguments: the rest of the command line, after the quoted exe.
+  Child(const fs::path& exe, const fs::path& folder, const std::wstring& arguments = L"");
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
   ~Child();
@@ -54,6 +55,13 @@ class Child {
 
 // The visible top-level window of that class owned by the process, if any.
 HWND VisibleWindow(DWORD processId, const wchar_t* className);
+// The control of a form of the panel with that designer name, if any.
+HWND ControlNamed(HWND form, const wchar_t* name);
+
+// Polls every millisecond until the condition holds (true) or the time is out.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kRunTimeoutMs);
+// Polls until the panel shows a top-level window of that class; throws when none comes.
+HWND WaitForWindow(DWORD processId, const wchar_t* className);
 
 // Posts WM_CLOSE and waits for the end; throws when the program stays.
 void CloseWindowAndWait(const Child& child, HWND window, const char* what);

@@ -17,14 +17,13 @@
 #include <cstring>
 #include <cwchar>
 #include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <stdexcept>
 #include <vector>
 
 #include "bench/bench_support_win.h"
+#include "bench/linux_process_win.h"
 #include "standin/standin_library_win.h"
 
 namespace {
@@ -35,46 +34,17 @@ constexpr char kSettings[] =
     "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n"
     "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
 
-double FileTimeMs(const FILETIME& t) {
-  return static_cast<double>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e4;
-}
-
-// Under Wine another process's times are not kept up to date; there the panel's CPU
-// time comes from its Linux process (found by the run folder in its command
-// line), through the Z: drive: utime + stime of /proc/<pid>/stat.
-std::optional<double> LinuxProcessCpuMs(const std::wstring& commandLinePart) {
-  std::error_code error;
-  for (const auto& entry : bench::fs::directory_iterator(L"Z:\\proc", error)) {
-    const std::wstring name = entry.path().filename().wstring();
-    if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-    std::ifstream cmdline(entry.path() / L"cmdline", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
-    if (text.find(bench::Narrow(commandLinePart)) == std::string::npos) continue;
-    std::ifstream statFile(entry.path() / L"stat");
-    std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
-    // Fields after the command name in parentheses: state is field 3,
-    // utime 14 and stime 15.
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string field;
-    double ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-      if (i >= 14) ticks += std::stod(field);
-    }
-    return ticks * 1000.0 / 100.0;  // USER_HZ
-  }
-  return std::nullopt;
-}
-
-bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
-
-double CpuMs(HANDLE process, const std::wstring& commandLinePart) {
-  if (UnderWine()) {
-    if (auto ms = LinuxProcessCpuMs(commandLinePart)) return *ms;
-    throw std::runtime_error("the panel's process is not found in /proc");
-  }
+// The panel's CPU time: under Wine from its Linux process, where Wine does
+// not keep another process's times.
+double CpuMs(HANDLE process, const std::optional<bench::LinuxProcess>& inLinux) {
+  if (inLinux) return inLinux->CpuMs();
+  if (bench::UnderWine()) throw std::runtime_error("the panel's process is not found in /proc");
   FILETIME created, exited, kernel, user;
   GetProcessTimes(process, &created, &exited, &kernel, &user);
-  return FileTimeMs(kernel) + FileTimeMs(user);
+  auto ms = [](const FILETIME& t) {
+    return static_cast<double>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e4;
+  };
+  return ms(kernel) + ms(user);
 }
 
 // The panel's NOLB_BitBlt calls after a journal sequence number, and the
@@ -98,26 +68,6 @@ FrameCount FramesAfter(const nolb::standin::StandinLibrary& library, DWORD proce
   return result;
 }
 
-BOOL CALLBACK MatchNamedChild(HWND window, LPARAM parameter) {
-  auto* found = reinterpret_cast<HWND*>(parameter);
-  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"NOLB.Name")));
-  wchar_t name[64] = L"";
-  if (atom && GlobalGetAtomNameW(atom, name, 64) && std::wcscmp(name, L"ButtonPreview") == 0) {
-    *found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WaitForWindow(DWORD processId, const wchar_t* className) {
-  const double deadline = bench::NowMs() + bench::kRunTimeoutMs;
-  while (bench::NowMs() < deadline) {
-    if (HWND window = bench::VisibleWindow(processId, className)) return window;
-    Sleep(10);
-  }
-  throw std::runtime_error("NOLBPanel.exe showed no window of class " + bench::Narrow(className));
-}
-
 int Run(int seconds) {
   const bench::fs::path bin = bench::BinFolder();
   bench::RequireNoPanelRunning();
@@ -126,29 +76,28 @@ int Run(int seconds) {
   std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
 
   bench::Child panel(folder.Path() / L"NOLBPanel.exe", folder.Path());
-  HWND main = WaitForWindow(panel.Id(), L"TMainForm");
-  HWND button = nullptr;
-  EnumChildWindows(main, MatchNamedChild, reinterpret_cast<LPARAM>(&button));
+  HWND main = bench::WaitForWindow(panel.Id(), L"TMainForm");
+  HWND button = bench::ControlNamed(main, L"ButtonPreview");
   if (!button) throw std::runtime_error("the main window has no ButtonPreview");
-  const std::wstring runFolder = folder.Path().filename().wstring();
+  const auto linuxPanel = bench::LinuxProcess::Find(folder.Path().filename().wstring());
   // The panel's own cost with the preview closed, as a baseline.
   Sleep(1000);
   const double idleStartMs = bench::NowMs();
-  const double idleStartCpu = CpuMs(panel.Handle(), runFolder);
+  const double idleStartCpu = CpuMs(panel.Handle(), linuxPanel);
   Sleep(static_cast<DWORD>(seconds) * 1000);
-  const double idleCpuShare = (CpuMs(panel.Handle(), runFolder) - idleStartCpu) / (bench::NowMs() - idleStartMs);
+  const double idleCpuShare = (CpuMs(panel.Handle(), linuxPanel) - idleStartCpu) / (bench::NowMs() - idleStartMs);
 
   PostMessageW(button, BM_CLICK, 0, 0);
-  WaitForWindow(panel.Id(), L"TFormPreview");
+  bench::WaitForWindow(panel.Id(), L"TFormPreview");
   Sleep(1000);  // warming up: the surface is built at the first frame
 
   const uint32_t mark = FramesAfter(library, panel.Id(), 0).last;
   const double startMs = bench::NowMs();
-  const double startCpu = CpuMs(panel.Handle(), runFolder);
+  const double startCpu = CpuMs(panel.Handle(), linuxPanel);
   Sleep(static_cast<DWORD>(seconds) * 1000);
   const int frames = FramesAfter(library, panel.Id(), mark).frames;
   const double wallMs = bench::NowMs() - startMs;
-  const double cpuMs = CpuMs(panel.Handle(), runFolder) - startCpu;
+  const double cpuMs = CpuMs(panel.Handle(), linuxPanel) - startCpu;
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (!panel.WaitForExit()) throw std::runtime_error("NOLBPanel.exe did not end when closed");

@@ -8,6 +8,7 @@
 #include "app/error.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
+#include "ui/messages_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
 #include "ui/window_class_win.h"
@@ -113,10 +114,28 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
   // A hint only shows from the message loop on, so the tool-tip window and
-  // its tools are made after FormCreate, off the road to the main window's
-  // first push (the end of its FormCreate).
-  for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
-  pendingHints_.clear();
+  // its tools are made there, before the first mouse move is handled but
+  // after the window is shown.
+  if (!pendingHints_.empty()) {
+    Later([this] {
+      for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
+      pendingHints_.clear();
+    });
+  }
+}
+
+void Form::Later(std::function<void()> task) {
+  laterTasks_.push_back(std::move(task));
+  if (laterTasks_.size() == 1) PostMessageW(hwnd_, kRunLaterMessage, 0, 0);
+}
+
+void Form::RunLaterTasks() {
+  // A task may queue another: it runs in this round too.
+  for (size_t i = 0; i < laterTasks_.size(); ++i) {
+    std::function<void()> task = std::move(laterTasks_[i]);
+    Invoke([&](Component*) { task(); }, nullptr);
+  }
+  laterTasks_.clear();
 }
 
 void Form::GrowToClientSize(int width, int height) {
@@ -436,6 +455,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case kRunLaterMessage:
+      RunLaterTasks();
       return 0;
     case DM_GETDEFID:
       return defaultButtonId_ ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;

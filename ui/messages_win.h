@@ -11,6 +11,8 @@ enum PrivateMessage : UINT {
   // Posted by the hotkey dialog's keyboard watch: the held hotkey (wParam,
   // its virtual-key code) was released.
   kHeldKeyReleasedMessage,
+  // Posted to a form by Later: run the tasks it queued.
+  kRunLaterMessage,
 };
 
 }  // namespace ui
