@@ -45,13 +45,6 @@ constexpr char kSettings[] =
     "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n"
     "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
 
-std::string Load() {
-  std::ifstream file(L"Z:\\proc\\loadavg");
-  std::string a, b, c;
-  file >> a >> b >> c;
-  return a + " " + b + " " + c;
-}
-
 // What one process did over an interval.
 struct Figures {
   double seconds = 0;
@@ -129,10 +122,10 @@ void PrintThreads(const char* program, const LinuxProcess& process, const Figure
 int Run(int seconds) {
   if (!UnderWine()) throw std::runtime_error("the figures come from Linux: run under Wine");
   const DWORD intervalMs = static_cast<DWORD>(seconds) * 1000;
-  const std::string loadAtStart = Load();
+  const std::string loadAtStart = LoadAverage();
   nolb::standin::StandinLibrary library;
   const StartupTimes startups = MeasureStartups(library, kStarts);
-  const std::string loadAfterStarts = Load();
+  const std::string loadAfterStarts = LoadAverage();
 
   const fs::path bin = BinFolder();
   RunFolder folder(L"nolb-cost-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
@@ -153,6 +146,7 @@ int Run(int seconds) {
   Sleep(intervalMs);
   const Figures rest = panelRest.End(), plainAtRest = plainRest.End();
   const auto panelKib = linuxPanel.AnonymousKib(), plainKib = linuxPlain.AnonymousKib();
+  const bool panelDirectDraw = linuxPanel.Maps("ddraw.dll"), plainDirectDraw = linuxPlain.Maps("ddraw.dll");
   CloseWindowAndWait(plain, plainMain, "plain_main_window.exe");
 
   Click(main, L"CheckBoxAutoMouse");
@@ -191,7 +185,7 @@ int Run(int seconds) {
   CloseWindowAndWait(panel, main, "NOLBPanel.exe");
 
   std::printf("load average: %s at the start, %s after the starts, %s at the end\n\n", loadAtStart.c_str(),
-              loadAfterStarts.c_str(), Load().c_str());
+              loadAfterStarts.c_str(), LoadAverage().c_str());
   PrintStartups(startups);
   std::printf("\nshare of one core (all threads), %d s each\n", seconds);
   PrintShare("panel at rest", rest);
@@ -205,7 +199,8 @@ int Run(int seconds) {
   PrintThreads("panel", linuxPanel, rest);
   PrintThreads("panel at rest again", linuxPanel, again);
   PrintThreads("plain main window", linuxPlain, plainAtRest);
-  std::printf("\nanonymous memory at rest (RssAnon), both holding a DirectDraw object\n");
+  std::printf("\nanonymous memory at rest (RssAnon); ddraw.dll loaded: panel %s, plain main window %s\n",
+              panelDirectDraw ? "yes" : "no", plainDirectDraw ? "yes" : "no");
   std::printf("  panel %llu KiB, plain main window %llu KiB: %+lld KiB\n", static_cast<unsigned long long>(panelKib),
               static_cast<unsigned long long>(plainKib),
               static_cast<long long>(panelKib) - static_cast<long long>(plainKib));

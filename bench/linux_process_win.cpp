@@ -35,6 +35,13 @@ std::string WinePrefix() {
 
 bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
 
+std::string LoadAverage() {
+  std::ifstream file(kProc / L"loadavg");
+  std::string one, five, fifteen;
+  file >> one >> five >> fifteen;
+  return file ? one + " " + five + " " + fifteen : std::string();
+}
+
 std::optional<LinuxProcess> LinuxProcess::Find(const std::wstring& commandLinePart) {
   if (!UnderWine()) return std::nullopt;
   const std::string part(commandLinePart.begin(), commandLinePart.end());
@@ -78,6 +85,10 @@ double LinuxProcess::CpuMs() const {
 std::uint64_t LinuxProcess::AnonymousKib() const { return Status("RssAnon"); }
 
 std::uint64_t LinuxProcess::ResidentKib() const { return Status("VmRSS"); }
+
+bool LinuxProcess::Maps(const std::string& file) const {
+  return FileText(kProc / std::to_wstring(pid_) / L"maps").find(file) != std::string::npos;
+}
 
 std::uint64_t LinuxProcess::Status(const char* key) const {
   return StatusValue("\n" + FileText(kProc / std::to_wstring(pid_) / L"status"), key);

@@ -31,6 +31,8 @@ class LinuxProcess {
   // Resident anonymous memory (RssAnon) and all resident memory (VmRSS), in KiB.
   std::uint64_t AnonymousKib() const;
   std::uint64_t ResidentKib() const;
+  // Whether a file whose path holds the text is mapped (a DLL loaded).
+  bool Maps(const std::string& file) const;
 
  private:
   explicit LinuxProcess(int pid) : pid_(pid) {}
@@ -40,5 +42,9 @@ class LinuxProcess {
 
 // True under Wine.
 bool UnderWine();
+
+// The machine's load average over 1, 5 and 15 minutes, as /proc/loadavg
+// gives it; empty outside Wine.
+std::string LoadAverage();
 
 }  // namespace bench

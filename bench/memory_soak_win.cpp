@@ -52,13 +52,6 @@ struct Sample {
   std::string load;
 };
 
-std::string Load() {
-  std::ifstream file(L"Z:\\proc\\loadavg");
-  std::string a, b, c;
-  file >> a >> b >> c;
-  return a + " " + b + " " + c;
-}
-
 void ReadMemory(const std::optional<LinuxProcess>& linuxPanel, HANDLE process, Sample& sample) {
   if (linuxPanel) {
     sample.anonymousKib = static_cast<double>(linuxPanel->AnonymousKib());
@@ -149,7 +142,7 @@ int Run(int minutes) {
     auto [frames, pushes] = journal.Take();
     sample.framesPerSecond = minute == 0 ? 0 : frames / seconds;
     sample.pushesPerSecond = minute == 0 ? 0 : pushes / seconds;
-    sample.load = Load();
+    sample.load = LoadAverage();
     PrintSample(sample);
     samples.push_back(sample);
   }

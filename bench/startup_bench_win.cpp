@@ -10,6 +10,10 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <cstdio>
+#include <string>
+
+#include "bench/linux_process_win.h"
 #include "bench/startup_runs_win.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -19,7 +23,9 @@ int wmain(int argc, wchar_t** argv) {
       ~EndPeriod() { timeEndPeriod(1); }
     } endPeriod;
     nolb::standin::StandinLibrary library;
+    const std::string load = bench::LoadAverage();
     bench::PrintStartups(bench::MeasureStartups(library, runs));
+    std::printf("load average: %s at the start, %s at the end\n", load.c_str(), bench::LoadAverage().c_str());
     return 0;
   });
 }
