@@ -46,8 +46,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     mainForm.Later([&] {
       // An error here ends the program, as it did before the window was shown.
       if (!ui::ReportingErrors(mainForm.Handle(), [&] {
-            previewForm.emplace(*library).Create(mainForm.Handle());
-            formHotkey.emplace().Create();
+            previewForm.emplace(*library, mainForm).Create(mainForm.Handle());
+            formHotkey.emplace(mainForm).Create();
             formSelect.emplace().Create();
           })) {
         DestroyWindow(mainForm.Handle());

@@ -1,12 +1,12 @@
 #include "app/main_form_win.h"
 
-#include "app/integer_text.h"
-#include "app/preset_file.h"
-#include "app/settings_store_win.h"
+#include "base/integer_text.h"
+#include "base/preset_file.h"
 #include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
 #include "ui/messages_win.h"
+#include "ui/settings_store_win.h"
 #include "ui/text_win.h"
 #include "ui/window_placement_win.h"
 
@@ -379,5 +379,17 @@ void TMainForm::ButtonHideClick(ui::Component*) {
 }
 
 void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
+
+void TMainForm::EnableHideButton(bool enabled) { Find(L"ButtonHide").SetEnabled(enabled); }
+
+bool TMainForm::MainWindowShown() const { return Visible(); }
+
+void TMainForm::ShowMainWindow() { Show(); }
+
+HWND TMainForm::HostHandle() const { return Handle(); }
+
+std::wstring TMainForm::HostCaption() const { return Caption(); }
+
+ui::Control& TMainForm::HostControl(std::wstring_view name) const { return Find(name); }
 
 }  // namespace nolb

@@ -5,11 +5,12 @@
 #include <memory>
 #include <optional>
 
-#include "app/capture_settings.h"
 #include "app/main_settings.h"
-#include "app/window_system_win.h"
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
+#include "base/capture_settings.h"
+#include "hotkey/hotkey_host_win.h"
 #include "preview/mm_timer_win.h"
+#include "preview/preview_host_win.h"
 #include "status/range_markers_win.h"
 #include "status/translucency_win.h"
 #include "status/video_memory_win.h"
@@ -18,10 +19,11 @@
 #include "target/screen_selection.h"
 #include "target/target_selection.h"
 #include "ui/form_win.h"
+#include "ui/window_system_win.h"
 
 namespace nolb {
 
-class TMainForm : public ui::Form {
+class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
  public:
   explicit TMainForm(CaptureHook& hook);
 
@@ -29,18 +31,18 @@ class TMainForm : public ui::Form {
   void Create();
 
   // Handlers, also called from code (sender none).
-  void ButtonApplyClick(ui::Component* sender);
+  void ButtonApplyClick(ui::Component* sender) override;
   void ButtonDisableClick(ui::Component* sender);
 
   // Choosing the target (target picker).
   void ApplicationEventsMessage(const MSG& msg);
-  void TimerGetHandleTimer(ui::Component* sender);
+  void TimerGetHandleTimer(ui::Component* sender) override;
   void ButtonDesktopClick(ui::Component* sender);
   void ButtonParentClick(ui::Component* sender);
 
   // The capture rectangle and its presets.
   void ButtonAddPosClick(ui::Component* sender);
-  void ComboBoxPosSelect(ui::Component* sender);
+  void ComboBoxPosSelect(ui::Component* sender) override;
   void C1Click(ui::Component* sender);
   void D1Click(ui::Component* sender);
   void EditXKeyUp(ui::Component* sender, unsigned key);
@@ -54,10 +56,10 @@ class TMainForm : public ui::Form {
   void SetRealtimeLock(bool active);
   void RealtimeTick(std::uint32_t userValue);
   // Choosing the rectangle on the screen (also the hotkeys, sender none).
-  void ButtonSetRangeClick(ui::Component* sender);
-  void ButtonSetPosClick(ui::Component* sender);
+  void ButtonSetRangeClick(ui::Component* sender) override;
+  void ButtonSetPosClick(ui::Component* sender) override;
   // The selection window is up (a selection runs).
-  bool SelectionShown() const;
+  bool SelectionShown() const override;
 
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
@@ -66,11 +68,19 @@ class TMainForm : public ui::Form {
 
   // The preview window and translucency.
   void ButtonPreviewClick(ui::Component* sender);
-  void ButtonHideClick(ui::Component* sender);
+  void ButtonHideClick(ui::Component* sender) override;
   void L1Click(ui::Component* sender);
 
   // Shows the hotkey dialog.
   void H1Click(ui::Component* sender);
+
+  // What the preview window and the hotkey dialog ask of the main window.
+  void EnableHideButton(bool enabled) override;
+  bool MainWindowShown() const override;
+  void ShowMainWindow() override;
+  HWND HostHandle() const override;
+  std::wstring HostCaption() const override;
+  ui::Control& HostControl(std::wstring_view name) const override;
 
  protected:
   void FormCreate() override;

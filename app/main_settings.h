@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "app/capture_settings.h"
-#include "app/settings_store.h"
+#include "base/capture_settings.h"
+#include "base/settings_store.h"
 
 namespace nolb {
 

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "app/capture_settings.h"
-#include "app/window_system.h"
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
+#include "base/capture_settings.h"
+#include "base/window_system.h"
 #include "status/marker_geometry.h"
 
 namespace nolb {

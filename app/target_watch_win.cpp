@@ -1,7 +1,7 @@
 // The main window's 60 ms watch over the target and the markers.
 #include "app/main_form_win.h"
 #include "app/target_watch.h"
-#include "app/window_system_win.h"
+#include "ui/window_system_win.h"
 
 namespace nolb {
 

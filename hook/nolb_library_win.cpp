@@ -1,6 +1,6 @@
 #include "hook/nolb_library_win.h"
 
-#include "app/error.h"
+#include "base/error.h"
 #include "ui/text_win.h"
 
 namespace nolb {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
 #include "hook/nolb_exports_win.h"
 #include "ui/handles_win.h"
 

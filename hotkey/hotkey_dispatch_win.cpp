@@ -1,40 +1,40 @@
 #include "hotkey/hotkey_dispatch_win.h"
 
-#include "app/main_form_win.h"
 #include "hotkey/hotkey_action.h"
 #include "hotkey/hotkey_slots_win.h"
+#include "ui/control_win.h"
 
 namespace nolb {
 namespace {
 
-HotkeyContext ReadContext(const TMainForm& main) {
+HotkeyContext ReadContext(const HotkeyHost& main) {
   HotkeyContext c;
-  const ui::Control& autoMouse = main.Find(L"CheckBoxAutoMouse");
+  const ui::Control& autoMouse = main.HostControl(L"CheckBoxAutoMouse");
   c.autoMouseChecked = autoMouse.Checked();
   c.autoMouseEnabled = autoMouse.EffectivelyEnabled();
-  c.autoWindowChecked = main.Find(L"CheckBoxAutoWindow").Checked();
-  c.targetGroupEnabled = main.Find(L"GroupBoxTarget").Enabled();
+  c.autoWindowChecked = main.HostControl(L"CheckBoxAutoWindow").Checked();
+  c.targetGroupEnabled = main.HostControl(L"GroupBoxTarget").Enabled();
   c.selectionVisible = main.SelectionShown();
-  c.positionPresetCount = main.Find(L"ComboBoxPos").ItemCount();
-  c.sizePresetCount = main.Find(L"ComboBoxSize").ItemCount();
+  c.positionPresetCount = main.HostControl(L"ComboBoxPos").ItemCount();
+  c.sizePresetCount = main.HostControl(L"ComboBoxSize").ItemCount();
   return c;
 }
 
-void ChoosePreset(TMainForm& main, const wchar_t* list, int index) {
-  ui::Control& box = main.Find(list);
+void ChoosePreset(HotkeyHost& main, const wchar_t* list, int index) {
+  ui::Control& box = main.HostControl(list);
   box.SetItemIndex(index);
   main.ComboBoxPosSelect(&box);
 }
 
 }  // namespace
 
-void RunHotkey(TMainForm& main, std::int32_t id) {
+void RunHotkey(HotkeyHost& main, std::int32_t id) {
   const HotkeyAction action = DecideHotkeyAction(id, HotKeys.Ids(), ReadContext(main));
   switch (action.kind) {
     case HotkeyActionKind::kNone:
       return;
     case HotkeyActionKind::kToggleAutoMouse: {
-      ui::Control& box = main.Find(L"CheckBoxAutoMouse");
+      ui::Control& box = main.HostControl(L"CheckBoxAutoMouse");
       box.SetChecked(!box.Checked());
       return;
     }

@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-namespace nolb {
+#include "hotkey/hotkey_host_win.h"
 
-class TMainForm;
+namespace nolb {
 
 // Runs the action of the slot whose identifier the hotkey message carries,
 // when the main window's state allows it.
-void RunHotkey(TMainForm& main, std::int32_t id);
+void RunHotkey(HotkeyHost& main, std::int32_t id);
 
 }  // namespace nolb

@@ -4,11 +4,10 @@
 
 #include <thread>
 
-#include "app/main_form_win.h"
-#include "app/settings_store_win.h"
 #include "hotkey/hotkey_dispatch_win.h"
 #include "hotkey/hotkey_slots_win.h"
 #include "ui/messages_win.h"
+#include "ui/settings_store_win.h"
 #include "ui/window_placement_win.h"
 
 namespace nolb {
@@ -91,7 +90,7 @@ bool KeyDownNow(std::uint32_t key) {
 
 }  // namespace
 
-TFormHotkey::TFormHotkey() : ui::Form(L"FormHotkey") {}
+TFormHotkey::TFormHotkey(HotkeyHost& host) : ui::Form(L"FormHotkey"), host_(host) {}
 
 std::vector<ui::ControlDesc> TFormHotkey::Controls() {
   auto on = [this](void (TFormHotkey::*method)(ui::Component*)) { return On<TFormHotkey>(method); };
@@ -153,7 +152,7 @@ void TFormHotkey::Create() {
   desc.style = kStyle;
   desc.place = {HotkeySettings::kDefaultLeft, HotkeySettings::kDefaultTop,
                 outer.right - outer.left, outer.bottom - outer.top};
-  desc.owner = MainForm->Handle();
+  desc.owner = host_.HostHandle();
   Form::Create(desc, Controls());
 }
 
@@ -236,7 +235,7 @@ void TFormHotkey::ShowRowState(HotkeyRow row, bool registered) {
 }
 
 void TFormHotkey::ShowFailure() {
-  std::wstring title = MainForm->Caption();
+  std::wstring title = host_.HostCaption();
   MessageBoxW(Handle(), kFailure, title.c_str(), MB_OK | MB_ICONWARNING);
 }
 
@@ -281,15 +280,10 @@ void TFormHotkey::ButtonUnregSelPosClick(ui::Component* sender) {
 
 void TFormHotkey::ButtonCloseClick(ui::Component*) { Close(); }
 
-void TMainForm::H1Click(ui::Component*) {
-  FormHotkey->Show();
-  SetForegroundWindow(FormHotkey->Handle());
-}
-
 void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
   if (!presses_.IsNewPress(key)) return;
   WatchWhileHeld(key);
-  RunHotkey(*MainForm, id);
+  RunHotkey(host_, id);
 }
 
 void TFormHotkey::WatchWhileHeld(std::uint32_t key) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "hotkey/hot_key.h"
+#include "hotkey/hotkey_host_win.h"
 #include "hotkey/hotkey_settings.h"
 #include "hotkey/press_filter.h"
 #include "ui/form_win.h"
@@ -14,7 +15,7 @@ namespace nolb {
 
 class TFormHotkey : public ui::Form {
  public:
-  TFormHotkey();
+  explicit TFormHotkey(HotkeyHost& host);
   ~TFormHotkey() override;
 
   // Makes the hidden window and its controls, owned by the main window, and
@@ -59,6 +60,7 @@ class TFormHotkey : public ui::Form {
   void WatchWhileHeld(std::uint32_t key);
   void StopKeyboardWatch();
 
+  HotkeyHost& host_;
   PressFilter presses_;
   HHOOK keyboardWatch_ = nullptr;
   std::uint32_t heldKey_ = 0;

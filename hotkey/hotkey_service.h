@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
 
 namespace nolb {
 

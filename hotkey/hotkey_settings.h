@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 namespace nolb {
 

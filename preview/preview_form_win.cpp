@@ -4,15 +4,14 @@
 
 #include <algorithm>
 
-#include "app/integer_text.h"
-#include "app/main_form_win.h"
-#include "app/settings_store_win.h"
+#include "base/integer_text.h"
 #include "preview/frame_rate.h"
 #include "preview/preview_geometry.h"
 #include "preview/preview_settings.h"
 #include "preview/preview_settings_dialog_win.h"
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
+#include "ui/settings_store_win.h"
 #include "ui/window_placement_win.h"
 
 namespace nolb {
@@ -51,7 +50,8 @@ POINT ContextMenuPoint(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-TFormPreview::TFormPreview(NolbLibrary& library) : ui::Form(L"FormPreview"), library_(library) {}
+TFormPreview::TFormPreview(NolbLibrary& library, PreviewHost& host)
+    : ui::Form(L"FormPreview"), library_(library), host_(host) {}
 
 TFormPreview::~TFormPreview() {
   // Destroyed here, not by the base, so that FormDestroy still runs.
@@ -166,13 +166,13 @@ void TFormPreview::FormShow() {
     library_.BitBltInit();
     drawing_ = true;
   }
-  MainForm->Find(L"ButtonHide").SetEnabled(true);
+  host_.EnableHideButton(true);
   frameTimer_.Start(FrameRatePeriod(frameRateIndex_), &TFormPreview::DrawPreviewFrame, 0);
 }
 
 bool TFormPreview::FormCloseQuery() {
   // The main window never stays hidden without the preview to bring it back.
-  if (!MainForm->Visible()) MainForm->Show();
+  if (!host_.MainWindowShown()) host_.ShowMainWindow();
   return true;
 }
 
@@ -183,7 +183,7 @@ void TFormPreview::FormClose() {
     library_.BitBltUninit();
     surface_.Release();
   }
-  MainForm->Find(L"ButtonHide").SetEnabled(false);
+  host_.EnableHideButton(false);
   // A hidden preview wakes nothing.
   frameTimer_.Stop();
 }
@@ -322,10 +322,10 @@ void TFormPreview::O1Click(ui::Component*) {
 void TFormPreview::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
 void TFormPreview::S1Click(ui::Component*) {
-  if (MainForm->Visible()) {
-    MainForm->ButtonHideClick(nullptr);
+  if (host_.MainWindowShown()) {
+    host_.ButtonHideClick(nullptr);
   } else {
-    MainForm->Show();
+    host_.ShowMainWindow();
   }
 }
 

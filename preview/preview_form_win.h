@@ -15,6 +15,7 @@
 #include "hook/nolb_library_win.h"
 #include "preview/draw_buffer_win.h"
 #include "preview/mm_timer_win.h"
+#include "preview/preview_host_win.h"
 #include "status/translucency_win.h"
 #include "ui/form_win.h"
 
@@ -22,7 +23,7 @@ namespace nolb {
 
 class TFormPreview : public ui::Form {
  public:
-  explicit TFormPreview(NolbLibrary& library);
+  TFormPreview(NolbLibrary& library, PreviewHost& host);
   ~TFormPreview() override;
 
   // Makes the hidden window, owned by owner, and runs FormCreate.
@@ -65,6 +66,7 @@ class TFormPreview : public ui::Form {
   void OnPanelMessage(HWND panel, UINT message, LPARAM lParam);
 
   NolbLibrary& library_;
+  PreviewHost& host_;
   HMENU popupMenu_ = nullptr;
   Translucency translucency_;
   std::int32_t frameRateIndex_ = 0;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "preview/frame_rate.h"
 
 namespace nolb {

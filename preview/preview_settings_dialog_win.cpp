@@ -1,6 +1,6 @@
 #include "preview/preview_settings_dialog_win.h"
 
-#include "app/integer_text.h"
+#include "base/integer_text.h"
 #include "preview/frame_rate.h"
 #include "ui/text_win.h"
 

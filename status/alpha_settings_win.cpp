@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/integer_text.h"
+#include "base/integer_text.h"
 #include "status/opacity.h"
 
 namespace nolb {

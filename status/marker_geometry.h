@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/window_system.h"
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
+#include "base/window_system.h"
 
 namespace nolb {
 

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "app/window_system.h"
+#include "base/window_system.h"
 #include "ui/form_win.h"
 #include "ui/memory_bitmap_win.h"
 

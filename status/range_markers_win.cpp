@@ -1,8 +1,8 @@
 #include "status/range_markers_win.h"
 
 #include "app/main_form_win.h"
-#include "app/window_system_win.h"
 #include "status/status_text.h"
+#include "ui/window_system_win.h"
 
 namespace nolb {
 

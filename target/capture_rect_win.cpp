@@ -1,7 +1,7 @@
 // The capture rectangle: its presets, the conversions between window and
 // desktop coordinates, and moving between its edits with the keypad.
-#include "app/integer_text.h"
 #include "app/main_form_win.h"
+#include "base/integer_text.h"
 #include "target/coordinate_conversion.h"
 #include "target/edit_navigation.h"
 #include "target/preset_item.h"

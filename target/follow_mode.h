@@ -15,9 +15,9 @@
 #include <mutex>
 #include <optional>
 
-#include "app/capture_settings.h"
-#include "app/window_system.h"
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
+#include "base/capture_settings.h"
+#include "base/window_system.h"
 
 namespace nolb {
 

@@ -1,10 +1,10 @@
 // The follow modes in the main window: the three check boxes of
 // "リアルタイム設定", the release button, the lock of the target and range
 // controls, and the real-time tick that the periodic timer runs.
-#include "app/integer_text.h"
 #include "app/main_form_win.h"
-#include "app/window_system_win.h"
+#include "base/integer_text.h"
 #include "ui/messages_win.h"
+#include "ui/window_system_win.h"
 
 namespace nolb {
 

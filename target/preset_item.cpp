@@ -1,6 +1,6 @@
 #include "target/preset_item.h"
 
-#include "app/integer_text.h"
+#include "base/integer_text.h"
 
 namespace nolb {
 namespace {

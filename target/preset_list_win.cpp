@@ -1,6 +1,6 @@
 #include "target/preset_list_win.h"
 
-#include "app/preset_file.h"
+#include "base/preset_file.h"
 #include "ui/text_win.h"
 
 namespace nolb {

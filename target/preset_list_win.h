@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/native_path.h"
+#include "base/native_path.h"
 #include "ui/control_win.h"
 
 namespace nolb {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "app/capture_settings.h"
-#include "app/window_system.h"
+#include "base/capture_settings.h"
+#include "base/window_system.h"
 
 namespace nolb {
 

@@ -1,6 +1,6 @@
 #include "ui/error_report_win.h"
 
-#include "app/error.h"
+#include "base/error.h"
 #include "ui/text_win.h"
 
 namespace ui {

@@ -1,7 +1,7 @@
 #include <exception>
 #include <string>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
 #include "ui/messages_win.h"

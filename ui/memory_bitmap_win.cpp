@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace ui {
 

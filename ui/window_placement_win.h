@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 #include "ui/form_win.h"
 
 namespace ui {

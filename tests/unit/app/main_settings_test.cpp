@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "tests/unit/fakes/memory_settings_store.h"
 
 namespace nolb {

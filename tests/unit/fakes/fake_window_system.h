@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "app/window_system.h"
+#include "base/window_system.h"
 
 namespace nolb {
 

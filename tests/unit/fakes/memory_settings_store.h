@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 namespace nolb {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
 
 namespace nolb {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/window_system.h"
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
+#include "base/window_system.h"
 
 namespace nolb::watch_fakes {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "preview/frame_rate.h"
 #include "preview/preview_geometry.h"
 #include "preview/preview_settings.h"

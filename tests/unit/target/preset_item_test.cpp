@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace nolb {
 namespace {

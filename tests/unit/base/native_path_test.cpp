@@ -1,4 +1,4 @@
-#include "app/native_path.h"
+#include "base/native_path.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "app/preset_file.h"
+#include "base/preset_file.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace nolb {
 namespace {

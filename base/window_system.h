@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
 
 namespace nolb {
 

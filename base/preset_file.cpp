@@ -1,9 +1,9 @@
-#include "app/preset_file.h"
+#include "base/preset_file.h"
 
 #include <cstdio>
 #include <memory>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace nolb {
 namespace {

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "hook/capture_hook.h"
+#include "base/capture_hook.h"
 
 namespace nolb {
 

@@ -1,7 +1,7 @@
 // The window system over the real Win32 API.
 #pragma once
 
-#include "app/window_system.h"
+#include "base/window_system.h"
 
 namespace nolb {
 

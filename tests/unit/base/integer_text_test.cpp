@@ -1,8 +1,8 @@
-#include "app/integer_text.h"
+#include "base/integer_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace nolb {
 namespace {

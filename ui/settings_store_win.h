@@ -2,7 +2,7 @@
 // platform's profile functions.
 #pragma once
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 namespace nolb {
 

@@ -1,9 +1,9 @@
-#include "app/capture_settings.h"
+#include "base/capture_settings.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "tests/unit/fakes/recording_hook.h"
 
 namespace nolb {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/native_path.h"
+#include "base/native_path.h"
 
 namespace nolb {
 

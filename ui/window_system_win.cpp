@@ -1,4 +1,4 @@
-#include "app/window_system_win.h"
+#include "ui/window_system_win.h"
 
 #include <windows.h>
 

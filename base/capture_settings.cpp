@@ -1,6 +1,6 @@
-#include "app/capture_settings.h"
+#include "base/capture_settings.h"
 
-#include "app/integer_text.h"
+#include "base/integer_text.h"
 
 namespace nolb {
 

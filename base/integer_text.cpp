@@ -1,6 +1,6 @@
-#include "app/integer_text.h"
+#include "base/integer_text.h"
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace nolb {
 namespace {

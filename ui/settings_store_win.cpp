@@ -1,4 +1,4 @@
-#include "app/settings_store_win.h"
+#include "ui/settings_store_win.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
-#include "app/error.h"
-#include "app/integer_text.h"
+#include "base/error.h"
+#include "base/integer_text.h"
 
 namespace nolb {
 
