@@ -128,11 +128,6 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-HWND ControlNamed(HWND form, const wchar_t* name) {
-  ControlSearch search{name, nullptr};
-  EnumChildWindows(form, MatchControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
   const double deadline = NowMs() + timeoutMs;
@@ -141,6 +136,17 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     Sleep(1);
   }
   return true;
+}
+
+HWND WaitForControl(HWND form, const wchar_t* name) {
+  ControlSearch search{name, nullptr};
+  if (!WaitFor([&] {
+        EnumChildWindows(form, MatchControl, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      })) {
+    throw std::runtime_error("the window has no control " + Narrow(name));
+  }
+  return search.found;
 }
 
 HWND WaitForWindow(DWORD processId, const wchar_t* className) {

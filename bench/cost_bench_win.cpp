@@ -86,13 +86,11 @@ LinuxProcess Find(const std::wstring& commandLinePart) {
 }
 
 void Click(HWND main, const wchar_t* name) {
-  HWND control = ControlNamed(main, name);
-  if (!control) throw std::runtime_error("the main window has no " + Narrow(name));
-  PostMessageW(control, BM_CLICK, 0, 0);
+  PostMessageW(WaitForControl(main, name), BM_CLICK, 0, 0);
 }
 
 void WaitChecked(HWND main, const wchar_t* name, bool checked) {
-  HWND box = ControlNamed(main, name);
+  HWND box = WaitForControl(main, name);
   if (!WaitFor([&] { return (SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == checked; })) {
     throw std::runtime_error(Narrow(name) + " did not change");
   }

@@ -43,11 +43,7 @@ FollowingPanel StartFollowingMouse(const nolb::standin::StandinLibrary& library,
     throw std::runtime_error("NOLBPanel.exe showed no main window");
   }
   panel.guiThread = GetWindowThreadProcessId(panel.main, nullptr);
-  HWND box = nullptr;
-  if (!WaitFor([&] { return (box = ControlNamed(panel.main, L"CheckBoxAutoMouse")) != nullptr; })) {
-    throw std::runtime_error("the main window has no CheckBoxAutoMouse");
-  }
-  PostMessageW(box, BM_CLICK, 0, 0);
+  PostMessageW(WaitForControl(panel.main, L"CheckBoxAutoMouse"), BM_CLICK, 0, 0);
   auto ticking = [&] {
     for (const auto& entry : CallsOf(library, id)) {
       if (panel.IsTickCall(entry) && PlacesCursor(entry)) return true;

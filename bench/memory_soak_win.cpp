@@ -110,9 +110,7 @@ int Run(int minutes) {
   FollowingPanel panel = StartFollowingMouse(library, folder.Path() / L"NOLBPanel.exe", folder.Path());
   const DWORD id = panel.process->Id();
   WaitForWindow(id, L"TFormBit");
-  HWND previewButton = ControlNamed(panel.main, L"ButtonPreview");
-  if (!previewButton) throw std::runtime_error("the main window has no ButtonPreview");
-  PostMessageW(previewButton, BM_CLICK, 0, 0);
+  PostMessageW(WaitForControl(panel.main, L"ButtonPreview"), BM_CLICK, 0, 0);
   WaitForWindow(id, L"TFormPreview");
   const auto linuxPanel = LinuxProcess::Find(folder.Path().filename().wstring() + L"\\NOLBPanel.exe");
   if (UnderWine() && !linuxPanel) throw std::runtime_error("the panel's Linux process is not found");

@@ -113,15 +113,15 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
-  // A hint only shows from the message loop on, so the tool-tip window and
-  // its tools are made there, before the first mouse move is handled but
-  // after the window is shown.
-  if (!pendingHints_.empty()) {
-    Later([this] {
-      for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
-      pendingHints_.clear();
-    });
-  }
+  // What the user needs only from the message loop on comes there, before
+  // the first input is handled but after the window is shown: the tool-tip
+  // window and its tools (a hint shows only then), and the controls' names
+  // for tools outside the program.
+  Later([this] {
+    for (const auto& control : controls_) control->PublishName();
+    for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
+    pendingHints_.clear();
+  });
 }
 
 void Form::Later(std::function<void()> task) {
