@@ -375,7 +375,13 @@ void Form::SetActiveControl(Control& control) {
 
 void Form::Show(int command) { ShowWindow(hwnd_, command); }
 
-void Form::SetBounds(const Place& p) { MoveWindow(hwnd_, p.left, p.top, p.width, p.height, TRUE); }
+void Form::SetBounds(const Place& p) {
+  // A place the window has already is not set again: moving a top-level
+  // window is slow under Wine even when nothing moves.
+  const Place now = Bounds();
+  if (now.left == p.left && now.top == p.top && now.width == p.width && now.height == p.height) return;
+  MoveWindow(hwnd_, p.left, p.top, p.width, p.height, TRUE);
+}
 
 Place Form::Bounds() const {
   RECT r{};
