@@ -115,8 +115,13 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   Invoke([this](Component*) { FormCreate(); }, nullptr);
   // What the user needs only from the message loop on comes there, before
   // the first input is handled but after the window is shown: the tool-tip
-  // window and its tools (a hint shows only then), and the controls' names
-  // for tools outside the program.
+  // window and its tools (a hint shows only then), and the names of the
+  // main window's controls, for tools outside the program (the user waits
+  // for that window at start; another form's controls are named at once,
+  // so that its names are never missing while it is shown).
+  if (!mainForm_) {
+    for (const auto& control : controls_) control->PublishName();
+  }
   Later([this] {
     for (const auto& control : controls_) control->PublishName();
     for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
