@@ -19,6 +19,11 @@ double NowMs() {
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
+std::string PreviewBenchSettings(const std::string& mainLines) {
+  return "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n" + mainLines +
+         "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
+}
+
 fs::path BinFolder() { return fs::path(nolb::standin::BesideExecutable(L"")).parent_path(); }
 
 void RequireNoPanelRunning() {

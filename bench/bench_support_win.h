@@ -22,6 +22,12 @@ inline constexpr DWORD kRunTimeoutMs = 30000;
 double NowMs();
 std::string Narrow(const std::wstring& text);
 
+// A settings file for the preview's benchmarks: the capture rectangle
+// 640 × 480 at the desktop's corner and the preview's picture 640 × 480 at
+// "30fps" (a 33 ms period), its window beside the main window. mainLines:
+// more lines of section Main ("Key=value\r\n" each).
+std::string PreviewBenchSettings(const std::string& mainLines = "");
+
 // The folder of the running benchmark, where the panel and NOLB.DLL are.
 fs::path BinFolder();
 // Throws when a panel runs already (it holds the single-instance mutex).

@@ -40,10 +40,6 @@ using namespace bench;
 constexpr int kStarts = 10;
 constexpr int kDefaultSeconds = 20;
 constexpr DWORD kSettleMs = 2000;
-// The rectangle and the preview's picture 640 × 480, its rate "30fps".
-constexpr char kSettings[] =
-    "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n"
-    "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
 
 // What one process did over an interval.
 struct Figures {
@@ -127,7 +123,7 @@ int Run(int seconds) {
 
   const fs::path bin = BinFolder();
   RunFolder folder(L"nolb-cost-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
-  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
+  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << PreviewBenchSettings();
   library.NOLBTest_ClearJournal();
   Child panel(folder.Path() / L"NOLBPanel.exe", folder.Path());
   HWND main = WaitForWindow(panel.Id(), L"TMainForm");

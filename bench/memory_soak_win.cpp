@@ -38,9 +38,6 @@ constexpr int kDefaultMinutes = 30;
 constexpr int kSettledMinute = 5;
 constexpr double kMinuteMs = 60000;
 constexpr double kJournalReadMs = 5000;
-constexpr char kSettings[] =
-    "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\nShowRange=1\r\nCentreCursor=1\r\n"
-    "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
 
 struct Sample {
   int minute = 0;
@@ -104,7 +101,8 @@ int Run(int minutes) {
   RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   RunFolder folder(L"nolb-memory-soak-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
-  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
+  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary)
+      << PreviewBenchSettings("ShowRange=1\r\nCentreCursor=1\r\n");
   library.NOLBTest_ClearJournal();
 
   FollowingPanel panel = StartFollowingMouse(library, folder.Path() / L"NOLBPanel.exe", folder.Path());

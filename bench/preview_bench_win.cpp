@@ -30,9 +30,6 @@ namespace {
 
 constexpr double kPeriodMs = 33;
 constexpr int kJournalSize = 16384;
-constexpr char kSettings[] =
-    "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n"
-    "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
 
 // The panel's CPU time: under Wine from its Linux process, where Wine does
 // not keep another process's times.
@@ -73,7 +70,7 @@ int Run(int seconds) {
   bench::RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   bench::RunFolder folder(L"nolb-preview-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
-  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
+  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << bench::PreviewBenchSettings();
 
   bench::Child panel(folder.Path() / L"NOLBPanel.exe", folder.Path());
   HWND main = bench::WaitForWindow(panel.Id(), L"TMainForm");
