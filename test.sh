@@ -4,10 +4,13 @@
 #      (ctest in build/host);
 #   2. the same unit tests built with ThreadSanitizer (ctest in
 #      build/host-tsan), for the threads of the periodic timers;
-#   3. the end-to-end tests under Wine: the real NOLBPanel.exe with the
+#   3. the fuzz targets of the readers of outside text (tests/fuzz), each
+#      for a few seconds from its committed seeds, built with Clang and
+#      libFuzzer (ctest in build/fuzz); a finding fails the run;
+#   4. the end-to-end tests under Wine: the real NOLBPanel.exe with the
 #      stand-in NOLB.DLL, on a virtual X display of its own, in the Wine
 #      prefix build/wine-prefix (ctest in build/win32).
-# Exits non-zero when anything fails. Extra arguments go to both ctest runs
+# Exits non-zero when anything fails. Extra arguments go to every ctest run
 # (e.g. ./test.sh -R Startup).
 #
 #   ./test.sh --repeat N [ctest arguments]
@@ -31,6 +34,7 @@ scripts/setup.sh
 # Warnings are errors here, so the build stays free of them.
 NOLB_WERROR=ON scripts/build.sh all
 NOLB_WERROR=ON scripts/build.sh host-tsan
+NOLB_WERROR=ON scripts/build.sh fuzz
 
 status=0
 echo "== unit tests (build/host)"
@@ -38,6 +42,9 @@ echo "== unit tests (build/host)"
 
 echo "== unit tests with ThreadSanitizer (build/host-tsan)"
 (cd build/host-tsan && ctest --output-on-failure -j2 "$@") || status=1
+
+echo "== fuzz targets from their seeds (build/fuzz)"
+(cd build/fuzz && ctest --output-on-failure -j2 "$@") || status=1
 
 echo "== end-to-end tests under Wine (build/win32)"
 # A display of its own, whatever DISPLAY says: the tests move the mouse and

@@ -1,5 +1,6 @@
 #include "app/main_form_win.h"
 
+#include "app/version.h"
 #include "base/integer_text.h"
 #include "base/preset_file.h"
 #include "preview/preview_form_win.h"
@@ -24,7 +25,7 @@ constexpr auto kButton = ControlKind::kButton;
 constexpr auto kCheckBox = ControlKind::kCheckBox;
 constexpr auto kList = ControlKind::kDropDownList;
 
-constexpr wchar_t kCaption[] = L"NOLB Ver.0.9.7  ◆Tz4Hn8QwL.";
+constexpr wchar_t kCaption[] = L"NOLB Ver." NOLB_VERSION_SHORT_TEXT L"  ◆Tz4Hn8QwL.";
 constexpr wchar_t kCloseQuestion[] = L"終了するとNOLBが無効になります.\nよろしいですか？";
 constexpr wchar_t kNextFieldHint[] =
     L"テンキーの . (Del) を押すことで次の項目に移動することができます";
@@ -254,6 +255,10 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  // The preview draws no more frames and ends the library's preview drawing
+  // before the library is switched off and released, also when the session
+  // ends and the preview hears of it later.
+  if (FormPreview) FormPreview->EndDrawing();
   // A drag under way ends without applying and leaves no frame behind.
   EndDrag(false);
   // From here on the real-time tick pushes nothing, so no tick comes

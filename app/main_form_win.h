@@ -81,6 +81,7 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   HWND HostHandle() const override;
   std::wstring HostCaption() const override;
   ui::Control& HostControl(std::wstring_view name) const override;
+  bool HostShutDownBegun() const override { return ShutDownBegun(); }
 
  protected:
   void FormCreate() override;

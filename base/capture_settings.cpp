@@ -31,9 +31,9 @@ void Apply(CaptureState& state, const ApplyInput& input, WindowId desktop, Captu
       {&input.width, &CaptureSettings::width},
       {&input.height, &CaptureSettings::height},
   };
-  for (const auto& [text, field] : edits) {
-    std::int32_t value = ToInteger(*text);
-    state.Update([&](CaptureSettings& s, DesktopRect&) { s.*field = value; });
+  for (const auto& edit : edits) {
+    std::int32_t value = ToInteger(*edit.first);
+    state.Update([&](CaptureSettings& s, DesktopRect&) { s.*edit.second = value; });
   }
   CaptureSettings pushed;
   state.Update([&](CaptureSettings& s, DesktopRect& d) {

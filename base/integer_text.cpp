@@ -55,7 +55,9 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 
 std::int32_t ToInteger(std::string_view text) {
   if (auto value = ParseInteger(text)) return *value;
-  throw Error("'" + std::string(text) + "' は整数ではありません");
+  // The message is shown as a C string: the quoted text stops at a NUL, so
+  // that the rest of the message is not cut off with it.
+  throw Error("'" + std::string(text.substr(0, text.find('\0'))) + "' は整数ではありません");
 }
 
 std::string IntegerText(std::int32_t value) { return std::to_string(value); }

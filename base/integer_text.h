@@ -16,7 +16,7 @@ namespace nolb {
 std::optional<std::int32_t> ParseInteger(std::string_view text);
 
 // As ParseInteger, but a text that is no number raises Error with the
-// message "'text' は整数ではありません".
+// message "'text' は整数ではありません" (text up to its first NUL, if any).
 std::int32_t ToInteger(std::string_view text);
 
 std::string IntegerText(std::int32_t value);

@@ -69,16 +69,6 @@ std::optional<HotkeyRow> PresetRowOf(ui::Component* sender) {
   return std::nullopt;
 }
 
-// Reports each key going down and up to the dialog while a hotkey is held.
-// The system calls it before it turns the key into a hotkey message.
-LRESULT CALLBACK KeyboardWatch(int code, WPARAM wParam, LPARAM lParam) noexcept {
-  if (code == HC_ACTION && FormHotkey) {
-    const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    FormHotkey->KeyEvent(event->vkCode, (event->flags & LLKHF_UP) == 0);
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // Whether the key is down at this moment. A thread may be answered from its
 // own recent readings, which can still show a key up that is down again; a
 // thread of its own for the reading asks the system itself.
@@ -90,7 +80,14 @@ bool KeyDownNow(std::uint32_t key) {
 
 }  // namespace
 
-TFormHotkey::TFormHotkey(HotkeyHost& host) : ui::Form(L"FormHotkey"), host_(host) {}
+TFormHotkey::TFormHotkey(HotkeyHost& host)
+    : ui::Form(L"FormHotkey"),
+      host_(host),
+      // The watch sees a key before the system turns it into a hotkey
+      // message, so what it posts comes before that message.
+      keyboardWatch_([this](std::uint32_t key, bool down) {
+        PostMessageW(Handle(), ui::kWatchedKeyMessage, key, down ? 1 : 0);
+      }) {}
 
 std::vector<ui::ControlDesc> TFormHotkey::Controls() {
   auto on = [this](void (TFormHotkey::*method)(ui::Component*)) { return On<TFormHotkey>(method); };
@@ -208,9 +205,9 @@ void TFormHotkey::FormDestroy() {
 std::optional<LRESULT> TFormHotkey::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_HOTKEY) {
     HotKeyPressed(HIWORD(lParam), static_cast<std::int32_t>(wParam));
-  } else if (message == ui::kHeldKeyReleasedMessage) {
-    // Unless another hotkey has been pressed since.
-    if (wParam == heldKey_) StopKeyboardWatch();
+  } else if (message == ui::kWatchedKeyMessage) {
+    // Nothing from a watch that has ended since.
+    if (keyboardWatch_.Running()) KeySeen(static_cast<std::uint32_t>(wParam), lParam != 0);
     return 0;
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
     Close();  // Esc
@@ -281,6 +278,8 @@ void TFormHotkey::ButtonUnregSelPosClick(ui::Component* sender) {
 void TFormHotkey::ButtonCloseClick(ui::Component*) { Close(); }
 
 void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
+  // Once the main window has shut down (the session ends), no key acts.
+  if (host_.HostShutDownBegun()) return;
   if (!presses_.IsNewPress(key)) return;
   WatchWhileHeld(key);
   RunHotkey(host_, id);
@@ -289,30 +288,27 @@ void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
 void TFormHotkey::WatchWhileHeld(std::uint32_t key) {
   // Watching first and then looking at the key: a release after the look
   // reaches the watch, one before it the look.
-  if (!keyboardWatch_) {
-    keyboardWatch_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardWatch, GetModuleHandleW(nullptr), 0);
-  }
-  heldKey_ = key;
+  if (!keyboardWatch_.Start()) return;
   if (KeyDownNow(key)) {
     presses_.Held(key);
-  } else {
+  } else if (!presses_.Watching()) {
     StopKeyboardWatch();
   }
 }
 
-void TFormHotkey::KeyEvent(std::uint32_t key, bool down) {
+void TFormHotkey::KeySeen(std::uint32_t key, bool down) {
   if (down) {
     presses_.KeyDown(key);
-  } else {
-    presses_.KeyUp(key);
-    if (key == heldKey_) PostMessageW(Handle(), ui::kHeldKeyReleasedMessage, key, 0);
+    return;
   }
+  presses_.KeyUp(key);
+  // The watch ends with the release of the last key held.
+  if (!presses_.Watching()) StopKeyboardWatch();
 }
 
 void TFormHotkey::StopKeyboardWatch() {
-  if (keyboardWatch_) UnhookWindowsHookEx(keyboardWatch_);
-  keyboardWatch_ = nullptr;
-  heldKey_ = 0;
+  keyboardWatch_.Stop();
+  presses_.WatchEnded();
 }
 
 }  // namespace nolb

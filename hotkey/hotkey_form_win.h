@@ -8,6 +8,7 @@
 #include "hotkey/hot_key.h"
 #include "hotkey/hotkey_host_win.h"
 #include "hotkey/hotkey_settings.h"
+#include "hotkey/keyboard_watch_win.h"
 #include "hotkey/press_filter.h"
 #include "ui/form_win.h"
 
@@ -35,9 +36,6 @@ class TFormHotkey : public ui::Form {
   void ButtonUnregSelPosClick(ui::Component* sender);
   void ButtonCloseClick(ui::Component* sender);
 
-  // A key went down or up anywhere in the system (the keyboard watch).
-  void KeyEvent(std::uint32_t key, bool down);
-
  protected:
   void FormCreate() override;
   bool FormCloseQuery() override;
@@ -58,12 +56,14 @@ class TFormHotkey : public ui::Form {
   // Watches the keyboard while the hotkey just pressed is held, so that the
   // press filter sees its repeats and its release.
   void WatchWhileHeld(std::uint32_t key);
+  // A key went down or up anywhere in the system, as the watch saw it.
+  void KeySeen(std::uint32_t key, bool down);
   void StopKeyboardWatch();
 
   HotkeyHost& host_;
   PressFilter presses_;
-  HHOOK keyboardWatch_ = nullptr;
-  std::uint32_t heldKey_ = 0;
+  // Runs from a hotkey's press until the last key held is released.
+  KeyboardWatch keyboardWatch_;
 };
 
 extern TFormHotkey* FormHotkey;

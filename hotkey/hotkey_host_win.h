@@ -23,6 +23,9 @@ class HotkeyHost {
   // A control of the main window by its designer name.
   virtual ui::Control& HostControl(std::wstring_view name) const = 0;
   virtual bool SelectionShown() const = 0;
+  // The main window's shut-down has begun (the session ends): no hotkey
+  // acts any more.
+  virtual bool HostShutDownBegun() const = 0;
 
   virtual void TimerGetHandleTimer(ui::Component* sender) = 0;
   virtual void ButtonApplyClick(ui::Component* sender) = 0;

@@ -1,5 +1,7 @@
 #include "hotkey/press_filter.h"
 
+#include <algorithm>
+
 namespace nolb {
 
 void PressFilter::KeyDown(std::uint32_t key) {
@@ -9,11 +11,16 @@ void PressFilter::KeyDown(std::uint32_t key) {
   k.down = true;
 }
 
-void PressFilter::KeyUp(std::uint32_t key) { keys_[key & 0xFF].down = false; }
+void PressFilter::KeyUp(std::uint32_t key) {
+  Key& k = keys_[key & 0xFF];
+  k.down = false;
+  k.held = false;
+}
 
 void PressFilter::Held(std::uint32_t key) {
   Key& k = keys_[key & 0xFF];
   k.down = true;
+  k.held = true;
   k.pressesTaken = k.presses;
   k.downsTaken = k.downs;
 }
@@ -27,6 +34,12 @@ bool PressFilter::IsNewPress(std::uint32_t key) {
   k.pressesTaken = k.presses;
   k.downsTaken = k.downs;
   return pressed || unseen;
+}
+
+void PressFilter::WatchEnded() { keys_ = {}; }
+
+bool PressFilter::Watching() const {
+  return std::any_of(keys_.begin(), keys_.end(), [](const Key& k) { return k.held; });
 }
 
 }  // namespace nolb

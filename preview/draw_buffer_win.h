@@ -7,24 +7,12 @@
 
 #include <cstdint>
 
+#include "ui/handles_win.h"
+
 namespace nolb {
 
-struct sDrawBuffer {
-  HDC memoryDc = nullptr;
-  HBITMAP bitmap = nullptr;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  // The window whose device context the bitmap is compatible with.
-  HWND window = nullptr;
-  // The font the memory DC had before the surface's own; selected back at
-  // teardown.
-  HFONT savedFont = nullptr;
-
-  sDrawBuffer() = default;
-  ~sDrawBuffer() { Release(); }
-  sDrawBuffer(const sDrawBuffer&) = delete;
-  sDrawBuffer& operator=(const sDrawBuffer&) = delete;
-
+class sDrawBuffer {
+ public:
   // Makes the surface fit window and size, rebuilding it only when one of
   // the three differs. A surface that cannot be built (a size below 1 or
   // too large, or a failing device context or bitmap) stays empty; the next
@@ -33,7 +21,23 @@ struct sDrawBuffer {
   // Frees the font, the memory DC and the bitmap; the surface is empty.
   void Release();
 
-  bool Empty() const { return memoryDc == nullptr; }
+  bool Empty() const { return !memoryDc_; }
+  HDC MemoryDc() const { return memoryDc_.Get(); }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+
+ private:
+  // Each object is released by its owner on every path; declared in the
+  // order they are made, so that they go the other way round.
+  ui::GdiObject<HBITMAP> bitmap_;
+  ui::MemoryDc memoryDc_;
+  // For whatever text the library draws into the surface; the font the
+  // memory DC had before goes back in before this one is deleted.
+  ui::OwnedSelection<HFONT> font_;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+  // The window whose device context the bitmap is compatible with.
+  HWND window_ = nullptr;
 };
 
 }  // namespace nolb

@@ -150,9 +150,9 @@ void TFormPreview::DrawFrame() {
   surface_.Prepare(panelWindow_, panelWidth_, panelHeight_);
   // A surface that could not be built is tried again at the next tick.
   if (surface_.Empty()) return;
-  library_.BitBlt(surface_.memoryDc, surface_.width, surface_.height);
+  library_.BitBlt(surface_.MemoryDc(), surface_.Width(), surface_.Height());
   ui::WindowDc panel(panelWindow_);
-  if (panel) BitBlt(panel.Get(), 0, 0, panelWidth_, panelHeight_, surface_.memoryDc, 0, 0, SRCCOPY);
+  if (panel) BitBlt(panel.Get(), 0, 0, panelWidth_, panelHeight_, surface_.MemoryDc(), 0, 0, SRCCOPY);
 }
 
 void TFormPreview::ShowPreview() {
@@ -177,15 +177,23 @@ bool TFormPreview::FormCloseQuery() {
 }
 
 void TFormPreview::FormClose() {
-  {
-    std::lock_guard lock(frameLock_);
-    drawing_ = false;
-    library_.BitBltUninit();
-    surface_.Release();
-  }
+  EndLibraryDrawing();
   host_.EnableHideButton(false);
   // A hidden preview wakes nothing.
   frameTimer_.Stop();
+}
+
+void TFormPreview::EndLibraryDrawing() {
+  std::lock_guard lock(frameLock_);
+  // Once only: the main window's shut-down may have ended it already.
+  if (drawing_) library_.BitBltUninit();
+  drawing_ = false;
+  surface_.Release();
+}
+
+void TFormPreview::EndDrawing() {
+  frameTimer_.StopAndWait();
+  EndLibraryDrawing();
 }
 
 std::optional<LRESULT> TFormPreview::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

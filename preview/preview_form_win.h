@@ -43,6 +43,9 @@ class TFormPreview : public ui::Form {
 
   void FormShow();
   void FormClose();
+  // The main window's shut-down, before it releases the library: no frame
+  // is drawn from now on, and the library's preview drawing, if begun, ends.
+  void EndDrawing();
   void FormMouseDown();
   void FormMouseMove();
   void FormMouseUp();
@@ -60,6 +63,8 @@ class TFormPreview : public ui::Form {
 
  private:
   void DrawFrame();
+  // NOLB_BitBltUninit if the drawing had begun; the surface is released.
+  void EndLibraryDrawing();
   // The picture's mouse, double-clicks and context menu.
   static LRESULT CALLBACK PanelSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR data) noexcept;

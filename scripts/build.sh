@@ -5,10 +5,13 @@
 #                the worker threads of the periodic timers
 #   build/win32  32-bit Windows through mingw-w64: the panel, the stand-in
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
+#   build/fuzz   native, with Clang, libFuzzer and the sanitizers: the fuzz
+#                targets of tests/fuzz (scripts/fuzz.sh runs them)
 #   build/release  what a user takes: NOLBPanel.exe and the stand-in NOLB.DLL,
 #                optimised for size, stripped, runtime linked statically, in
-#                build/release/bin; prints their sizes
-# Usage: scripts/build.sh [host|host-tsan|win32|all|release]   (default all:
+#                build/release/bin, and build/release/NOLBPanel-<version>.zip
+#                with NOLBPanel.exe and the Japanese guide; prints their sizes
+# Usage: scripts/build.sh [host|host-tsan|win32|all|fuzz|release]   (default all:
 # host and win32, what the tests need)
 # NOLB_WERROR=ON makes every compiler warning an error (./test.sh sets it).
 set -euo pipefail
@@ -52,6 +55,11 @@ build_host_tsan() {
   cmake --build "$repo/build/host-tsan" -j"$jobs"
 }
 
+build_fuzz() {
+  configure "$repo/build/fuzz" -DNOLB_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+  cmake --build "$repo/build/fuzz" -j"$jobs"
+}
+
 build_win32() {
   configure "$repo/build/win32" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake"
   cmake --build "$repo/build/win32" -j"$jobs"
@@ -60,9 +68,9 @@ build_win32() {
 build_release() {
   local dir="$repo/build/release"
   configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel
-  cmake --build "$dir" -j"$jobs" --target NOLBPanel NOLB
+  cmake --build "$dir" -j"$jobs" --target NOLBPanel NOLB release_zip
   local file
-  for file in "$dir/bin/NOLBPanel.exe" "$dir/bin/NOLB.dll"; do
+  for file in "$dir/bin/NOLBPanel.exe" "$dir/bin/NOLB.dll" "$dir"/NOLBPanel-*.zip; do
     printf 'release: %-40s %9d bytes\n' "${file#"$repo"/}" "$(stat -c %s "$file")"
   done
 }
@@ -71,7 +79,8 @@ case "$which" in
   host) build_host ;;
   host-tsan) build_host_tsan ;;
   win32) build_win32 ;;
+  fuzz) build_fuzz ;;
   all) build_host && build_win32 ;;
   release) build_release ;;
-  *) echo "usage: $0 [host|host-tsan|win32|all|release]" >&2; exit 2 ;;
+  *) echo "usage: $0 [host|host-tsan|win32|all|fuzz|release]" >&2; exit 2 ;;
 esac

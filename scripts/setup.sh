@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the panel needs on Debian 12:
 # the mingw-w64 cross compiler, Wine with its 32-bit part, a virtual X
-# display and the tools around it. Only missing packages are installed, so a
-# second run returns at once.
+# display and the tools around it, and Clang with its libFuzzer runtime for the
+# fuzz targets. Only missing packages are installed, so a second run returns
+# at once.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
   g++ make cmake googletest
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
   procps ccache
+  # Clang 14 and its runtime libraries: libFuzzer lives in libclang-rt-14-dev,
+  # which clang-14 only recommends.
+  clang-14 libclang-rt-14-dev
 )
 
 installed() {

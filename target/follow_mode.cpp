@@ -2,14 +2,11 @@
 
 #include <utility>
 
+#include "target/wrap32.h"
+
 namespace nolb {
 
 namespace {
-
-// The low 32 bits as a signed value, as 32-bit arithmetic would leave them.
-std::int32_t Wrap(std::int64_t value) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
-}
 
 // One Lock group; the library is unlocked also when a call fails.
 template <typename Calls>
@@ -27,12 +24,12 @@ void InOneGroup(CaptureHook& hook, Calls calls) {
 }  // namespace
 
 Point CentredOnCursor(Point cursor, std::int32_t width, std::int32_t height) {
-  return Point{Wrap(std::int64_t{cursor.x} - width / 2), Wrap(std::int64_t{cursor.y} - height / 2)};
+  return Point{Wrap32(std::int64_t{cursor.x} - width / 2), Wrap32(std::int64_t{cursor.y} - height / 2)};
 }
 
 std::int32_t PushedToCursor(std::int32_t cursor, std::int32_t origin, std::int32_t extent) {
   if (cursor < origin) origin = cursor;
-  const std::int32_t farthest = Wrap(std::int64_t{cursor} - extent + 1);
+  const std::int32_t farthest = Wrap32(std::int64_t{cursor} - extent + 1);
   if (farthest > origin) origin = farthest;
   return origin;
 }

@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "target/wrap32.h"
+
 namespace nolb {
 
 Corners PositionOutline(Point centre, std::int32_t width, std::int32_t height) {
-  // Halves round toward zero; the far corner takes what is left over.
-  const std::int32_t left = width / 2;
-  const std::int32_t top = height / 2;
-  return Corners{centre.x - left, centre.y - top, centre.x + width - 1 - left,
-                 centre.y + height - 1 - top};
+  // Halves round toward zero; the far corner takes what is left over. In
+  // 64 bits: a typed size near the 32-bit limits overflows no step.
+  const std::int64_t left = width / 2;
+  const std::int64_t top = height / 2;
+  return Corners{Wrap32(centre.x - left), Wrap32(centre.y - top),
+                 Wrap32(centre.x + std::int64_t{width} - 1 - left),
+                 Wrap32(centre.y + std::int64_t{height} - 1 - top)};
 }
 
 std::optional<SelectedRect> RangeRectangle(const Corners& r) {

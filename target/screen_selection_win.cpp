@@ -17,8 +17,9 @@ void TMainForm::RunScreenSelection(SelectMode mode) {
   const CaptureSettings restored = state_.Settings();
   const ScreenSelection& selection = FormSelect->Select(mode, {restored.width, restored.height});
   // Closed without a selection (Esc, the system's close command): nothing
-  // changes and nothing is applied.
-  if (!selection.Chosen()) return;
+  // changes and nothing is applied; nor after the session's end has shut
+  // the window down meanwhile.
+  if (!selection.Chosen() || ShutDownBegun()) return;
   if (TakeSelection(state_, mode, selection.SelectResult())) {
     const CaptureSettings taken = state_.Settings();
     ShowRectangle(taken.x, taken.y, taken.width, taken.height);

@@ -21,7 +21,7 @@ void TMainForm::ApplicationEventsMessage(const MSG& msg) {
                      msg.message == WM_LBUTTONDBLCLK || msg.message == WM_RBUTTONDBLCLK;
   const bool release = msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP;
   if (!press && !release) return;
-  if (msg.hwnd != Find(L"PanelDrag").Handle()) return;
+  if (msg.hwnd != Find(L"PanelDrag").Handle() || ShutDownBegun()) return;
   if (press) {
     BeginDrag();
   } else {

@@ -109,6 +109,9 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
+  // Asked for by other programs too (the taskbar, Alt+Tab), which see the
+  // window's own icons rather than its class's.
+  SetProgramIcon(hwnd_);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
@@ -465,7 +468,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto handled = OnMessage(message, wParam, lParam)) return *handled;
   switch (message) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      if (!shutDown_) OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case kRunLaterMessage:
       RunLaterTasks();
@@ -473,6 +476,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID:
       return defaultButtonId_ ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;
     case WM_TIMER:
+      if (shutDown_) return 0;
       for (const auto& t : timers_) {
         if (t->Id() == wParam && t->Enabled()) Invoke(t->OnTimer(), t.get());
       }
@@ -497,7 +501,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
       if (Control* control = ControlByHandle(reinterpret_cast<HWND>(lParam));
           control && control->Kind() == ControlKind::kTrackBar) {
-        Invoke(control->onClick, control);
+        if (!shutDown_) Invoke(control->onClick, control);
         return 0;
       }
       break;

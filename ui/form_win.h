@@ -136,6 +136,10 @@ class Form : public Component {
   // The program ends its message loop when its main form is destroyed.
   void MakeMainForm() { mainForm_ = true; }
 
+  // FormDestroy has begun (the window is destroyed, or the session ends):
+  // from then on the form's controls, menus and timers run no handler.
+  bool ShutDownBegun() const { return shutDown_; }
+
   // The top-level window's own form, if it is one of the program's forms.
   static Form* FromHandle(HWND hwnd);
 

@@ -90,4 +90,38 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
+// An object made for a device context to keep: selected into it, and on
+// Reset (or when the wrapper goes) the previous object selected back and
+// the object deleted. An object that could not be selected is deleted all
+// the same.
+template <typename T>
+class OwnedSelection {
+ public:
+  OwnedSelection() = default;
+  ~OwnedSelection() { Reset(); }
+  OwnedSelection(const OwnedSelection&) = delete;
+  OwnedSelection& operator=(const OwnedSelection&) = delete;
+
+  // Takes the object (which may be none) and selects it into dc.
+  void Select(HDC dc, T object) {
+    Reset();
+    object_.Reset(object);
+    if (!object_) return;
+    dc_ = dc;
+    previous_ = SelectObject(dc, object);
+  }
+  void Reset() {
+    if (previous_) SelectObject(dc_, previous_);
+    previous_ = nullptr;
+    dc_ = nullptr;
+    object_.Reset();
+  }
+  bool Selected() const { return previous_ != nullptr; }
+
+ private:
+  GdiObject<T> object_;
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
 }  // namespace ui

@@ -158,6 +158,28 @@ TEST(FollowModes, AModeSwitchedOnGetsItsFirstPushWithinOnePeriod) {
   EXPECT_EQ(panel.Close(), 0u);
 }
 
+TEST(FollowModes, SwitchedOnWithAWindowAsTargetTheMouseIsFollowedOnTheDesktop) {
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
+  auto panel = e2e::Panel::Start();
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  const SIZE size = e2e::ClientSize(target.Main());
+
+  // The desktop becomes the target first; the rectangle keeps its size and
+  // moves with the cursor in desktop coordinates.
+  e2e::input::MoveMouse({600, 400});
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("CheckBoxAutoMouse").Click();
+  const std::string rectangle = "*, *, " + std::to_string(size.cx) + ", " + std::to_string(size.cy);
+  EXPECT_FALSE(WaitForTickPush(panel, mark, {"NOLB_Lock", e2e::DesktopTarget(rectangle),
+                                             "NOLB_SetMousePos(600, 400)", "NOLB_Enabled(1)", "NOLB_Unlock"})
+                   .empty());
+  const NolbStateView pushed = panel.Library().State();
+  EXPECT_TRUE(pushed.x <= 600 && 600 < pushed.x + pushed.width && pushed.y <= 400 && 400 < pushed.y + pushed.height)
+      << pushed.x << ", " << pushed.y;
+  EXPECT_EQ(panel.Control("EditWindowCaption").Text(), L"Desktop");
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
 TEST(FollowModes, ASizePresetWhileFollowingTheMouseAppliesAndFollowingGoesOn) {
   auto panel = e2e::Panel::Start();
   FollowTheMouseAt(panel, {600, 400});

@@ -209,6 +209,7 @@ TEST_F(Hotkeys, ARunWhoseThirdKeyIsHeldElsewhereLeavesNoKeyOfItRegistered) {
 }
 
 TEST_F(Hotkeys, RowsSavedAsRegisteredAreRegisteredAgainAtTheNextStart) {
+  Register(kSelPos, VK_F1);
   Register(kSelSize, 'Q', HOTKEYF_CONTROL);
   Register(kAutoMouse, VK_F9);
   ASSERT_EQ(panel.Close(), 0u);
@@ -219,14 +220,18 @@ TEST_F(Hotkeys, RowsSavedAsRegisteredAreRegisteredAgainAtTheNextStart) {
                          {"HotKeyTargetRegistered", "0"}, {"HotKeySetPos", "120"},
                          {"HotKeySetPosRegistered", "0"}, {"HotKeySetRange", "121"},
                          {"HotKeySetRangeRegistered", "0"}, {"HotKeySelectPos", "112"},
-                         {"HotKeySelectPosRegistered", "0"}, {"HotKeySelectSize", "16465"},
+                         {"HotKeySelectPosRegistered", "1"}, {"HotKeySelectSize", "16465"},
                          {"HotKeySelectSizeRegistered", "1"}}));
 
   auto again = e2e::Panel::Start(e2e::CarriedOver(panel));
   ASSERT_TRUE(e2e::Eventually([&] { return again.Control(kSelSize.unreg).Enabled(); }, "size row registered"));
+  EXPECT_TRUE(again.Control(kSelPos.unreg).Enabled());
   uint32_t mark = e2e::JournalMark();
   PressElsewhere(again, {VK_CONTROL, 'R'});  // the run's last key: the last size entry
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(again, mark), e2e::PushOf(e2e::DesktopArg(), 0, 0, 960, 720)));
+  mark = e2e::JournalMark();
+  PressElsewhere(again, {VK_F2});  // the position run's second key: the second entry
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(again, mark), e2e::PushOf(e2e::DesktopArg(), 2, 2, 960, 720)));
 }
 
 TEST_F(Hotkeys, ARowSavedAsRegisteredWhoseKeyIsHeldElsewhereFailsAtStartAndIsSavedFree) {

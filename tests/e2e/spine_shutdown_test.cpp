@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "harness/call_log.h"
 #include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "preview_windows.h"
 
 namespace {
 
@@ -154,6 +157,44 @@ TEST(SpineShutdown, TheSessionEndSavesAndSwitchesOffOnceWithoutAsking) {
   auto uninit = std::find_if(calls.begin(), calls.end(), [](const e2e::Call& c) { return c.function == "NOLB_Uninit"; });
   ASSERT_NE(uninit, calls.end());
   EXPECT_EQ(uninit + 1, calls.end()) << "a call after NOLB_Uninit: " << (uninit + 1)->ToString();
+}
+
+// The session's end told to the main window first, while the preview draws
+// at 30 frames a second: the preview's drawing ends before the exit, and
+// nothing reaches the library after its release, neither a frame nor the
+// window-grab key, a button or a timer, until the system has told every
+// window and the program ends.
+TEST(SpineShutdown, TheSessionEndToTheMainWindowFirstLeavesNothingAfterTheLibrarysRelease) {
+  auto panel = e2e::Panel::Start({.settings = "[Preview]\r\nFrameRate=0\r\n[Hotkey]\r\nHotKeyTargetRegistered=1\r\n"});
+  e2e::Window main = panel.MainWindow();
+  const uint32_t mark = e2e::JournalMark();
+  e2e::TogglePreview(panel, true);
+  ASSERT_TRUE(e2e::Eventually([&] { return e2e::Frames(e2e::CallsSince(panel, mark)).size() >= 3; }, "frames"));
+
+  EXPECT_EQ(main.Send(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  main.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  e2e::BringToFront(main);
+  e2e::input::Press(VK_F10);
+  panel.Control("ButtonApply").Click();
+  panel.Control("ButtonPreview").Click();
+  e2e::Settle(panel);
+  // Nothing to wait for: the journal is watched for 300 ms (ten frames at
+  // 30 a second, five ticks of the target watch) before the other windows
+  // hear of the session's end.
+  const auto watched = std::chrono::steady_clock::now() + 300ms;
+  e2e::WaitUntil([&] { return std::chrono::steady_clock::now() >= watched; });
+  for (const e2e::Window& window : panel.TopLevelWindows()) {
+    if (window.Handle() != main.Handle()) window.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  }
+  EXPECT_EQ(panel.Close(), 0u);
+
+  std::vector<e2e::Call> calls = panel.Calls();
+  std::vector<e2e::Call> afterRelease = e2e::After(calls, "NOLB_Uninit");
+  EXPECT_TRUE(e2e::CallsAre(afterRelease, {})) << "calls after NOLB_Uninit";
+  EXPECT_TRUE(e2e::CallsInclude(e2e::CallsSince(panel, mark),
+                                {"NOLB_BitBltInit", "NOLB_BitBlt", "NOLB_BitBltUninit", e2e::DesktopTarget(),
+                                 "NOLB_Enabled(0)", "NOLB_Uninit"}));
+  EXPECT_TRUE(e2e::FramesOnlyWhileDrawingBegun(calls));
 }
 
 }  // namespace

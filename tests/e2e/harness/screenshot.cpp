@@ -43,16 +43,22 @@ class FailureScreenshots : public ::testing::EmptyTestEventListener {
 
 }  // namespace
 
-void SaveScreenshot(const std::filesystem::path& file) {
-  int width = GetSystemMetrics(SM_CXSCREEN);
-  int height = GetSystemMetrics(SM_CYSCREEN);
+COLORREF ScreenImage::Pixel(int x, int y) const {
+  size_t at = static_cast<size_t>(height - 1 - y) * Stride() + static_cast<size_t>(x) * 3;
+  auto byte = [&](size_t i) { return static_cast<BYTE>(bits[at + i]); };
+  return RGB(byte(2), byte(1), byte(0));
+}
+
+ScreenImage CaptureScreen(const RECT& area) {
+  ScreenImage image{.width = area.right - area.left, .height = area.bottom - area.top, .bits = {}};
+  if (image.width <= 0 || image.height <= 0) throw HarnessError("an empty area of the screen");
   HDC screen = GetDC(nullptr);
   if (!screen) ThrowLastError("GetDC of the screen");
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store it
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = image.height;  // bottom-up
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
@@ -61,26 +67,42 @@ void SaveScreenshot(const std::filesystem::path& file) {
   bool copied = false;
   if (memory && bitmap) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    copied = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+    copied = BitBlt(memory, 0, 0, image.width, image.height, screen, area.left, area.top,
+                    SRCCOPY) != FALSE;
     SelectObject(memory, old);
   }
-  size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  std::string bytes;
   if (copied) {
     GdiFlush();
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;  // "BM"
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = static_cast<DWORD>(header.bfOffBits + stride * height);
-    bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    bytes.append(static_cast<const char*>(bits), stride * height);
+    image.bits.assign(static_cast<const char*>(bits), image.Stride() * image.height);
   }
   if (bitmap) DeleteObject(bitmap);
   if (memory) DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   if (!copied) throw HarnessError("cannot copy the screen");
+  return image;
+}
+
+void SaveScreenshot(const std::filesystem::path& file, const RECT& area) {
+  ScreenImage image = CaptureScreen(area);
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = image.width;
+  info.biHeight = image.height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;  // "BM"
+  header.bfOffBits = sizeof header + sizeof info;
+  header.bfSize = static_cast<DWORD>(header.bfOffBits + image.bits.size());
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  bytes += image.bits;
   WriteFile(file, bytes);
+}
+
+void SaveScreenshot(const std::filesystem::path& file) {
+  SaveScreenshot(file, RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 }
 
 void SaveScreenshotsOfFailures() {

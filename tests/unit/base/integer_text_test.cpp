@@ -62,6 +62,17 @@ TEST(ToInteger, NoNumberRaisesTheConversionMessage) {
   EXPECT_THROW(ToInteger(""), Error);
 }
 
+// A message is a C string to whoever shows it: a NUL inside the quoted text
+// would cut off the closing quote and the words after it.
+TEST(ToInteger, TheMessageQuotesATextWithANulOnlyUpToTheNul) {
+  try {
+    ToInteger(std::string_view("12\0x4", 5));
+    FAIL() << "no error raised";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "'12' は整数ではありません");
+  }
+}
+
 TEST(ErrorReportText, FullStopOnlyAfterACharacterSortingAfterIt) {
   EXPECT_EQ(ErrorReportText("abc"), "abc.");
   EXPECT_EQ(ErrorReportText("abc."), "abc.");

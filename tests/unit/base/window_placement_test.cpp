@@ -36,6 +36,15 @@ TEST(PlaceOnMonitors, APlaceOffEveryMonitorMovesOntoTheNearestWorkArea) {
   EXPECT_EQ(PlaceOnMonitors({1500, 100, 289, 487}, {kPrimary}), (WindowRect{991, 100, 289, 487}));
 }
 
+TEST(PlaceOnMonitors, APlaceExactlyAgainstTheOutsideOfAnEdgeIsOffTheScreen) {
+  // Not one pixel visible: left of the primary, right of and above the right
+  // monitor, below the primary.
+  EXPECT_EQ(PlaceOnMonitors({-289, 500, 289, 487}, kTwo), (WindowRect{0, 500, 289, 487}));
+  EXPECT_EQ(PlaceOnMonitors({3200, 500, 289, 487}, kTwo), (WindowRect{2911, 500, 289, 487}));
+  EXPECT_EQ(PlaceOnMonitors({1500, -487, 289, 487}, kTwo), (WindowRect{1500, 0, 289, 487}));
+  EXPECT_EQ(PlaceOnMonitors({100, 1024, 289, 487}, kTwo), (WindowRect{100, 537, 289, 487}));
+}
+
 TEST(PlaceOnMonitors, AWindowLargerThanTheWorkAreaKeepsItsSizeAndItsCaptionInReach) {
   EXPECT_EQ(PlaceOnMonitors({5000, 5000, 1500, 1200}, {kPrimary}), (WindowRect{0, 40, 1500, 1200}));
 }

@@ -96,5 +96,38 @@ TEST(PressFilter, AWatchStartedOnAHeldKeyTakesItsDownEventsAsRepeats) {
   EXPECT_TRUE(filter.IsNewPress(0x78));  // the watch ended with the release
 }
 
+// A release the watch never saw (it ended on another key's release, or the
+// system dropped it) leaves no key taken for held: the next press acts,
+// also when a later watch sees it go down.
+TEST(PressFilter, AKeyReleasedWhileNoWatchRanActsAtItsNextPress) {
+  constexpr std::uint32_t kF1 = 0x70, kF2 = 0x71, kF3 = 0x72;
+  PressFilter filter;
+  EXPECT_TRUE(filter.IsNewPress(kF1));  // F1 down acts; the watch starts
+  filter.Held(kF1);
+  filter.KeyDown(kF2);
+  EXPECT_TRUE(filter.IsNewPress(kF2));  // F2 down acts
+  filter.Held(kF2);
+  filter.KeyUp(kF2);
+  filter.WatchEnded();  // F1 goes up unseen
+  EXPECT_TRUE(filter.IsNewPress(kF1)) << "F1 down again, no watch running";
+  filter.Held(kF1);
+  filter.KeyUp(kF1);
+  EXPECT_FALSE(filter.Watching()) << "the last key taken for held is up";
+  filter.WatchEnded();
+
+  EXPECT_TRUE(filter.IsNewPress(kF1));  // F1 down acts, F3 down acts
+  filter.Held(kF1);
+  filter.KeyDown(kF3);
+  EXPECT_TRUE(filter.IsNewPress(kF3));
+  filter.Held(kF3);
+  filter.KeyUp(kF3);
+  EXPECT_TRUE(filter.Watching()) << "F1 is still down";
+  filter.WatchEnded();  // the system drops the watch; F1 goes up unseen
+  EXPECT_TRUE(filter.IsNewPress(kF2));  // F2 down: a new watch, which then sees F1 go down
+  filter.Held(kF2);
+  filter.KeyDown(kF1);
+  EXPECT_TRUE(filter.IsNewPress(kF1)) << "F1 down again, seen by a later watch";
+}
+
 }  // namespace
 }  // namespace nolb

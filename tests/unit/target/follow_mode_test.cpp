@@ -6,9 +6,12 @@
 #include <chrono>
 #include <climits>
 #include <condition_variable>
+#include <functional>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
 #include "preview/periodic_timer.h"
 #include "tests/unit/fakes/fake_tick_source.h"
@@ -154,6 +157,36 @@ TEST_F(FollowTickTest, WindowFollowingPushesTheClientSizeWhileTheWindowExists) {
   windows.Remove(target);
   EXPECT_TRUE(Tick().empty());
   EXPECT_EQ(requests, 1);
+}
+
+// A window tree in which the GUI thread chooses another target while the
+// tick reads the old one's client size.
+class TargetChangingWindows : public FakeWindowSystem {
+ public:
+  std::optional<Size> ClientSize(WindowId window) override {
+    if (changeTarget) std::exchange(changeTarget, nullptr)();
+    return FakeWindowSystem::ClientSize(window);
+  }
+  std::function<void()> changeTarget;
+};
+
+TEST_F(FollowTickTest, ATargetChangedDuringTheTickGetsNothingOfTheOldWindow) {
+  TargetChangingWindows changing;
+  const WindowId old = changing.Add(0, {10, 10}, {640, 480}, "old", "App");
+  state.Update([&](CaptureSettings& s, DesktopRect&) { s.target = old, s.x = 0, s.y = 0; });
+  (void)modes.SetFollowWindow(true);
+  // The window-grab hotkey (or the watch's fall-back to the desktop).
+  changing.changeTarget = [&] {
+    state.Update([](CaptureSettings& s, DesktopRect&) {
+      s = CaptureSettings{FakeWindowSystem::kDesktop, 7, 8, 90, 70};
+    });
+  };
+  modes.Tick(state, hook, changing);
+  EXPECT_TRUE(hook.calls.empty());
+  EXPECT_EQ(state.Settings().width, 90);
+  EXPECT_EQ(state.Settings().height, 70);
+  EXPECT_EQ(requests, 0);
+  EXPECT_FALSE(modes.TakeDisplay().size.has_value());
 }
 
 TEST_F(FollowTickTest, AFailingCallStillUnlocksTheLibrary) {

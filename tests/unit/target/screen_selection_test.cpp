@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace nolb {
 namespace {
 
@@ -27,6 +29,31 @@ TEST(ScreenSelectionArithmetic, PositionOutlineCoversExactlyTheSizeAroundThePoin
   EXPECT_EQ(odd.x2 - odd.x1 + 1, 5);
   EXPECT_EQ(odd.y2 - odd.y1 + 1, 3);
   EXPECT_EQ(PositionOutline({0, 0}, 1, 1), (Corners{0, 0, 0, 0}));
+}
+
+// Sizes up to the limits of the edits ("2147483647", "-2147483648"): the
+// corner a click takes is exact, the far corner as 32-bit arithmetic leaves it.
+TEST(ScreenSelectionArithmetic, PositionOutlineOfAnyTypedSizeStaysDefined) {
+  constexpr std::int32_t kMax = INT32_MAX;
+  constexpr std::int32_t kMin = INT32_MIN;
+  EXPECT_EQ(PositionOutline({640, 512}, kMax, kMax),
+            (Corners{640 - 1073741823, 512 - 1073741823, 640 + 1073741823, 512 + 1073741823}));
+  EXPECT_EQ(PositionOutline({640, 512}, kMin, kMin),
+            (Corners{640 + 1073741824, 512 + 1073741824, 640 - 1073741825, 512 - 1073741825}));
+  EXPECT_EQ(PositionOutline({kMax, kMin}, kMax, kMax),
+            (Corners{1073741824, 1073741825, -1073741826, -1073741825}));
+  EXPECT_EQ(PositionOutline({kMin, kMax}, kMin, kMin),
+            (Corners{-1073741824, -1073741825, 1073741823, 1073741822}));
+
+  ScreenSelection s;
+  s.Begin(SelectMode::kPosition, kMax, kMin);
+  s.Paint({0, 0});
+  s.Move({1279, 1023});
+  s.Press(MouseButton::kLeft, {1279, 1023});
+  CaptureState state;
+  ASSERT_TRUE(TakeSelection(state, SelectMode::kPosition, s.SelectResult()));
+  EXPECT_EQ(state.Settings().x, 1279 - 1073741823);
+  EXPECT_EQ(state.Settings().y, 1023 + 1073741824);
 }
 
 TEST(ScreenSelectionRange, DragDrawsOneOutlineAtATimeAndEndsWithItErased) {

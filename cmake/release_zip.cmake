@@ -1,0 +1,34 @@
+# Writes the zip a user takes: the program and the Japanese guide as a text
+# file that Windows opens with a double-click (UTF-8 with a byte-order mark,
+# CRLF line ends). The guide's screenshots stay out, and so do their lines.
+#   cmake -DPROGRAM=<NOLBPanel.exe> -DGUIDE=<guide-ja.md> -DGUIDE_NAME=<name.txt>
+#         -DZIP=<out.zip> -P release_zip.cmake
+foreach(var PROGRAM GUIDE GUIDE_NAME ZIP)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "release_zip.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+set(stage "${ZIP}.files")
+file(REMOVE_RECURSE "${stage}")
+file(MAKE_DIRECTORY "${stage}")
+file(COPY "${PROGRAM}" DESTINATION "${stage}")
+get_filename_component(program_name "${PROGRAM}" NAME)
+
+file(READ "${GUIDE}" text)
+string(REPLACE "\r\n" "\n" text "${text}")
+string(REGEX REPLACE "\n!\\[[^\n]*" "" text "\n${text}")
+string(REGEX REPLACE "^\n" "" text "${text}")
+string(REGEX REPLACE "\n\n\n+" "\n\n" text "${text}")
+string(REPLACE "\n" "\r\n" text "${text}")
+string(ASCII 239 187 191 byte_order_mark)
+file(WRITE "${stage}/${GUIDE_NAME}" "${byte_order_mark}${text}")
+
+file(REMOVE "${ZIP}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${ZIP}" --format=zip
+                        "${program_name}" "${GUIDE_NAME}"
+                WORKING_DIRECTORY "${stage}" RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "release_zip.cmake: cannot write ${ZIP}")
+endif()
+file(REMOVE_RECURSE "${stage}")

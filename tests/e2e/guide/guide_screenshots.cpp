@@ -1,0 +1,224 @@
+// guide_screenshots.exe: the pictures of docs/guide-ja.md, taken from the
+// real panel under Wine with the end-to-end harness, so that they stay true
+// as the program changes. Each test shows one window or dialog and saves the
+// part of the screen that holds it as <name>.bmp in the folder named by
+// NOLB_GUIDE_SHOTS. Run by scripts/guide-screenshots.sh, which turns them
+// into the PNG files in docs/guide-ja/; not one of the tests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+#include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "harness/target_picking.h"
+#include "preview_windows.h"
+
+namespace {
+
+using e2e::input::Button;
+
+constexpr wchar_t kMenuClass[] = L"#32768";
+
+std::filesystem::path ShotFolder() {
+  const char* folder = std::getenv("NOLB_GUIDE_SHOTS");
+  return folder ? std::filesystem::path(e2e::Wide(folder)) : e2e::BinDir().parent_path() / L"guide-screenshots";
+}
+
+RECT Union(RECT a, const RECT& b) {
+  UnionRect(&a, &a, &b);
+  return a;
+}
+
+RECT Grown(RECT r, int by) {
+  InflateRect(&r, by, by);
+  return r;
+}
+
+// Saves the area of the screen once everything posted to the panel is
+// handled and the X server has had a moment to draw it.
+void Shot(const e2e::Panel& panel, const char* name, RECT area) {
+  e2e::Settle(panel);
+  Sleep(400);
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&area, &area, &screen);
+  std::filesystem::create_directories(ShotFolder());
+  e2e::SaveScreenshot(ShotFolder() / (e2e::Wide(name) + L".bmp"), area);
+}
+
+// The shown popup menu (of any process), if one is open.
+std::optional<e2e::Window> OpenMenu() {
+  HWND menu = FindWindowW(kMenuClass, nullptr);
+  if (menu && IsWindowVisible(menu)) return e2e::Window(menu);
+  return std::nullopt;
+}
+
+e2e::Window WaitForMenu() {
+  std::optional<e2e::Window> menu;
+  if (!e2e::WaitUntil([&] { return (menu = OpenMenu()).has_value(); })) {
+    throw e2e::HarnessError("no menu opened");
+  }
+  return *menu;
+}
+
+void CloseMenus() {
+  for (int i = 0; i < 3 && OpenMenu(); ++i) e2e::input::Press(VK_ESCAPE);
+}
+
+// A panel with the encoder simulator attached, so the status line shows the
+// hook at work, as it does for a user.
+class Guide : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    encoder = e2e::StartHelper(L"encoder_sim.exe", {L"--fps", L"10"});
+    ASSERT_TRUE(e2e::Becomes([&] { return panel.Control("LabelHooked").Text(); }, std::wstring(L"○")));
+  }
+  // The encoder leaves first, so the panel closes without its question.
+  void TearDown() override {
+    encoder.Kill();
+    e2e::WaitUntil([&] { return panel.Control("LabelHooked").Text() == L"×"; });
+  }
+
+  e2e::Window Main() const { return panel.MainWindow(); }
+
+  // Beside the main window (16, 16, 289 x 487); started before the panel,
+  // with the cursor away from it, so the panel opens in front.
+  static e2e::TargetWindow StartTarget() {
+    e2e::input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
+    return e2e::TargetWindow::Start({.title = L"取り込むウィンドウ",
+                                     .frame = {330, 60, 330 + 400, 60 + 300},
+                                     .background = RGB(250, 240, 200)});
+  }
+
+  e2e::TargetWindow target = StartTarget();
+  // The preview opens below the target window, off the captured picture.
+  e2e::Panel panel = e2e::Panel::Start({.settings = "[Preview]\r\nTop=400\r\nLeft=330\r\n"});
+  e2e::Process encoder;
+};
+
+TEST_F(Guide, MainWindow) {
+  e2e::BringToFront(Main());
+  Shot(panel, "main-window", Main().Rect());
+}
+
+TEST_F(Guide, Menus) {
+  for (auto [key, name] : {std::pair{'S', "menu-view"}, std::pair{'O', "menu-settings"}}) {
+    panel.Activate();
+    e2e::input::Chord({VK_MENU, static_cast<WORD>(key)});
+    e2e::Window menu = WaitForMenu();
+    Shot(panel, name, Union(Main().Rect(), menu.Rect()));
+    CloseMenus();
+  }
+}
+
+TEST_F(Guide, TargetDrag) {
+  e2e::PickerDrag drag(panel, Button::Left);
+  drag.Over(e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  Shot(panel, "target-drag", Union(Main().Rect(), target.Main().Rect()));
+  drag.Release();
+}
+
+TEST_F(Guide, RangeSelection) {
+  panel.Control("ButtonSetRange").Click();
+  ASSERT_TRUE(e2e::WaitUntil([&] {
+    for (const auto& window : panel.TopLevelWindows()) {
+      if (window.ClassName() == L"TFormSelect" && window.Visible()) return true;
+    }
+    return false;
+  }));
+  POINT from{400, 120}, to{640, 300};
+  e2e::input::MouseDownAt(from, Button::Right);
+  e2e::input::MoveMouse({520, 200});
+  e2e::input::MoveMouse(to);
+  Shot(panel, "range-selection", Grown({from.x, from.y, to.x, to.y}, 60));
+  e2e::input::MouseUpAt(to, Button::Right);
+}
+
+TEST_F(Guide, PositionSelection) {
+  e2e::SetRectangleEdits(panel, 0, 0, 200, 150);
+  panel.Control("ButtonApply").Click();
+  e2e::input::MoveMouse({530, 210});
+  panel.Control("ButtonSetPos").Click();
+  e2e::input::MoveMouse({520, 200});
+  Shot(panel, "position-selection", Grown({520 - 100, 200 - 75, 520 + 100, 200 + 75}, 60));
+  e2e::input::Click({520, 200}, Button::Right);
+}
+
+TEST_F(Guide, RangeMarkers) {
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  e2e::SetRectangleEdits(panel, 60, 40, 240, 160);
+  panel.Control("ButtonApply").Click();
+  panel.Menu('S', 'T');
+  POINT origin = e2e::ClientOrigin(target.Main());
+  RECT range{origin.x + 60, origin.y + 40, origin.x + 60 + 240, origin.y + 40 + 160};
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ScreenPixel({range.right, range.bottom}) != RGB(250, 240, 200); }));
+  Shot(panel, "range-markers", Grown(range, 48));
+  panel.Menu('S', 'T');
+}
+
+TEST_F(Guide, PreviewAndItsMenuAndSettings) {
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  e2e::Window preview = e2e::TogglePreview(panel, true);
+  Shot(panel, "preview", preview.Rect());
+
+  e2e::BringToFront(preview);
+  RECT r = preview.Rect();
+  e2e::input::Click({r.left + 40, r.top + 40}, Button::Right);
+  e2e::Window menu = WaitForMenu();
+  Shot(panel, "preview-menu", Union(preview.Rect(), menu.Rect()));
+  e2e::input::Press('O');
+  e2e::Window settings = e2e::WaitForShown(panel, e2e::kPreviewSettingsClass);
+  Shot(panel, "preview-settings", settings.Rect());
+  settings.Find("ButtonCancel")->Click();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::ShownWindowOfClass(panel, e2e::kPreviewSettingsClass); }));
+  e2e::TogglePreview(panel, false);
+}
+
+TEST_F(Guide, OpacityDialog) {
+  panel.Menu('S', 'L');
+  e2e::Window dialog = e2e::WaitForShown(panel, e2e::kAlphaSettingsClass);
+  e2e::MoveTrackBar(dialog, 200);
+  Shot(panel, "opacity", dialog.Rect());
+  dialog.Close();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !dialog.Visible(); }));
+  panel.Menu('S', 'L');
+}
+
+TEST_F(Guide, HotkeyDialogAndItsFailure) {
+  panel.Menu('O', 'H');
+  e2e::Window dialog = panel.Control("ButtonClose").Parent();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return dialog.Visible(); }));
+  panel.Control("ButtonRegAutoMouse").Click();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return panel.Control("ButtonUnregAutoMouse").Enabled(); }));
+  Shot(panel, "hotkey-dialog", dialog.Rect());
+
+  // F9 is taken by the row above: the second registration fails.
+  panel.Control("ButtonRegSetPos").Click();
+  e2e::MessageDialog box = panel.WaitForMessageBox();
+  Shot(panel, "hotkey-failure", box.Handle().Rect());
+  box.Press(IDOK);
+  box.WaitClosed();
+  panel.Control("ButtonUnregAutoMouse").Click();
+  panel.Control("ButtonClose").Click();
+}
+
+TEST_F(Guide, NotANumber) {
+  panel.Control("EditX").SetText(L"abc");
+  panel.Control("ButtonApply").Click();
+  e2e::MessageDialog box = panel.WaitForMessageBox();
+  Shot(panel, "not-a-number", box.Handle().Rect());
+  box.Press(IDOK);
+  box.WaitClosed();
+  panel.Control("EditX").SetText(L"0");
+}
+
+TEST_F(Guide, ExitQuestion) {
+  panel.RequestClose();
+  e2e::MessageDialog box = panel.WaitForMessageBox();
+  Shot(panel, "exit-question", box.Handle().Rect());
+  box.Press(IDNO);
+  box.WaitClosed();
+}
+
+}  // namespace

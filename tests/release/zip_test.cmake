@@ -1,0 +1,31 @@
+# The release zip holds exactly the program and the guide, and the guide is
+# a text file Windows opens as UTF-8: a byte-order mark and CRLF line ends.
+#   cmake -DZIP=<zip> -DGUIDE_NAME=<name.txt> -P zip_test.cmake
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tf "${ZIP}" OUTPUT_VARIABLE listing)
+string(STRIP "${listing}" listing)
+string(REPLACE "\n" ";" entries "${listing}")
+set(expected NOLBPanel.exe "${GUIDE_NAME}")
+list(SORT entries)
+list(SORT expected)
+if(NOT entries STREQUAL expected)
+  message(FATAL_ERROR "the zip holds [${entries}], expected [${expected}]")
+endif()
+
+set(out "${CMAKE_CURRENT_BINARY_DIR}/zip_test.files")
+file(REMOVE_RECURSE "${out}")
+file(MAKE_DIRECTORY "${out}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar xf "${ZIP}" WORKING_DIRECTORY "${out}")
+# As bytes (a text read drops the CRs), one byte and a blank each.
+file(READ "${out}/${GUIDE_NAME}" hex HEX)
+file(REMOVE_RECURSE "${out}")
+string(REGEX REPLACE "(..)" "\\1 " bytes "${hex}")
+string(REGEX MATCHALL "0a " line_ends "${bytes}")
+string(REGEX MATCHALL "0d 0a " crlf_ends "${bytes}")
+list(LENGTH line_ends lines)
+list(LENGTH crlf_ends crlf_lines)
+if(NOT bytes MATCHES "^ef bb bf ")
+  message(FATAL_ERROR "the guide does not begin with a UTF-8 byte-order mark")
+elseif(lines LESS 10 OR NOT lines EQUAL crlf_lines)
+  message(FATAL_ERROR "the guide has ${lines} lines, ${crlf_lines} of them end in CRLF")
+endif()
+message(STATUS "${ZIP}: ${entries}; the guide: byte-order mark, ${lines} lines in CRLF")

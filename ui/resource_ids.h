@@ -1,0 +1,9 @@
+/* Resource numbers of the program, shared by the resource script and the
+   code (plain defines: the resource compiler reads this file too). */
+#ifndef NOLB_UI_RESOURCE_IDS_H
+#define NOLB_UI_RESOURCE_IDS_H
+
+/* The program's icon, the capture rectangle: the executable's first icon. */
+#define NOLB_PROGRAM_ICON 1
+
+#endif
