@@ -3,7 +3,7 @@
 // panel's main window has before the user sees it, made with plain Win32
 // calls and no window layer: the same imports (common controls 6 through
 // the same manifest, winmm with the timer resolution raised during static
-// initialisation), the same window class style, window style, size and
+// initialisation), the same icon, window class style, window style, size and
 // place, the same controls (classes, styles, places, texts, list items,
 // check marks, font) and the same two menus.
 //
@@ -116,7 +116,11 @@ HWND MakeWindow(HINSTANCE instance, const bench::WindowLayout& layout) {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  // The program's icon (its first), as the panel's windows have it.
+  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CXICON), LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CXSMICON), LR_SHARED));
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = top.className.c_str();
   if (!RegisterClassExW(&wc)) return nullptr;
