@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/main_form_win.h"
 #include "hotkey/hotkey_form_win.h"
@@ -35,16 +36,26 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
 
   ui::ReportingErrors(nullptr, [&] {
     // The windows, created in this order; each runs its FormCreate as it is
-    // made. Only the main window is shown.
+    // made. Only the main window is shown, and as soon as it is made: the
+    // others follow from the message loop, before any input is handled.
     nolb::TMainForm mainForm(*library);
+    std::optional<nolb::TFormPreview> previewForm;
+    std::optional<nolb::TFormHotkey> formHotkey;
+    std::optional<nolb::TFormSelect> formSelect;
     mainForm.Create();
-    nolb::TFormPreview previewForm(*library, mainForm);
-    previewForm.Create(mainForm.Handle());
-    nolb::TFormHotkey formHotkey(mainForm);
-    formHotkey.Create();
-    nolb::TFormSelect formSelect;
-    formSelect.Create();
+    mainForm.Later([&] {
+      // An error here ends the program, as it did before the window was shown.
+      if (!ui::ReportingErrors(mainForm.Handle(), [&] {
+            previewForm.emplace(*library, mainForm).Create(mainForm.Handle());
+            formHotkey.emplace(mainForm).Create();
+            formSelect.emplace().Create();
+          })) {
+        DestroyWindow(mainForm.Handle());
+      }
+    });
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
+    // Painted before the windows made after it.
+    UpdateWindow(mainForm.Handle());
     ui::RunMessageLoop([&](const MSG& msg) { mainForm.ApplicationEventsMessage(msg); });
   });
 

@@ -44,7 +44,14 @@ void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userVal
 TMainForm::TMainForm(CaptureHook& hook)
     : ui::Form(L"MainForm"),
       hook_(hook),
-      follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; }) {}
+      follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; },
+              [this](bool on) {
+                if (on) {
+                  timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
+                } else {
+                  timer_.Stop();
+                }
+              }) {}
 
 std::vector<ui::ControlDesc> TMainForm::Controls() {
   auto on = [this](void (TMainForm::*method)(ui::Component*)) { return On<TMainForm>(method); };
@@ -220,7 +227,8 @@ void TMainForm::FormCreate() {
   // The DirectDraw object for the video memory figure comes with the first
   // status tick (TimerAnimeTimer).
   hook_.Init();
-  timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
+  // The real-time timer runs only while a follow mode is on (follow_ starts
+  // and stops it): at rest nothing wakes its worker.
 
   // Layered-window capture is offered on a single-monitor desktop only.
   if (GetSystemMetrics(SM_CXVIRTUALSCREEN) != GetSystemMetrics(SM_CXSCREEN) ||
@@ -233,12 +241,13 @@ void TMainForm::FormCreate() {
   ButtonDesktopClick(nullptr);
   ButtonApplyClick(nullptr);
 
-  // The markers follow the restored menu check. They are made after the
-  // first push, which does not need them (four top-level windows, a good
-  // part of the start-up under Wine); nothing reaches them before the
-  // message loop runs.
-  markers_ = std::make_unique<RangeMarkers>();
-  NToggleCaptureRangeClick(nullptr);
+  // The markers follow the restored menu check. Four top-level windows, a
+  // good part of the start-up under Wine: they are made once the main window
+  // is shown, from the message loop, before any input is handled.
+  Later([this] {
+    markers_ = std::make_unique<RangeMarkers>();
+    NToggleCaptureRangeClick(nullptr);
+  });
 }
 
 bool TMainForm::FormCloseQuery() {

@@ -3,49 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdint>
 #include <cwchar>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <sstream>
 #include <stdexcept>
 
 #include "standin/standin_library_win.h"
 
 namespace bench {
-namespace {
-
-double FileTimeMs(const FILETIME& t) {
-  return static_cast<double>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e4;
-}
-
-std::optional<double> LinuxProcessCpuMs(const std::wstring& commandLinePart) {
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator(L"Z:\\proc", error)) {
-    const std::wstring name = entry.path().filename().wstring();
-    if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-    std::ifstream cmdline(entry.path() / L"cmdline", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
-    if (text.find(Narrow(commandLinePart)) == std::string::npos) continue;
-    std::ifstream statFile(entry.path() / L"stat");
-    std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
-    // Fields after the command name in parentheses: state is field 3,
-    // utime 14 and stime 15.
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string field;
-    double ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-      if (i >= 14) ticks += std::stod(field);
-    }
-    return ticks * 1000.0 / 100.0;  // USER_HZ
-  }
-  return std::nullopt;
-}
-
-bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
-
-}  // namespace
 
 double NowMs() {
   LARGE_INTEGER now{}, frequency{};
@@ -55,6 +18,11 @@ double NowMs() {
 }
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+std::string PreviewBenchSettings(const std::string& mainLines) {
+  return "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n" + mainLines +
+         "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
+}
 
 fs::path BinFolder() { return fs::path(nolb::standin::BesideExecutable(L"")).parent_path(); }
 
@@ -85,11 +53,12 @@ int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* o
   }
 }
 
-Child::Child(const fs::path& exe, const fs::path& folder) {
+Child::Child(const fs::path& exe, const fs::path& folder, const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &info)) {
     throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
@@ -143,6 +112,56 @@ HWND VisibleWindow(DWORD processId, const wchar_t* className) {
   return search.found;
 }
 
+namespace {
+
+struct ControlSearch {
+  const wchar_t* name;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<ControlSearch*>(parameter);
+  // The panel's window layer names every control with a global atom.
+  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"NOLB.Name")));
+  wchar_t name[64];
+  if (atom && GlobalGetAtomNameW(atom, name, 64) && std::wcscmp(name, search.name) == 0) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const double deadline = NowMs() + timeoutMs;
+  while (!condition()) {
+    if (NowMs() > deadline) return false;
+    Sleep(1);
+  }
+  return true;
+}
+
+HWND WaitForControl(HWND form, const wchar_t* name) {
+  ControlSearch search{name, nullptr};
+  if (!WaitFor([&] {
+        EnumChildWindows(form, MatchControl, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      })) {
+    throw std::runtime_error("the window has no control " + Narrow(name));
+  }
+  return search.found;
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className) {
+  HWND window = nullptr;
+  if (!WaitFor([&] { return (window = VisibleWindow(processId, className)) != nullptr; })) {
+    throw std::runtime_error("the program showed no window of class " + Narrow(className));
+  }
+  return window;
+}
+
 void CloseWindowAndWait(const Child& child, HWND window, const char* what) {
   PostMessageW(window, WM_CLOSE, 0, 0);
   if (!child.WaitForExit()) throw std::runtime_error(std::string(what) + " did not end when closed");
@@ -172,16 +191,6 @@ Summary Summarise(std::vector<double> values) {
   const size_t n = values.size();
   const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
   return {median, values.front(), values.back()};
-}
-
-double PanelCpuMs(HANDLE process, const std::wstring& commandLinePart) {
-  if (UnderWine()) {
-    if (auto ms = LinuxProcessCpuMs(commandLinePart)) return *ms;
-    throw std::runtime_error("the process is not found in /proc");
-  }
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(process, &created, &exited, &kernel, &user);
-  return FileTimeMs(kernel) + FileTimeMs(user);
 }
 
 }  // namespace bench

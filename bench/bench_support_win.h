@@ -22,6 +22,12 @@ inline constexpr DWORD kRunTimeoutMs = 30000;
 double NowMs();
 std::string Narrow(const std::wstring& text);
 
+// A settings file for the preview's benchmarks: the capture rectangle
+// 640 × 480 at the desktop's corner and the preview's picture 640 × 480 at
+// "30fps" (a 33 ms period), its window beside the main window. mainLines:
+// more lines of section Main ("Key=value\r\n" each).
+std::string PreviewBenchSettings(const std::string& mainLines = "");
+
 // The folder of the running benchmark, where the panel and NOLB.DLL are.
 fs::path BinFolder();
 // Throws when a panel runs already (it holds the single-instance mutex).
@@ -36,7 +42,8 @@ int RunWithCount(int argc, wchar_t** argv, const char* program, const wchar_t* o
 // A started program, terminated if it still runs when the object goes.
 class Child {
  public:
-  Child(const fs::path& exe, const fs::path& folder);
+  // arguments: the rest of the command line, after the quoted exe.
+  Child(const fs::path& exe, const fs::path& folder, const std::wstring& arguments = L"");
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
   ~Child();
@@ -54,6 +61,14 @@ class Child {
 
 // The visible top-level window of that class owned by the process, if any.
 HWND VisibleWindow(DWORD processId, const wchar_t* className);
+// The control of a form of the panel with that designer name (the panel
+// names its controls once its window is shown); throws when none comes.
+
+// Polls every millisecond until the condition holds (true) or the time is out.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kRunTimeoutMs);
+// Polls until the panel shows a top-level window of that class; throws when none comes.
+HWND WaitForWindow(DWORD processId, const wchar_t* className);
+HWND WaitForControl(HWND form, const wchar_t* name);
 
 // Posts WM_CLOSE and waits for the end; throws when the program stays.
 void CloseWindowAndWait(const Child& child, HWND window, const char* what);
@@ -70,12 +85,6 @@ class RunFolder {
  private:
   fs::path path_;
 };
-
-// The CPU time (ms, all threads) of a started process whose command line
-// holds commandLinePart. Under Wine another process's times are not kept up
-// to date; there they come from its Linux process (found by the command
-// line) through the Z: drive: utime + stime of /proc/<pid>/stat.
-double PanelCpuMs(HANDLE process, const std::wstring& commandLinePart);
 
 // The value below which the fraction p (0 to 1) of the values lie, taken
 // from the sorted values by the nearest rank.

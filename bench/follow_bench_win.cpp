@@ -43,15 +43,6 @@ double ProcessCpuMs(HANDLE process) {
   return FileTimeMs(kernel) + FileTimeMs(user);
 }
 
-// Moves the cursor round a circle until the time is up.
-void CircleTheCursor(double untilMs) {
-  for (int step = 0; NowMs() < untilMs; ++step) {
-    const double angle = step * 0.05;
-    SetCursorPos(640 + static_cast<int>(200 * std::cos(angle)), 512 + static_cast<int>(200 * std::sin(angle)));
-    Sleep(15);
-  }
-}
-
 int Run(int seconds) {
   const fs::path bin = BinFolder();
   RequireNoPanelRunning();

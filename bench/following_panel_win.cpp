@@ -1,6 +1,7 @@
 #include "bench/following_panel_win.h"
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -11,45 +12,12 @@ namespace bench {
 
 namespace {
 
-constexpr wchar_t kNameProperty[] = L"NOLB.Name";
-
-struct ControlSearch {
-  const wchar_t* name;
-  HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<ControlSearch*>(parameter);
-  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, kNameProperty)));
-  wchar_t name[64];
-  if (atom && GlobalGetAtomNameW(atom, name, 64) && std::wcscmp(name, search.name) == 0) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND ControlNamed(HWND form, const wchar_t* name) {
-  ControlSearch search{name, nullptr};
-  EnumChildWindows(form, MatchControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 bool IsQuery(const NolbJournalEntry& entry) {
   return Named(entry, "NOLB_IsEnabled") || Named(entry, "NOLB_IsHooked") || Named(entry, "NOLB_GetTarget") ||
          Named(entry, "NOLB_GetStatus");
 }
 
 }  // namespace
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const double deadline = NowMs() + timeoutMs;
-  while (!condition()) {
-    if (NowMs() > deadline) return false;
-    Sleep(1);
-  }
-  return true;
-}
 
 bool Named(const NolbJournalEntry& entry, const char* function) {
   return std::strcmp(entry.function, function) == 0;
@@ -75,11 +43,7 @@ FollowingPanel StartFollowingMouse(const nolb::standin::StandinLibrary& library,
     throw std::runtime_error("NOLBPanel.exe showed no main window");
   }
   panel.guiThread = GetWindowThreadProcessId(panel.main, nullptr);
-  HWND box = nullptr;
-  if (!WaitFor([&] { return (box = ControlNamed(panel.main, L"CheckBoxAutoMouse")) != nullptr; })) {
-    throw std::runtime_error("the main window has no CheckBoxAutoMouse");
-  }
-  PostMessageW(box, BM_CLICK, 0, 0);
+  PostMessageW(WaitForControl(panel.main, L"CheckBoxAutoMouse"), BM_CLICK, 0, 0);
   auto ticking = [&] {
     for (const auto& entry : CallsOf(library, id)) {
       if (panel.IsTickCall(entry) && PlacesCursor(entry)) return true;
@@ -88,6 +52,14 @@ FollowingPanel StartFollowingMouse(const nolb::standin::StandinLibrary& library,
   };
   if (!WaitFor(ticking)) throw std::runtime_error("mouse following pushed nothing");
   return panel;
+}
+
+void CircleTheCursor(double untilMs) {
+  for (int step = 0; NowMs() < untilMs; ++step) {
+    const double angle = step * 0.05;
+    SetCursorPos(640 + static_cast<int>(200 * std::cos(angle)), 512 + static_cast<int>(200 * std::sin(angle)));
+    Sleep(15);
+  }
 }
 
 }  // namespace bench

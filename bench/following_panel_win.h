@@ -14,9 +14,6 @@
 
 namespace bench {
 
-// Polls every millisecond until the condition holds (true) or the time is out.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kRunTimeoutMs);
-
 // The journal's entries of one process, oldest first, without the queries
 // of the panel's window timers (IsEnabled, IsHooked, GetTarget, GetStatus).
 std::vector<NolbJournalEntry> CallsOf(const nolb::standin::StandinLibrary& library, DWORD processId);
@@ -40,5 +37,8 @@ struct FollowingPanel {
 // and waits for the first push of the tick. Throws when any step fails.
 FollowingPanel StartFollowingMouse(const nolb::standin::StandinLibrary& library, const fs::path& exe,
                                    const fs::path& folder);
+
+// Moves the cursor round a circle in the screen's middle until the time is up.
+void CircleTheCursor(double untilMs);
 
 }  // namespace bench

@@ -23,15 +23,26 @@
 #include <vector>
 
 #include "bench/bench_support_win.h"
+#include "bench/linux_process_win.h"
 #include "standin/standin_library_win.h"
 
 namespace {
 
 constexpr double kPeriodMs = 33;
 constexpr int kJournalSize = 16384;
-constexpr char kSettings[] =
-    "[Main]\r\nX=0\r\nY=0\r\nsWidth=640\r\nsHeight=480\r\n"
-    "[Preview]\r\nTop=400\r\nLeft=620\r\nsWidth=640\r\nsHeight=480\r\nFrameRate=0\r\n";
+
+// The panel's CPU time: under Wine from its Linux process, where Wine does
+// not keep another process's times.
+double CpuMs(HANDLE process, const std::optional<bench::LinuxProcess>& inLinux) {
+  if (inLinux) return inLinux->CpuMs();
+  if (bench::UnderWine()) throw std::runtime_error("the panel's process is not found in /proc");
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(process, &created, &exited, &kernel, &user);
+  auto ms = [](const FILETIME& t) {
+    return static_cast<double>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e4;
+  };
+  return ms(kernel) + ms(user);
+}
 
 // The panel's NOLB_BitBlt calls after a journal sequence number, and the
 // newest sequence number.
@@ -54,57 +65,35 @@ FrameCount FramesAfter(const nolb::standin::StandinLibrary& library, DWORD proce
   return result;
 }
 
-BOOL CALLBACK MatchNamedChild(HWND window, LPARAM parameter) {
-  auto* found = reinterpret_cast<HWND*>(parameter);
-  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"NOLB.Name")));
-  wchar_t name[64] = L"";
-  if (atom && GlobalGetAtomNameW(atom, name, 64) && std::wcscmp(name, L"ButtonPreview") == 0) {
-    *found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WaitForWindow(DWORD processId, const wchar_t* className) {
-  const double deadline = bench::NowMs() + bench::kRunTimeoutMs;
-  while (bench::NowMs() < deadline) {
-    if (HWND window = bench::VisibleWindow(processId, className)) return window;
-    Sleep(10);
-  }
-  throw std::runtime_error("NOLBPanel.exe showed no window of class " + bench::Narrow(className));
-}
-
 int Run(int seconds) {
   const bench::fs::path bin = bench::BinFolder();
   bench::RequireNoPanelRunning();
   nolb::standin::StandinLibrary library;
   bench::RunFolder folder(L"nolb-preview-bench-", bin, {L"NOLBPanel.exe", L"NOLB.DLL"});
-  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << kSettings;
+  std::ofstream(folder.Path() / L"NOLBPanel.ini", std::ios::binary) << bench::PreviewBenchSettings();
 
   bench::Child panel(folder.Path() / L"NOLBPanel.exe", folder.Path());
-  HWND main = WaitForWindow(panel.Id(), L"TMainForm");
-  HWND button = nullptr;
-  EnumChildWindows(main, MatchNamedChild, reinterpret_cast<LPARAM>(&button));
-  if (!button) throw std::runtime_error("the main window has no ButtonPreview");
-  const std::wstring runFolder = folder.Path().filename().wstring();
+  HWND main = bench::WaitForWindow(panel.Id(), L"TMainForm");
+  HWND button = bench::WaitForControl(main, L"ButtonPreview");
+  const auto linuxPanel = bench::LinuxProcess::Find(folder.Path().filename().wstring());
   // The panel's own cost with the preview closed, as a baseline.
   Sleep(1000);
   const double idleStartMs = bench::NowMs();
-  const double idleStartCpu = bench::PanelCpuMs(panel.Handle(), runFolder);
+  const double idleStartCpu = CpuMs(panel.Handle(), linuxPanel);
   Sleep(static_cast<DWORD>(seconds) * 1000);
-  const double idleCpuShare = (bench::PanelCpuMs(panel.Handle(), runFolder) - idleStartCpu) / (bench::NowMs() - idleStartMs);
+  const double idleCpuShare = (CpuMs(panel.Handle(), linuxPanel) - idleStartCpu) / (bench::NowMs() - idleStartMs);
 
   PostMessageW(button, BM_CLICK, 0, 0);
-  WaitForWindow(panel.Id(), L"TFormPreview");
+  bench::WaitForWindow(panel.Id(), L"TFormPreview");
   Sleep(1000);  // warming up: the surface is built at the first frame
 
   const uint32_t mark = FramesAfter(library, panel.Id(), 0).last;
   const double startMs = bench::NowMs();
-  const double startCpu = bench::PanelCpuMs(panel.Handle(), runFolder);
+  const double startCpu = CpuMs(panel.Handle(), linuxPanel);
   Sleep(static_cast<DWORD>(seconds) * 1000);
   const int frames = FramesAfter(library, panel.Id(), mark).frames;
   const double wallMs = bench::NowMs() - startMs;
-  const double cpuMs = bench::PanelCpuMs(panel.Handle(), runFolder) - startCpu;
+  const double cpuMs = CpuMs(panel.Handle(), linuxPanel) - startCpu;
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (!panel.WaitForExit()) throw std::runtime_error("NOLBPanel.exe did not end when closed");

@@ -12,8 +12,10 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "bench/bench_support_win.h"
+#include "bench/linux_process_win.h"
 #include "harness/call_log.h"
 #include "harness/e2e.h"
 #include "harness/notepad.h"
@@ -24,13 +26,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The panel's CPU time over the seconds, as a share of one core.
-double CpuShare(e2e::Panel& panel, int seconds) {
-  const std::wstring folder = panel.Folder().wstring();
-  const double startCpu = bench::PanelCpuMs(panel.GetProcess().Handle(), folder);
+// The panel's CPU time over the seconds, as a share of one core: from its
+// Linux process, since Wine keeps no times of another process.
+double CpuShare(const e2e::Panel& panel, int seconds) {
+  const auto process = bench::LinuxProcess::Find(panel.Folder().filename().wstring());
+  if (!process) throw std::runtime_error("the panel's Linux process is not found (run it under Wine)");
+  const double startCpu = process->CpuMs();
   const double startMs = bench::NowMs();
   Sleep(static_cast<DWORD>(seconds) * 1000);
-  return (bench::PanelCpuMs(panel.GetProcess().Handle(), folder) - startCpu) / (bench::NowMs() - startMs);
+  return (process->CpuMs() - startCpu) / (bench::NowMs() - startMs);
 }
 
 int Run(int seconds) {

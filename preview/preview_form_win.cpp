@@ -103,8 +103,7 @@ void TFormPreview::FormCreate() {
   ui::Place place = ui::PlaceOnMonitor({settings.left, settings.top, size.width, size.height});
   SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The window is still hidden: the ticks that now arrive draw nothing.
-  SetFrameRate(frameRateIndex_);
+  // The frame timer starts when the window is shown.
 }
 
 void TFormPreview::FormDestroy() {
@@ -137,7 +136,8 @@ void TFormPreview::SetPreviewSize(std::int32_t width, std::int32_t height) {
 }
 
 void TFormPreview::SetFrameRate(std::int32_t index) {
-  frameTimer_.Start(FrameRatePeriod(index), &TFormPreview::DrawPreviewFrame, 0);
+  frameRateIndex_ = index;
+  if (Visible()) frameTimer_.Start(FrameRatePeriod(index), &TFormPreview::DrawPreviewFrame, 0);
 }
 
 void TFormPreview::DrawPreviewFrame(std::uint32_t) {
@@ -167,7 +167,7 @@ void TFormPreview::FormShow() {
     drawing_ = true;
   }
   host_.EnableHideButton(true);
-  frameTimer_.Resume();
+  frameTimer_.Start(FrameRatePeriod(frameRateIndex_), &TFormPreview::DrawPreviewFrame, 0);
 }
 
 bool TFormPreview::FormCloseQuery() {
@@ -179,7 +179,8 @@ bool TFormPreview::FormCloseQuery() {
 void TFormPreview::FormClose() {
   EndLibraryDrawing();
   host_.EnableHideButton(false);
-  frameTimer_.Pause();
+  // A hidden preview wakes nothing.
+  frameTimer_.Stop();
 }
 
 void TFormPreview::EndLibraryDrawing() {
@@ -322,9 +323,8 @@ void TFormPreview::O1Click(ui::Component*) {
   std::int32_t height = ToInteger(dialog.Find(L"EditHeight").TextUtf8());
   std::int32_t width = ToInteger(dialog.Find(L"EditWidth").TextUtf8());
   SetPreviewSize(width, height);
-  frameRateIndex_ = rates.ItemIndex();
   // Restarted even when the rate is the same.
-  SetFrameRate(frameRateIndex_);
+  SetFrameRate(rates.ItemIndex());
 }
 
 void TFormPreview::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }

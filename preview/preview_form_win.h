@@ -34,7 +34,9 @@ class TFormPreview : public ui::Form {
 
   // The picture becomes width × height, the window 2 pixels more each way.
   void SetPreviewSize(std::int32_t width, std::int32_t height);
-  // Restarts the frame timer at the period of a frame-rate list index.
+  // The frame rate becomes that of a frame-rate list index; a shown
+  // preview restarts its frame timer at the new period. The timer runs
+  // only while the preview is shown.
   void SetFrameRate(std::int32_t index);
   // The frame timer's callback: draws one frame while the window is shown.
   static void DrawPreviewFrame(std::uint32_t userValue);

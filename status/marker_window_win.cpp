@@ -33,7 +33,8 @@ void TFormBit::Create(int width, int height) {
   desc.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
   desc.place = {0, 0, width, height};
   Form::Create(desc, {});
-  AddTimer(L"TimerCheck", kTopmostInterval, true, On<TFormBit>(&TFormBit::TimerCheckTimer));
+  // Runs only while the marker is shown: a hidden marker has nothing to do.
+  AddTimer(L"TimerCheck", kTopmostInterval, false, On<TFormBit>(&TFormBit::TimerCheckTimer));
 }
 
 void TFormBit::FormCreate() {
@@ -47,9 +48,15 @@ bool TFormBit::FormCloseQuery() {
   return false;
 }
 
-void TFormBit::ShowWithoutActivating() { Show(SW_SHOWNOACTIVATE); }
+void TFormBit::ShowWithoutActivating() {
+  Show(SW_SHOWNOACTIVATE);
+  TimerNamed(L"TimerCheck").SetEnabled(true);
+}
 
-void TFormBit::Hide() { Show(SW_HIDE); }
+void TFormBit::Hide() {
+  TimerNamed(L"TimerCheck").SetEnabled(false);
+  Show(SW_HIDE);
+}
 
 void TFormBit::MoveTo(Point topLeft) {
   SetWindowPos(Handle(), nullptr, topLeft.x, topLeft.y, 0, 0,

@@ -22,7 +22,7 @@ class TFormBit : public ui::Form {
   ~TFormBit() override;
 
   // Makes the window, hidden, without owner, width × height pixels (the
-  // picture's size), with its 200 ms timer running.
+  // picture's size). Its 200 ms timer runs while it is shown.
   void Create(int width, int height);
 
   // Shows the window without activating it. Hide, and closing the window,

@@ -50,17 +50,17 @@ FollowBoxRules FollowMouseClicked(bool on) {
   return rules;
 }
 
-FollowModes::FollowModes(std::function<bool()> requestDisplay)
-    : requestDisplay_(std::move(requestDisplay)) {}
+FollowModes::FollowModes(std::function<bool()> requestDisplay, std::function<void(bool)> setTicking)
+    : requestDisplay_(std::move(requestDisplay)), setTicking_(std::move(setTicking)) {}
 
 FollowDisplay FollowModes::SetFollowWindow(bool on) {
   followWindow_ = on;
-  return WaitOutTick();
+  return ModesChanged();
 }
 
 FollowDisplay FollowModes::SetFollowMouse(bool on) {
   followMouse_ = on;
-  return WaitOutTick();
+  return ModesChanged();
 }
 
 void FollowModes::SetMouseCenter(bool on) { mouseCenter_ = on; }
@@ -68,13 +68,22 @@ void FollowModes::SetMouseCenter(bool on) { mouseCenter_ = on; }
 FollowDisplay FollowModes::Halt() {
   followMouse_ = false;
   followWindow_ = false;
-  return WaitOutTick();
+  return ModesChanged();
 }
 
-FollowDisplay FollowModes::WaitOutTick() {
-  std::lock_guard<std::mutex> underWay(tickUnderWay_);
-  std::lock_guard<std::mutex> lock(displayMutex_);
-  return std::exchange(display_, FollowDisplay{});
+FollowDisplay FollowModes::ModesChanged() {
+  FollowDisplay shown;
+  {
+    std::lock_guard<std::mutex> underWay(tickUnderWay_);
+    std::lock_guard<std::mutex> lock(displayMutex_);
+    shown = std::exchange(display_, FollowDisplay{});
+  }
+  const bool needed = followMouse_ || followWindow_;
+  if (needed != ticking_) {
+    ticking_ = needed;
+    setTicking_(needed);
+  }
+  return shown;
 }
 
 void FollowModes::Tick(CaptureState& state, CaptureHook& hook, WindowSystem& windows) {

@@ -51,8 +51,12 @@ class FollowModes {
  public:
   // requestDisplay is called on the worker when new values wait for the
   // GUI thread and no request is pending already; it must only post, and
-  // returns false when it could not.
-  explicit FollowModes(std::function<bool()> requestDisplay);
+  // returns false when it could not. setTicking starts (true) and stops
+  // (false) the timer that runs Tick: the tick has work only while a mode
+  // is on, so the timer runs only then. It is called on the GUI thread when
+  // the first mode goes on, and when the last goes off once the tick under
+  // way has ended.
+  FollowModes(std::function<bool()> requestDisplay, std::function<void(bool)> setTicking);
 
   // The GUI thread's side, from the click handlers. Each returns once a
   // tick under way has ended, so no tick of the old state reaches the
@@ -76,9 +80,13 @@ class FollowModes {
   void FollowMouse(CaptureState& state, CaptureHook& hook, WindowSystem& windows);
   void FollowWindowSize(CaptureState& state, CaptureHook& hook, WindowSystem& windows);
   void Show(const FollowDisplay& values);
-  FollowDisplay WaitOutTick();
+  // Waits out a tick under way, then starts or stops the timer as the
+  // modes now need.
+  FollowDisplay ModesChanged();
 
   std::function<bool()> requestDisplay_;
+  std::function<void(bool)> setTicking_;
+  bool ticking_ = false;  // the GUI thread's
   std::atomic<bool> followWindow_{false};
   std::atomic<bool> followMouse_{false};
   std::atomic<bool> mouseCenter_{false};

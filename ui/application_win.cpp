@@ -10,8 +10,13 @@ MessageHook applicationHook;
 
 void HandleMessage(MSG& msg) {
   if (applicationHook) ReportingErrors(nullptr, [&] { applicationHook(msg); });
-  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (Form::FromHandle(root) && IsDialogMessageW(root, &msg)) return;
+  // Keyboard navigation concerns keys only. Other messages (the timers'
+  // above all) go straight to their window: finding a key's form asks the
+  // window system, which under Wine is a request to its server.
+  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && msg.hwnd) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    if (Form::FromHandle(root) && IsDialogMessageW(root, &msg)) return;
+  }
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

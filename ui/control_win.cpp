@@ -15,15 +15,13 @@ Control::Control(Form& form, std::wstring name, ControlKind kind, Control* paren
     : Component(std::move(name)), form_(form), kind_(kind), parent_(parent) {}
 
 Control::~Control() {
-  if (hwnd_ && IsWindow(hwnd_)) RemovePropW(hwnd_, kNameProperty);
+  if (nameAtom_ && hwnd_ && IsWindow(hwnd_)) RemovePropW(hwnd_, kNameProperty);
   if (nameAtom_) GlobalDeleteAtom(nameAtom_);
   if (brush_) DeleteObject(brush_);
 }
 
-void Control::Attach(HWND hwnd) {
-  hwnd_ = hwnd;
-  // The designer name travels with the window, so tests in another process
-  // can find the control by it.
+void Control::PublishName() {
+  if (nameAtom_) return;
   nameAtom_ = GlobalAddAtomW(Name().c_str());
   SetPropW(hwnd_, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
 }

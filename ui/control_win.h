@@ -98,7 +98,11 @@ class Control : public Component {
   Handler onCaptureLost;  // the mouse capture it held went elsewhere (panels)
 
   // Used by Form while building and routing.
-  void Attach(HWND hwnd);
+  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  // Gives the window the control's designer name, by which tests in another
+  // process find it (two requests to the window system, so Form does it
+  // once the window is shown).
+  void PublishName();
   void RefreshEnabled();
 
  private:

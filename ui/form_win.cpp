@@ -8,6 +8,7 @@
 #include "base/error.h"
 #include "ui/application_win.h"
 #include "ui/error_report_win.h"
+#include "ui/messages_win.h"
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
 #include "ui/window_class_win.h"
@@ -115,11 +116,34 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
-  // A hint only shows from the message loop on, so the tool-tip window and
-  // its tools are made after FormCreate, off the road to the main window's
-  // first push (the end of its FormCreate).
-  for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
-  pendingHints_.clear();
+  // What the user needs only from the message loop on comes there, before
+  // the first input is handled but after the window is shown: the tool-tip
+  // window and its tools (a hint shows only then), and the names of the
+  // main window's controls, for tools outside the program (the user waits
+  // for that window at start; another form's controls are named at once,
+  // so that its names are never missing while it is shown).
+  if (!mainForm_) {
+    for (const auto& control : controls_) control->PublishName();
+  }
+  Later([this] {
+    for (const auto& control : controls_) control->PublishName();
+    for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
+    pendingHints_.clear();
+  });
+}
+
+void Form::Later(std::function<void()> task) {
+  laterTasks_.push_back(std::move(task));
+  if (laterTasks_.size() == 1) PostMessageW(hwnd_, kRunLaterMessage, 0, 0);
+}
+
+void Form::RunLaterTasks() {
+  // A task may queue another: it runs in this round too.
+  for (size_t i = 0; i < laterTasks_.size(); ++i) {
+    std::function<void()> task = std::move(laterTasks_[i]);
+    Invoke([&](Component*) { task(); }, nullptr);
+  }
+  laterTasks_.clear();
 }
 
 void Form::GrowToClientSize(int width, int height) {
@@ -359,7 +383,13 @@ void Form::SetActiveControl(Control& control) {
 
 void Form::Show(int command) { ShowWindow(hwnd_, command); }
 
-void Form::SetBounds(const Place& p) { MoveWindow(hwnd_, p.left, p.top, p.width, p.height, TRUE); }
+void Form::SetBounds(const Place& p) {
+  // A place the window has already is not set again: moving a top-level
+  // window is slow under Wine even when nothing moves.
+  const Place now = Bounds();
+  if (now.left == p.left && now.top == p.top && now.width == p.width && now.height == p.height) return;
+  MoveWindow(hwnd_, p.left, p.top, p.width, p.height, TRUE);
+}
 
 Place Form::Bounds() const {
   RECT r{};
@@ -439,6 +469,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (!shutDown_) OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case kRunLaterMessage:
+      RunLaterTasks();
       return 0;
     case DM_GETDEFID:
       return defaultButtonId_ ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;

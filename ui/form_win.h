@@ -124,6 +124,12 @@ class Form : public Component {
   int ShowModal();
   void EndModal(int result) { modalResult_ = result; }
 
+  // Runs the task from the message loop, once the GUI thread is back there:
+  // after what it is doing now (showing the window, say), and before any
+  // input, which the loop takes only after posted messages. An error the
+  // task raises goes to the default error report.
+  void Later(std::function<void()> task);
+
   // Opens a popup menu made by AddPopupMenu at a screen point.
   void ShowPopupMenu(HMENU menu, POINT at);
 
@@ -171,6 +177,7 @@ class Form : public Component {
   void AddMenu(const std::vector<MenuDesc>& menu);
   void AppendMenuItem(HMENU popup, const MenuDesc& desc);
   void AddHint(const Control& control, const wchar_t* hint);
+  void RunLaterTasks();
   void FitListHeight(HWND list, int height);
   Control* ControlById(UINT id) const;
   Control* ControlByHandle(HWND hwnd) const;
@@ -182,8 +189,9 @@ class Form : public Component {
   HWND hwnd_ = nullptr;
   GdiObject<HFONT> font_;
   HWND tooltip_ = nullptr;
-  // Hints of the controls made, registered once FormCreate has run.
+  // Hints of the controls made, registered from the message loop.
   std::vector<std::pair<const Control*, std::wstring>> pendingHints_;
+  std::vector<std::function<void()>> laterTasks_;
   HMENU menuBar_ = nullptr;
   HWND lastFocus_ = nullptr;
   UINT defaultButtonId_ = 0;

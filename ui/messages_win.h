@@ -11,6 +11,8 @@ enum PrivateMessage : UINT {
   // Posted by the hotkey dialog's keyboard watch from its own thread: a key
   // (wParam, its virtual-key code) went down (lParam 1) or up (lParam 0).
   kWatchedKeyMessage,
+  // Posted to a form by Later: run the tasks it queued.
+  kRunLaterMessage,
 };
 
 }  // namespace ui

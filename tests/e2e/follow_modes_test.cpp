@@ -133,6 +133,31 @@ TEST(FollowModes, MouseFollowingPushesTheCursorFromTheTimerThreadUntilSwitchedOf
   EXPECT_EQ(panel.Close(), 0u);
 }
 
+// The tick's timer runs only while a mode is on, so that nothing wakes its
+// worker at rest; a mode switched on still gets its first push within one
+// period (plus what the scheduler of a loaded machine adds).
+TEST(FollowModes, AModeSwitchedOnGetsItsFirstPushWithinOnePeriod) {
+  constexpr uint64_t kPeriodUs = 33'000;
+  constexpr uint64_t kSchedulerAllowanceUs = 150'000;
+  auto panel = e2e::Panel::Start();
+  for (const char* box : {"CheckBoxAutoMouse", "CheckBoxAutoWindow"}) {
+    SCOPED_TRACE(box);
+    const uint32_t mark = e2e::JournalMark();
+    panel.Control(box).Click();
+    // Answered once the click handler, which starts the timer, has returned.
+    ASSERT_TRUE(e2e::Eventually([&] { return panel.Control(box).Checked(); }, "the box is checked"));
+    const uint64_t switched = e2e::JournalClock();
+    std::vector<std::vector<e2e::Call>> pushes;
+    ASSERT_TRUE(e2e::Eventually([&] { return !(pushes = TickPushes(panel, mark)).empty(); }, "a push of the tick"));
+    const uint64_t first = pushes.front().front().microseconds;
+    EXPECT_LE(first, switched + kPeriodUs + kSchedulerAllowanceUs) << "the first push came "
+                                                                    << (first - switched) / 1000 << " ms late";
+    panel.Control("ButtonUncheck").Click();
+    ASSERT_TRUE(e2e::Becomes([&] { return panel.Control(box).Checked(); }, false));
+  }
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
 TEST(FollowModes, SwitchedOnWithAWindowAsTargetTheMouseIsFollowedOnTheDesktop) {
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
   auto panel = e2e::Panel::Start();

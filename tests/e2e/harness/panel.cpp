@@ -109,10 +109,15 @@ std::vector<Window> Panel::TopLevelWindows() const { return e2e::TopLevelWindows
 void Panel::WaitForMainWindowShown() const {
   std::optional<MessageDialog> box;
   bool ended = false;
+  // The main window is shown first; the program's other windows (and its
+  // hotkeys) follow from its message loop.
   bool shown = WaitUntil([&] {
+    bool main = false, last = false;
     for (const auto& window : TopLevelWindows()) {
-      if (window.ClassName() == kMainWindowClass && window.Visible()) return true;
+      main = main || (window.ClassName() == kMainWindowClass && window.Visible());
+      last = last || window.ClassName() == kLastWindowClass;
     }
+    if (main && last) return true;
     box = FindMessageBox();
     ended = !process_.Running();
     return box.has_value() || ended;

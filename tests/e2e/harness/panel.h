@@ -29,6 +29,8 @@ namespace e2e {
 inline constexpr wchar_t kPanelExe[] = L"NOLBPanel.exe";
 inline constexpr wchar_t kLibraryDll[] = L"NOLB.DLL";
 inline constexpr wchar_t kMainWindowClass[] = L"TMainForm";
+// The last window the panel makes at start, after its main window is shown.
+inline constexpr wchar_t kLastWindowClass[] = L"TFormSelect";
 
 struct PanelOptions {
   // The file of bin/ copied beside the program as NOLB.DLL: the stand-in, or
@@ -42,8 +44,9 @@ struct PanelOptions {
   // The process's current directory: a subfolder of the test folder, made
   // for it; empty: the program's own folder.
   std::wstring currentDirectory{};
-  // Start returns once the main window is shown (it throws if the program
-  // ends or shows a message box first); false: right after starting.
+  // Start returns once the main window is shown and the windows made after
+  // it exist (it throws if the program ends or shows a message box first);
+  // false: right after starting.
   bool waitForMainWindow = true;
 };
 

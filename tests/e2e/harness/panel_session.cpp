@@ -77,6 +77,17 @@ uint32_t JournalMark() {
   return journal.empty() ? 0 : journal.back().sequence;
 }
 
+uint64_t JournalClock() {
+  // The library's own reading of the performance counter, one clock for
+  // every process.
+  LARGE_INTEGER now{}, frequency{};
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  const auto ticks = static_cast<uint64_t>(now.QuadPart);
+  const auto perSecond = static_cast<uint64_t>(frequency.QuadPart);
+  return ticks / perSecond * 1000000 + ticks % perSecond * 1000000 / perSecond;
+}
+
 std::vector<Call> CallsSince(const Panel& panel, uint32_t mark) {
   std::vector<Call> calls;
   for (const auto& call : WithoutQueries(panel.Calls())) {

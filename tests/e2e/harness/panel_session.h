@@ -35,6 +35,8 @@ std::vector<std::wstring> RectangleTexts(int x, int y, int width, int height);
 
 // A moment in the library's journal: the sequence number of its last entry.
 uint32_t JournalMark();
+// Now, on the clock of the journal's times (Call::microseconds).
+uint64_t JournalClock();
 // The panel's calls after the mark, without the timers' queries.
 std::vector<Call> CallsSince(const Panel& panel, uint32_t mark);
 // Waits until the panel has made a whole push after the mark (a group ended

@@ -13,6 +13,8 @@
 #include <thread>
 #include <utility>
 
+#include "preview/periodic_timer.h"
+#include "tests/unit/fakes/fake_tick_source.h"
 #include "tests/unit/fakes/fake_window_system.h"
 #include "tests/unit/fakes/recording_hook.h"
 
@@ -81,10 +83,12 @@ class FollowTickTest : public ::testing::Test {
 
   int requests = 0;
   bool posted = true;
+  std::vector<bool> ticking;  // each start (true) and stop of the timer
   FollowModes modes{[this] {
-    ++requests;
-    return posted;
-  }};
+                      ++requests;
+                      return posted;
+                    },
+                    [this](bool on) { ticking.push_back(on); }};
   CaptureState state;
   RecordingHook hook;
   FakeWindowSystem windows;
@@ -235,6 +239,43 @@ TEST_F(FollowTickTest, SwitchingMouseFollowingOffWaitsForTheTickUnderWay) {
   off.get();
   EXPECT_THAT(gated.calls, ElementsAre("Lock", "SetTarget 1 0 0 50 40", "SetMousePos 0 0",
                                        "Enabled 1", "Unlock", "withdraw"));
+  EXPECT_THAT(ticking, ElementsAre(true, false));
+}
+
+// The real-time timer runs while either mode is on and is stopped while
+// both are off, so that nothing wakes its worker at rest.
+TEST(FollowTicking, TheTimerRunsOnlyWhileAModeIsOn) {
+  auto probe = std::make_shared<TickProbe>();
+  PeriodicTimer timer(std::make_unique<FakeTickSource>(probe));
+  FollowModes modes([] { return true; }, [&](bool on) {
+    if (on) {
+      timer.Start(33, [](std::uint32_t) {}, 0);
+    } else {
+      timer.Stop();
+    }
+  });
+  EXPECT_FALSE(timer.Running());
+  // Centring and a mode switched off that was off: nothing starts.
+  modes.SetMouseCenter(true);
+  (void)modes.SetFollowMouse(false);
+  EXPECT_FALSE(timer.Running());
+
+  (void)modes.SetFollowMouse(true);
+  EXPECT_TRUE(timer.Running());
+  // The other mode on and this one off: still running, never restarted.
+  (void)modes.SetFollowWindow(true);
+  (void)modes.SetFollowMouse(false);
+  EXPECT_TRUE(timer.Running());
+  (void)modes.SetFollowWindow(false);
+  EXPECT_FALSE(timer.Running());
+  EXPECT_EQ(probe->activeId, 0u);
+
+  (void)modes.SetFollowWindow(true);
+  EXPECT_TRUE(timer.Running());
+  (void)modes.Halt();
+  EXPECT_FALSE(timer.Running());
+  EXPECT_THAT(probe->periods, ElementsAre(33u, 33u));
+  EXPECT_EQ(probe->ended.size(), 2u);
 }
 
 }  // namespace
