@@ -10,6 +10,27 @@
 
 namespace bench {
 
+namespace {
+
+double FileTimeMs(const FILETIME& time) {
+  ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
+  return static_cast<double>(value.QuadPart) / 10000.0;
+}
+
+}  // namespace
+
+double ProcessCpuMs(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
+  return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+double ThreadCpuMs(HANDLE thread) {
+  FILETIME created, exited, kernel, user;
+  if (!GetThreadTimes(thread, &created, &exited, &kernel, &user)) return -1;
+  return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
 double NowMs() {
   LARGE_INTEGER now{}, frequency{};
   QueryPerformanceCounter(&now);

@@ -61,13 +61,17 @@ class Child {
 
 // The visible top-level window of that class owned by the process, if any.
 HWND VisibleWindow(DWORD processId, const wchar_t* className);
-// The control of a form of the panel with that designer name (the panel
-// names its controls once its window is shown); throws when none comes.
+// Kernel and user time of a process or a thread (any process's, with
+// query rights), in ms; -1 when it cannot be read.
+double ProcessCpuMs(HANDLE process);
+double ThreadCpuMs(HANDLE thread);
 
 // Polls every millisecond until the condition holds (true) or the time is out.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kRunTimeoutMs);
 // Polls until the panel shows a top-level window of that class; throws when none comes.
 HWND WaitForWindow(DWORD processId, const wchar_t* className);
+// The control of a form of the panel with that designer name (the panel
+// names its controls once its window is shown); throws when none comes.
 HWND WaitForControl(HWND form, const wchar_t* name);
 
 // Posts WM_CLOSE and waits for the end; throws when the program stays.

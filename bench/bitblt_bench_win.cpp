@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "bench/bench_support_win.h"
 #include "standin/standin_library_win.h"
 
 namespace {
@@ -21,22 +22,9 @@ constexpr int kDestinationWidth = 640;
 constexpr int kDestinationHeight = 480;
 constexpr int kWarmUpFrames = 10;
 
-double Seconds(const FILETIME& time) {
-  return static_cast<double>((std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime) /
-         1e7;
-}
+double ThreadCpuSeconds() { return bench::ThreadCpuMs(GetCurrentThread()) / 1000; }
 
-double ThreadCpuSeconds() {
-  FILETIME created, exited, kernel, user;
-  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-  return Seconds(kernel) + Seconds(user);
-}
-
-double ProcessCpuSeconds() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  return Seconds(kernel) + Seconds(user);
-}
+double ProcessCpuSeconds() { return bench::ProcessCpuMs(GetCurrentProcess()) / 1000; }
 
 double WallSeconds() {
   LARGE_INTEGER now{}, frequency{};

@@ -23,24 +23,11 @@ using namespace bench;
 constexpr int kDefaultSeconds = 10;
 constexpr double kPeriodMs = 33;
 
-double FileTimeMs(const FILETIME& time) {
-  ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
-  return static_cast<double>(value.QuadPart) / 10000.0;
-}
-
 // Kernel and user time of a thread of another process, in ms; -1 when it
 // cannot be read.
 double ThreadCpuMs(DWORD threadId) {
   ui::KernelHandle thread(OpenThread(THREAD_QUERY_INFORMATION, FALSE, threadId));
-  FILETIME created, exited, kernel, user;
-  if (!thread || !GetThreadTimes(thread.Get(), &created, &exited, &kernel, &user)) return -1;
-  return FileTimeMs(kernel) + FileTimeMs(user);
-}
-
-double ProcessCpuMs(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
-  return FileTimeMs(kernel) + FileTimeMs(user);
+  return thread ? bench::ThreadCpuMs(thread.Get()) : -1;
 }
 
 int Run(int seconds) {
