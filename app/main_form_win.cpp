@@ -205,6 +205,7 @@ void TMainForm::Create() {
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
   // Runs only while windows that may be the lost target wait for a try.
   AddTimer(L"TimerReacquire", 250, false, On<TMainForm>(&TMainForm::TimerReacquireTimer));
+  state_.OnTargetChanged([this] { FitTargetWatch(); });
   // Losing the mouse capture (another window takes it, the system cancels
   // it) ends a drag as a right release does.
   Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };

@@ -66,6 +66,10 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
   void TimerAnimeTimer(ui::Component* sender);
+  // Runs the watch's timer while the target may vanish or the markers are
+  // shown, and stops it otherwise: after each tick, on each change of target
+  // and when the markers are shown.
+  void FitTargetWatch();
   void NToggleCaptureRangeClick(ui::Component* sender);
 
   // The preview window and translucency.

@@ -16,6 +16,10 @@ MarkerPlaces CurrentMarkerPlaces(CaptureHook& hook, WindowSystem& windows) {
   return ParkedMarkers(windows.VirtualScreenOrigin());
 }
 
+bool TargetWatchHasWork(WindowId target, WindowId desktop, bool markersShown) {
+  return target != desktop || markersShown;
+}
+
 void TargetWatchTick(CaptureState& state, CaptureHook& hook, WindowSystem& windows,
                      bool markersShown, const TargetWatchShell& shell) {
   const CaptureSettings before = state.Settings();

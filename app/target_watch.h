@@ -1,7 +1,8 @@
 // The target watch: every tick of the main window's 60 ms timer, fall back
 // to the desktop when the target window has vanished while the redirection
 // is on, then keep the capture-range markers at the corners of the rectangle
-// the capture hook library actually uses.
+// the capture hook library actually uses. The timer runs while there is
+// something to watch.
 #pragma once
 
 #include <functional>
@@ -37,6 +38,12 @@ bool TargetVanished(CaptureHook& hook, WindowSystem& windows, WindowId target);
 // target rectangle while the redirection is on and its window exists,
 // otherwise parked.
 MarkerPlaces CurrentMarkerPlaces(CaptureHook& hook, WindowSystem& windows);
+
+// Whether the watch has anything to do: a target other than the desktop
+// may vanish, and shown markers are kept in place. The desktop never
+// vanishes, so with it as target and the markers hidden the watch's timer
+// stands still and nothing wakes the program for it.
+bool TargetWatchHasWork(WindowId target, WindowId desktop, bool markersShown);
 
 // One tick. A vanished target is replaced by the desktop and the record is
 // pushed as it stands (the edits are not read); then, only while the

@@ -1,4 +1,5 @@
-// The main window's 60 ms watch over the target and the markers.
+// The main window's 60 ms watch over the target and the markers, running
+// while it has something to watch.
 #include "app/main_form_win.h"
 #include "app/target_watch.h"
 #include "target/window_tree_win.h"
@@ -19,6 +20,13 @@ void TMainForm::TimerCheckTimer(ui::Component*) {
       .targetLost = [this](const HookTarget& lost) { TargetLost(lost); },
   };
   TargetWatchTick(state_, hook_, windows, markers_ && markers_->Shown(), shell);
+  FitTargetWatch();
+}
+
+void TMainForm::FitTargetWatch() {
+  const bool work = !ShutDownBegun() && TargetWatchHasWork(state_.Settings().target, windows_.DesktopWindow(),
+                                                            markers_ && markers_->Shown());
+  TimerNamed(L"TimerCheck").SetEnabled(work);
 }
 
 }  // namespace nolb

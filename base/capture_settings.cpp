@@ -15,8 +15,14 @@ DesktopRect CaptureState::Desktop() const {
 }
 
 void CaptureState::Update(const std::function<void(CaptureSettings&, DesktopRect&)>& change) {
-  std::lock_guard lock(mutex_);
-  change(settings_, desktop_);
+  bool targetChanged = false;
+  {
+    std::lock_guard lock(mutex_);
+    const WindowId before = settings_.target;
+    change(settings_, desktop_);
+    targetChanged = settings_.target != before;
+  }
+  if (targetChanged && onTargetChanged_) onTargetChanged_();
 }
 
 std::int32_t RotationFromIndex(int rotateIndex) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "base/capture_hook.h"
 
@@ -45,7 +46,13 @@ class CaptureState {
   DesktopRect Desktop() const;
   void Update(const std::function<void(CaptureSettings&, DesktopRect&)>& change);
 
+  // Called after an update that gave the record another target, outside
+  // the guard, on the thread of the update. Only the GUI thread changes the
+  // target; set before the first update.
+  void OnTargetChanged(std::function<void()> observer) { onTargetChanged_ = std::move(observer); }
+
  private:
+  std::function<void()> onTargetChanged_;
   mutable std::mutex mutex_;
   CaptureSettings settings_;
   DesktopRect desktop_;

@@ -46,6 +46,7 @@ void TMainForm::NToggleCaptureRangeClick(ui::Component*) {
   } else {
     markers_->HideAll();
   }
+  FitTargetWatch();
 }
 
 }  // namespace nolb

@@ -44,12 +44,12 @@ class ReacquireTarget : public ::testing::Test {
   }
 
   // Starts the editor again and sees that the panel leaves it alone for
-  // 25 ticks of its watch (1.5 s) after its window is shown.
+  // five ticks of its status line (1.65 s) after its window is shown.
   Notepad RestartAndSeeItNotTaken() {
     const uint32_t mark = e2e::JournalMark();
     Notepad pad = Notepad::Start();
     const uint32_t shown = e2e::JournalMark();
-    EXPECT_TRUE(e2e::Eventually([&] { return e2e::WatchTicksSince(panel, shown) >= 25; }, "25 watch ticks"));
+    EXPECT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(panel, shown) >= 5; }, "five status ticks"));
     EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
     EXPECT_EQ(panel.Control("EditWindowCaption").Text(), L"Desktop");
     return pad;

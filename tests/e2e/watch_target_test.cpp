@@ -71,10 +71,40 @@ TEST(TargetWatch, FallsBackToTheDesktopWhenTheTargetCloses) {
   EXPECT_EQ(state.enabled, 1);
   EXPECT_EQ(state.target, reinterpret_cast<UINT_PTR>(GetDesktopWindow()));
   // One fallback, not one per tick.
-  size_t ticks = f.WatchTicksSince(push.back().sequence);
-  ASSERT_TRUE(e2e::Eventually([&] { return f.WatchTicksSince(push.back().sequence) >= ticks + 3; },
-                              "three more ticks of the target watch"));
+  const uint32_t pushed = push.back().sequence;
+  ASSERT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(f.panel, pushed) >= 2; },
+                              "two ticks of the status line, more than five of the watch"));
   EXPECT_EQ(f.GuiPushes(log).size(), 1u);
+  EXPECT_EQ(f.panel.Close(), 0u);
+}
+
+// Nothing wakes the panel for the watch while it has nothing to watch: the
+// desktop as target never vanishes. A window as target, or shown markers,
+// start the watch; the fallback to the desktop stops it again.
+TEST(TargetWatch, TicksOnlyWhileATargetWindowOrTheMarkersAreThere) {
+  WatchFixture f;
+  const auto quietOverTwoStatusTicks = [&] {
+    const uint32_t mark = e2e::JournalEnd();
+    EXPECT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(f.panel, mark) >= 2; }, "two status ticks"));
+    return f.WatchTicksSince(mark) == 0;
+  };
+  const auto ticking = [&] {
+    const uint32_t mark = e2e::JournalEnd();
+    return e2e::Eventually([&] { return f.WatchTicksSince(mark) >= 3; }, "three ticks of the target watch");
+  };
+  EXPECT_TRUE(quietOverTwoStatusTicks()) << "the watch ticks with the desktop as target";
+
+  f.PickTarget();
+  EXPECT_TRUE(ticking());
+  e2e::CallLog log(f.panel);
+  EXPECT_EQ(f.target.Close(), 0u);
+  log.WaitForPush();
+  EXPECT_TRUE(quietOverTwoStatusTicks()) << "the watch ticks after its fallback to the desktop";
+
+  f.panel.Menu('S', 'T');
+  EXPECT_TRUE(ticking());
+  f.panel.Menu('S', 'T');
+  EXPECT_TRUE(quietOverTwoStatusTicks()) << "the watch ticks after the markers were hidden";
   EXPECT_EQ(f.panel.Close(), 0u);
 }
 

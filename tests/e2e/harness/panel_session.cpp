@@ -96,11 +96,19 @@ std::vector<Call> CallsSince(const Panel& panel, uint32_t mark) {
   return calls;
 }
 
-size_t WatchTicksSince(const Panel& panel, uint32_t mark) {
-  size_t ticks = 0;
-  for (const auto& call : Named(panel.Calls(), "NOLB_IsEnabled")) ticks += call.sequence > mark ? 1 : 0;
-  return ticks;
+namespace {
+
+size_t CallsNamedSince(const Panel& panel, const char* function, uint32_t mark) {
+  size_t calls = 0;
+  for (const auto& call : Named(panel.Calls(), function)) calls += call.sequence > mark ? 1 : 0;
+  return calls;
 }
+
+}  // namespace
+
+size_t WatchTicksSince(const Panel& panel, uint32_t mark) { return CallsNamedSince(panel, "NOLB_IsEnabled", mark); }
+
+size_t StatusTicksSince(const Panel& panel, uint32_t mark) { return CallsNamedSince(panel, "NOLB_IsHooked", mark); }
 
 std::vector<Call> WaitForPush(const Panel& panel, uint32_t mark, Duration timeout) {
   std::vector<Call> calls;

@@ -44,9 +44,13 @@ std::vector<Call> CallsSince(const Panel& panel, uint32_t mark);
 std::vector<Call> WaitForPush(const Panel& panel, uint32_t mark, Duration timeout = kDefaultTimeout);
 
 // The ticks of the panel's target watch after the mark (it asks
-// NOLB_IsEnabled once a tick, every 60 ms): a clock for waiting that
-// something does not happen.
+// NOLB_IsEnabled once a tick, every 60 ms, while its target is a window or
+// the markers are shown): a clock for waiting that something does not
+// happen.
 size_t WatchTicksSince(const Panel& panel, uint32_t mark);
+// The ticks of the status line after the mark (NOLB_IsHooked, every 330 ms,
+// for the whole run): the clock when the watch has nothing to watch.
+size_t StatusTicksSince(const Panel& panel, uint32_t mark);
 
 // The calls of one push: Lock, SetMode (any modes), SetTarget with these
 // values, Enabled(1), Unlock.
