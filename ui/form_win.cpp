@@ -109,23 +109,24 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
-  // Asked for by other programs too (the taskbar, Alt+Tab), which see the
-  // window's own icons rather than its class's.
-  SetProgramIcon(hwnd_);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
   Invoke([this](Component*) { FormCreate(); }, nullptr);
   // What the user needs only from the message loop on comes there, before
   // the first input is handled but after the window is shown: the tool-tip
-  // window and its tools (a hint shows only then), and the names of the
-  // main window's controls, for tools outside the program (the user waits
-  // for that window at start; another form's controls are named at once,
-  // so that its names are never missing while it is shown).
+  // window and its tools (a hint shows only then), and the main window's
+  // own icons and the names of its controls, for other programs (the
+  // taskbar, Alt+Tab and tools, which see the window's icons rather than its
+  // class's; the class has the same icons, so its title bar looks the same
+  // before). The user waits for that window at start; another form gets
+  // them at once, so that they are never missing while it is shown.
   if (!mainForm_) {
+    SetProgramIcon(hwnd_);
     for (const auto& control : controls_) control->PublishName();
   }
   Later([this] {
+    if (mainForm_) SetProgramIcon(hwnd_);
     for (const auto& control : controls_) control->PublishName();
     for (const auto& [control, hint] : pendingHints_) AddHint(*control, hint.c_str());
     pendingHints_.clear();

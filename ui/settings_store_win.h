@@ -1,7 +1,13 @@
 // The settings file beside the executable, read and written with the
-// platform's profile functions.
+// platform's profile functions. A section is read whole at its first key,
+// since each call of those functions opens the file again; a key it lacks is
+// asked of the file alone, unless there is no file. A write drops what was
+// read, so the next key read sees the file as written.
 #pragma once
 
+#include <map>
+
+#include "base/profile_section.h"
 #include "base/settings_store.h"
 
 namespace nolb {
@@ -19,7 +25,12 @@ class ProfileSettingsStore : public SettingsStore {
   bool TryWrite(std::string_view section, std::string_view key, std::string_view value) override;
 
  private:
+  const ProfileSection& Section(std::string_view name);
+  std::optional<std::string> ReadAlone(std::string_view section, std::string_view key) const;
+
   NativePath file_;
+  std::map<std::string, ProfileSection, std::less<>> sections_;
+  std::optional<bool> fileExists_;  // known from the first section read on
 };
 
 // The full path of the running executable.
