@@ -35,6 +35,7 @@ std::wstring Control::Text() const {
 }
 
 void Control::SetText(std::wstring_view text) {
+  if (Text() == text) return;
   std::wstring copy(text);
   SetWindowTextW(hwnd_, copy.c_str());
   if (kind_ == ControlKind::kPanel) InvalidateRect(hwnd_, nullptr, TRUE);

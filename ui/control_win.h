@@ -49,6 +49,8 @@ class Control : public Component {
   Form& Owner() const { return form_; }
 
   std::wstring Text() const;
+  // A text equal to the one shown is not set again: nothing flickers, and
+  // an edit keeps its caret and selection.
   void SetText(std::wstring_view text);
   // The text as UTF-8, as the program's rules take it.
   std::string TextUtf8() const;
