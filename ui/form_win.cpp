@@ -204,18 +204,20 @@ void Form::AddControl(const ControlDesc& desc) {
 }
 
 void Form::FitListHeight(HWND list, int height) {
-  // The closed list is exactly as high as its place says. The height read
-  // back is not always the one set, so correct from the value set. Each
-  // change resizes the list and its drop-down window, a top-level window
-  // that is slow to move under Wine: a list as high as the last one fitted
-  // starts from the item height that fitted it, which is then usually
-  // right at once.
-  const bool known = height == fittedListHeight_;
-  LRESULT itemHeight =
-      known ? fittedItemHeight_ : SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  if (known) SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+  // The closed list is exactly as high as its place says. Each change of
+  // its item height resizes the list and its drop-down window, a top-level
+  // window that is slow to move under Wine, so the first try is the best
+  // guess: the item height that fitted the last list as high, else the
+  // height less the frame of the system's lists (2 + 1 pixels above and
+  // below). The height read back then corrects it, as it does on a system
+  // whose frame differs.
+  constexpr int kListFrame = 6;
+  RECT r;
+  GetWindowRect(list, &r);
+  if (r.bottom - r.top == height) return;
+  LRESULT itemHeight = height == fittedListHeight_ ? fittedItemHeight_ : height - kListFrame;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    RECT r;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
     GetWindowRect(list, &r);
     int excess = (r.bottom - r.top) - height;
     if (excess == 0) {
@@ -224,7 +226,6 @@ void Form::FitListHeight(HWND list, int height) {
       return;
     }
     itemHeight -= excess;
-    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
   }
 }
 
