@@ -104,6 +104,7 @@ TEST(TargetWatch, TicksOnlyWhileATargetWindowOrTheMarkersAreThere) {
   f.panel.Menu('S', 'T');
   EXPECT_TRUE(ticking());
   f.panel.Menu('S', 'T');
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::VisibleMarkerCount(f.panel); }, 0));
   EXPECT_TRUE(quietOverTwoStatusTicks()) << "the watch ticks after the markers were hidden";
   EXPECT_EQ(f.panel.Close(), 0u);
 }
