@@ -43,16 +43,5 @@ TEST(KeyRepeats, ASecondMessageBeforeTheReleaseIsARepeatThatShowsTheSystemRepeat
   EXPECT_TRUE(repeats.Shown());
 }
 
-// Keys are told apart by their low byte, as the virtual-key codes are.
-TEST(KeyRepeats, OnlyTheKeysLowByteCounts) {
-  KeyRepeats repeats;
-  EXPECT_TRUE(repeats.IsPress(0x100 | kF1));
-  EXPECT_EQ(repeats.HeldKeys(), Keys{kF1});
-  repeats.Released(kF1);
-  EXPECT_TRUE(repeats.IsPress(kF1));
-  EXPECT_FALSE(repeats.IsPress(0x100 | kF1));
-  EXPECT_TRUE(repeats.Shown());
-}
-
 }  // namespace
 }  // namespace nolb
