@@ -6,6 +6,7 @@
 #include "preview/preview_form_win.h"
 #include "status/translucency_win.h"
 #include "ui/error_report_win.h"
+#include "ui/file_place_win.h"
 #include "ui/messages_win.h"
 #include "ui/settings_store_win.h"
 #include "ui/text_win.h"
@@ -38,6 +39,14 @@ constexpr int kLayoutClientHeight = 441;
 constexpr std::uint32_t kRealtimePeriodMs = 33;
 
 void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userValue); }
+
+// Saves a preset list into its file's place, making the user's folder for
+// it when that is where it goes.
+void SavePresets(const PresetList& presets, const char* name) {
+  const NativePath file = PresetFilePlace(name).write;
+  MakeFolderFor(file);
+  presets.Save(file);
+}
 
 }  // namespace
 
@@ -222,8 +231,8 @@ void TMainForm::FormCreate() {
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
-  positionPresets_->Load(NativeAscii(kPositionPresetFile));
-  sizePresets_->Load(NativeAscii(kSizePresetFile));
+  positionPresets_->Load(PresetFilePlace(kPositionPresetFile).read);
+  sizePresets_->Load(PresetFilePlace(kSizePresetFile).read);
 
   // The DirectDraw object for the video memory figure comes with the first
   // status tick (TimerAnimeTimer).
@@ -278,8 +287,8 @@ void TMainForm::FormDestroy() {
     WriteMainSettings(settings, CurrentMainSettings());
   });
   timer_.StopAndWait();
-  ui::ReportingErrors(Handle(), [&] { positionPresets_->Save(NativeAscii(kPositionPresetFile)); });
-  ui::ReportingErrors(Handle(), [&] { sizePresets_->Save(NativeAscii(kSizePresetFile)); });
+  ui::ReportingErrors(Handle(), [&] { SavePresets(*positionPresets_, kPositionPresetFile); });
+  ui::ReportingErrors(Handle(), [&] { SavePresets(*sizePresets_, kSizePresetFile); });
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
   markers_.reset();

@@ -148,7 +148,9 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   TargetReacquire reacquire_;
   WindowEvents windowEvents_;
   // Last, so that it is destroyed first: its worker uses the members above.
-  CMMTimer timer_;
+  // Its work takes a fraction of a millisecond and must keep its pace beside
+  // a busy encoder: above normal priority.
+  CMMTimer timer_{THREAD_PRIORITY_HIGHEST};
 };
 
 // The main window, for the program's other windows.

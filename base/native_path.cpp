@@ -55,9 +55,21 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   return out;
 }
 
-NativePath ReplaceExtension(const NativePath& path, std::string_view extension) {
+namespace {
+
+// Where the last component of the path begins.
+std::size_t NameStart(const NativePath& path) {
   std::size_t name = path.size();
   while (name > 0 && !IsSeparator(path[name - 1])) --name;
+  return name;
+}
+
+}  // namespace
+
+NativePath FileNameOf(const NativePath& path) { return path.substr(NameStart(path)); }
+
+NativePath ReplaceExtension(const NativePath& path, std::string_view extension) {
+  const std::size_t name = NameStart(path);
   std::size_t dot = path.rfind(Unit('.'));
   std::size_t end = dot != NativePath::npos && dot > name ? dot : path.size();
   return path.substr(0, end) + NativeAscii(extension);

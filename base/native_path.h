@@ -21,6 +21,9 @@ std::string NativeToUtf8(const NativePath& path);
 // UTF-16 as UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The last component of the path: the file's name.
+NativePath FileNameOf(const NativePath& path);
+
 // The path with the extension of its last component (from its last '.',
 // unless that is the component's first character) replaced by extension,
 // or with extension appended when it has none.

@@ -2,7 +2,7 @@
 // bytes of the system code page. Items are kept as raw bytes so that a hand-
 // edited line (any text, any length, even binary) is saved back unchanged;
 // the list controls only show them. The files are looked up by bare name in
-// the current directory.
+// the current directory (or in the user's folder, base/file_place.h).
 #pragma once
 
 #include <optional>

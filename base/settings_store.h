@@ -1,7 +1,8 @@
 // The settings file as the program's rules see it: sections of keys with
 // text values, read one key at a time and written through at once. The Win32
 // shell implements it over the profile functions of the file beside the
-// executable; unit tests use an in-memory store.
+// executable (or in the user's folder, base/file_place.h); unit tests use an
+// in-memory store.
 #pragma once
 
 #include <cstdint>

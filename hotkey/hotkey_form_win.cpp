@@ -78,6 +78,16 @@ bool KeyDownNow(std::uint32_t key) {
   return down;
 }
 
+// Whether the key is up at this moment. A reading that shows the key down
+// is the system's own; one that shows it up may be a recent reading kept
+// for this thread, which a thread of its own then confirms.
+bool KeyUpNow(std::uint32_t key) {
+  return (GetAsyncKeyState(static_cast<int>(key)) & 0x8000) == 0 && !KeyDownNow(key);
+}
+
+// How often a key that has acted is looked at until it is seen up.
+constexpr UINT kKeyUpLookMs = 10;
+
 }  // namespace
 
 TFormHotkey::TFormHotkey(HotkeyHost& host)
@@ -151,6 +161,7 @@ void TFormHotkey::Create() {
                 outer.right - outer.left, outer.bottom - outer.top};
   desc.owner = host_.HostHandle();
   Form::Create(desc, Controls());
+  AddTimer(L"TimerKeyUp", kKeyUpLookMs, false, On<TFormHotkey>(&TFormHotkey::TimerKeyUpTimer));
 }
 
 void TFormHotkey::FormCreate() {
@@ -280,9 +291,29 @@ void TFormHotkey::ButtonCloseClick(ui::Component*) { Close(); }
 void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
   // Once the main window has shut down (the session ends), no key acts.
   if (host_.HostShutDownBegun()) return;
+  if (!repeats_.Shown()) {
+    // No keyboard watch while the system sends one message per press (it
+    // honours the no-repeat flag): the key is looked at until it is up.
+    if (repeats_.IsPress(key)) {
+      TimerNamed(L"TimerKeyUp").SetEnabled(true);
+      RunHotkey(host_, id);
+      return;
+    }
+    // A repeat of a key still held: the watch takes over from here on.
+    TimerNamed(L"TimerKeyUp").SetEnabled(false);
+    WatchWhileHeld(key);
+    return;
+  }
   if (!presses_.IsNewPress(key)) return;
   WatchWhileHeld(key);
   RunHotkey(host_, id);
+}
+
+void TFormHotkey::TimerKeyUpTimer(ui::Component*) {
+  for (std::uint32_t key : repeats_.HeldKeys()) {
+    if (KeyUpNow(key)) repeats_.Released(key);
+  }
+  if (repeats_.HeldKeys().empty()) TimerNamed(L"TimerKeyUp").SetEnabled(false);
 }
 
 void TFormHotkey::WatchWhileHeld(std::uint32_t key) {

@@ -8,6 +8,7 @@
 #include "hotkey/hot_key.h"
 #include "hotkey/hotkey_host_win.h"
 #include "hotkey/hotkey_settings.h"
+#include "hotkey/key_repeats.h"
 #include "hotkey/keyboard_watch_win.h"
 #include "hotkey/press_filter.h"
 #include "ui/form_win.h"
@@ -59,10 +60,15 @@ class TFormHotkey : public ui::Form {
   // A key went down or up anywhere in the system, as the watch saw it.
   void KeySeen(std::uint32_t key, bool down);
   void StopKeyboardWatch();
+  // Looks at the keys that have acted until each is seen up, while the
+  // system is not known to repeat held hotkeys.
+  void TimerKeyUpTimer(ui::Component* sender);
 
   HotkeyHost& host_;
+  KeyRepeats repeats_;
   PressFilter presses_;
-  // Runs from a hotkey's press until the last key held is released.
+  // Once the system has shown that it repeats held hotkeys: runs from a
+  // hotkey's press until the last key held is released.
   KeyboardWatch keyboardWatch_;
 };
 

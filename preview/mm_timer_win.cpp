@@ -15,6 +15,9 @@ namespace {
 // its worker) lets go.
 class MultimediaTickSource : public TickSource {
  public:
+  explicit MultimediaTickSource(int workerPriority) : workerPriority_(workerPriority) {}
+
+  void WorkerStarted() override { SetThreadPriority(GetCurrentThread(), workerPriority_); }
   std::uint32_t BeginPeriodic(std::uint32_t periodMs) override {
     // With TIME_CALLBACK_EVENT_SET the service takes the event's handle in
     // place of a callback and runs no code of ours.
@@ -30,14 +33,36 @@ class MultimediaTickSource : public TickSource {
   void SetDone() override { SetEvent(done_.Get()); }
 
  private:
+  int workerPriority_;
   // Declared in this order so that the done event is closed first.
   ui::KernelHandle tick_{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
   ui::KernelHandle done_{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
 };
 
+// Asks the system to keep the timer resolution the process asked for, and
+// its full speed, while none of its windows can be seen (minimised, covered,
+// hidden). Looked up at run time: older systems lack the call, and a
+// failure leaves things as they were.
+void KeepTimerResolutionWhenHidden() {
+  using SetProcessInformationFn = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  auto set = kernel ? reinterpret_cast<SetProcessInformationFn>(
+                          reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetProcessInformation")))
+                    : nullptr;
+  if (!set) return;
+  PROCESS_POWER_THROTTLING_STATE state{};
+  state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
+  // A flag in the control mask with its state bit clear: that throttling off.
+  state.ControlMask =
+      PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION | PROCESS_POWER_THROTTLING_EXECUTION_SPEED;
+  state.StateMask = 0;
+  set(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
+}
+
 }  // namespace
 
-CMMTimer::CMMTimer() : timer_(std::make_unique<MultimediaTickSource>()) {}
+CMMTimer::CMMTimer(int workerPriority)
+    : timer_(std::make_unique<MultimediaTickSource>(workerPriority)) {}
 
 bool CMMTimer::Start(std::uint32_t period, TimerCallback callback, std::uint32_t userValue) {
   return timer_.Start(period, callback, userValue);
@@ -54,6 +79,7 @@ void CMMTimer::Resume() { timer_.Resume(); }
 MMTimerGlobal::MMTimerGlobal() {
   timeGetDevCaps(&caps_, sizeof caps_);
   timeBeginPeriod(caps_.wPeriodMin);
+  KeepTimerResolutionWhenHidden();
 }
 
 MMTimerGlobal::~MMTimerGlobal() { timeEndPeriod(caps_.wPeriodMin); }

@@ -74,6 +74,7 @@ void PeriodicTimer::Resume() {
 }
 
 void PeriodicTimer::TimerThread(std::shared_ptr<Shared> shared) {
+  shared->source->WorkerStarted();
   for (;;) {
     if (!shared->source->WaitTick()) break;
     if (shared->quit.load(std::memory_order_acquire)) break;

@@ -31,6 +31,9 @@ class TickSource {
 
   virtual ~TickSource() = default;
 
+  // Called once on the worker thread, before its first wait.
+  virtual void WorkerStarted() {}
+
   // Starts setting the tick event every periodMs milliseconds; returns the
   // service's identifier of that periodic timer, or 0 when it failed.
   virtual std::uint32_t BeginPeriodic(std::uint32_t periodMs) = 0;

@@ -12,8 +12,15 @@ inline constexpr wchar_t kApplicationTitle[] = L"NOLB";
 // The report of an error that is not the program's own, before its detail.
 inline constexpr char kUnexpectedError[] = "予期しないエラーが発生しました";
 
-// Shows message (UTF-8) with the error icon and an OK button.
+// Shows message (UTF-8) with the error icon and an OK button; nothing once
+// error reports are silenced.
 void ShowErrorReport(HWND owner, const std::string& message);
+
+// From now on, for the rest of the process, errors are not shown: the
+// session ends, or the system asks the program to end. Nobody is there to
+// answer a message box, and the steps after it would wait for it while the
+// system gives the program only a few seconds.
+void SilenceErrorReports();
 
 // Runs action; an exception it raises is shown by the default error report
 // instead of going further. Returns false when an error was shown.

@@ -20,6 +20,12 @@ constexpr wchar_t kFormProperty[] = L"NOLB.Form";
 constexpr UINT kFirstControlId = 100;
 constexpr UINT kFirstMenuCommand = 40000;
 
+// The main form's window while it exists.
+HWND mainWindow = nullptr;
+// The system has asked the program to end (the restart manager): its main
+// window closes without the exit question.
+bool endRequested = false;
+
 struct ControlClass {
   const wchar_t* className;
   DWORD style;
@@ -109,6 +115,7 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                           form.place.left, form.place.top, form.place.width, form.place.height,
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
+  if (mainForm_) mainWindow = hwnd_;
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
@@ -516,8 +523,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (close) modalResult_ = kModalCancel;
         return 0;
       }
-      // After the session's end the form has shut down: nothing is asked.
-      bool close = shutDown_;
+      // After the session's end the form has shut down, and when the system
+      // asks the program to end nobody may be there: nothing is asked.
+      bool close = shutDown_ || endRequested;
       if (!close) Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
       if (close) DestroyWindow(hwnd_);
       return 0;
@@ -526,8 +534,19 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;  // the session may end; the exit question is not asked
     case WM_ENDSESSION:
       // The system may end the process as soon as this returns, without
-      // destroying the window: shut down now.
-      if (wParam) ShutDown();
+      // destroying the window: shut down now, and show no error, which would
+      // wait for nobody while the system's few seconds run out.
+      if (wParam) {
+        SilenceErrorReports();
+        ShutDown();
+        // The restart manager asks the program to end (an installer needs a
+        // file it holds) while the session goes on: it ends as when its main
+        // window is closed.
+        if ((lParam & ENDSESSION_CLOSEAPP) && mainWindow) {
+          endRequested = true;
+          PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+        }
+      }
       return 0;
     case WM_DESTROY:
       ShutDown();
@@ -535,6 +554,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCDESTROY: {
       HWND hwnd = hwnd_;
+      if (hwnd == mainWindow) mainWindow = nullptr;
       RemovePropW(hwnd, kFormProperty);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       if (tooltip_) tooltip_ = nullptr;  // destroyed with its owner

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/file_place_win.h"
 #include "ui/text_win.h"
 
 namespace nolb {
@@ -21,18 +22,18 @@ NativePath ExecutablePath() {
   }
 }
 
-ProfileSettingsStore::ProfileSettingsStore() : file_(SettingsFilePath(ExecutablePath())) {}
+ProfileSettingsStore::ProfileSettingsStore() : place_(SettingsFilePlace()) {}
 
 const ProfileSection& ProfileSettingsStore::Section(std::string_view name) {
   if (auto known = sections_.find(name); known != sections_.end()) return known->second;
-  if (!fileExists_) fileExists_ = GetFileAttributesW(file_.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!fileExists_) fileExists_ = GetFileAttributesW(place_.read.c_str()) != INVALID_FILE_ATTRIBUTES;
   const std::wstring wideName = ui::Widen(name);
   // The section is read whole, however long: the buffer grows until it holds
   // it (a text that does not fit comes back two characters short of it).
   std::wstring buffer(4096, L'\0');
   for (;;) {
     DWORD n = GetPrivateProfileSectionW(wideName.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                        file_.c_str());
+                                        place_.read.c_str());
     if (n + 2 < buffer.size()) {
       buffer.resize(n);
       break;
@@ -58,7 +59,7 @@ std::optional<std::string> ProfileSettingsStore::ReadAlone(std::string_view sect
   std::wstring buffer(256, L'\0');
   for (;;) {
     DWORD n = GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), L"", buffer.data(),
-                                       static_cast<DWORD>(buffer.size()), file_.c_str());
+                                       static_cast<DWORD>(buffer.size()), place_.read.c_str());
     if (n + 1 < buffer.size()) {
       buffer.resize(n);
       return ui::Narrow(buffer);
@@ -83,10 +84,15 @@ bool ProfileSettingsStore::TryWrite(std::string_view section, std::string_view k
   std::wstring wideValue = ui::Widen(value);
   sections_.clear();
   fileExists_.reset();
+  if (!written_) {
+    MakeFolderFor(place_.write);
+    place_.read = place_.write;
+    written_ = true;
+  }
   return WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str(),
-                                    file_.c_str()) != FALSE;
+                                    place_.write.c_str()) != FALSE;
 }
 
-std::string ProfileSettingsStore::Path() const { return ui::Narrow(file_); }
+std::string ProfileSettingsStore::Path() const { return ui::Narrow(place_.write); }
 
 }  // namespace nolb

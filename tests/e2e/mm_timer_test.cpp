@@ -15,20 +15,27 @@ std::atomic<int> ticks{0};
 std::atomic<int> clockTicks{0};
 std::atomic<DWORD> tickThread{0};
 std::atomic<std::uint32_t> tickValue{0};
+std::atomic<int> tickPriority{0};
+std::atomic<int> clockPriority{0};
 
 void CountTick(std::uint32_t value) {
   tickThread = GetCurrentThreadId();
   tickValue = value;
+  tickPriority = GetThreadPriority(GetCurrentThread());
   ++ticks;
 }
 
-void CountClock(std::uint32_t) { ++clockTicks; }
+void CountClock(std::uint32_t) {
+  clockPriority = GetThreadPriority(GetCurrentThread());
+  ++clockTicks;
+}
 
 class MMTimer : public ::testing::Test {
  protected:
   MMTimer() {
     ticks = 0;
     clockTicks = 0;
+    clockPriority = THREAD_PRIORITY_ERROR_RETURN;
     clock_.Start(10, CountClock, 0);
   }
 
@@ -41,13 +48,17 @@ class MMTimer : public ::testing::Test {
   CMMTimer clock_;
 };
 
+// The worker runs at the priority its owner asked for: the real-time
+// tick's above normal, any other (the clock here) at normal.
 TEST_F(MMTimer, TicksRunOnTheWorkerUntilStopAndWait) {
   EXPECT_GE(sMMTimerGlobal.Caps().wPeriodMin, 1u);
-  CMMTimer timer;
+  CMMTimer timer(THREAD_PRIORITY_HIGHEST);
   ASSERT_TRUE(timer.Start(33, CountTick, 5));
   EXPECT_TRUE(e2e::WaitUntil([] { return ticks >= 5; }));
   EXPECT_NE(tickThread.load(), GetCurrentThreadId());
   EXPECT_EQ(tickValue.load(), 5u);
+  EXPECT_EQ(tickPriority.load(), THREAD_PRIORITY_HIGHEST);
+  EXPECT_EQ(clockPriority.load(), THREAD_PRIORITY_NORMAL);
 
   timer.StopAndWait();
   int stopped = ticks;

@@ -64,6 +64,7 @@ TEST(SettingsFile, FirstStartUsesTheDefaultsAndExitWritesAllKeysInOrder) {
   EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListPos.txt"), "0, 0\r\n");
   EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListSize.txt"),
             "320, 240\r\n480, 360\r\n640, 480\r\n960, 720\r\n");
+  EXPECT_FALSE(std::filesystem::exists(panel.PerUserFolder())) << "a writable folder wrote into the user's folder";
 }
 
 TEST(SettingsFile, ASecondStartRestoresPlaceRectangleModesAndPresets) {
@@ -159,6 +160,42 @@ TEST(SettingsFile, ExitStoresTheDesktopRectangleNotTheLastWindowsOne) {
   EXPECT_EQ(panel.Setting(L"Main", L"Y"), L"4");
   EXPECT_EQ(panel.Setting(L"Main", L"sWidth"), L"500");
   EXPECT_EQ(panel.Setting(L"Main", L"sHeight"), L"400");
+}
+
+// A program under "Program Files": its folder, here also the current
+// directory, takes no new file. The settings file and the lists go into the
+// user's folder without a message; the next start reads them from there,
+// and the settings file shipped beside the program only until then.
+TEST(SettingsFile, AFolderThatTakesNoNewFileKeepsTheFilesInTheUsersFolder) {
+  e2e::TempFolder appData;
+  const std::string shipped = "[Main]\r\nX=5\r\nsWidth=400\r\n";
+  const e2e::PanelOptions options{.settings = shipped, .appData = appData.Path(), .readOnlyFolder = true};
+  std::optional<e2e::Panel> first;
+  try {
+    first.emplace(e2e::Panel::Start(options));
+  } catch (const e2e::MountRefused& refused) {
+    GTEST_SKIP() << "a folder the program cannot write is a read-only bind mount, which needs root: "
+                 << refused.what();
+  }
+  EXPECT_EQ(e2e::RectangleEdits(*first), e2e::RectangleTexts(5, 0, 400, 240)) << "the shipped file is read";
+  e2e::SetRectangleEdits(*first, 7, 8, 400, 240);
+  uint32_t mark = e2e::JournalMark();
+  first->Control("ButtonApply").Click();
+  e2e::WaitForPush(*first, mark);
+  first->Control("ButtonAddPos").Click();
+  e2e::Settle(*first);
+  ASSERT_EQ(first->Close(), 0u) << "no message box holds the exit";
+
+  const std::filesystem::path perUser = first->PerUserFolder();
+  EXPECT_EQ(e2e::SectionEntries(perUser / L"NOLBPanel.ini", "Main").at(4), (std::pair<std::string, std::string>{"X", "7"}));
+  EXPECT_EQ(e2e::ReadFile(perUser / L"ListPos.txt"), "0, 0\r\n7, 8\r\n");
+  EXPECT_EQ(e2e::ReadFile(perUser / L"ListSize.txt"), "320, 240\r\n480, 360\r\n640, 480\r\n960, 720\r\n");
+  EXPECT_EQ(e2e::ReadFile(first->SettingsPath()), shipped);
+  EXPECT_FALSE(std::filesystem::exists(first->Folder() / L"ListPos.txt"));
+
+  auto second = e2e::Panel::Start(options);
+  EXPECT_EQ(e2e::RectangleEdits(second), e2e::RectangleTexts(7, 8, 400, 240));
+  EXPECT_EQ(second.Control("ComboBoxPos").Items(), (Items{L"0, 0", L"7, 8"}));
 }
 
 TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndTheExitGoesOn) {

@@ -48,6 +48,12 @@ std::vector<int> Sorted(std::vector<int> ids) {
   return ids;
 }
 
+// The redirection switched off, then the library released once, last.
+void ExpectReleasedOnceLast(const std::vector<e2e::Call>& calls) {
+  EXPECT_TRUE(e2e::CallsAre(e2e::After(calls, "NOLB_Enabled"), {"NOLB_Uninit"}));
+  EXPECT_EQ(e2e::Named(calls, "NOLB_Uninit").size(), 1u);
+}
+
 e2e::MessageDialog ExpectCloseQuestion(const e2e::Panel& panel) {
   e2e::MessageDialog box = panel.WaitForMessageBox();
   EXPECT_EQ(e2e::Utf8(box.Title()), e2e::Utf8(panel.MainWindow().Text()));
@@ -157,6 +163,45 @@ TEST(SpineShutdown, TheSessionEndSavesAndSwitchesOffOnceWithoutAsking) {
   auto uninit = std::find_if(calls.begin(), calls.end(), [](const e2e::Call& c) { return c.function == "NOLB_Uninit"; });
   ASSERT_NE(uninit, calls.end());
   EXPECT_EQ(uninit + 1, calls.end()) << "a call after NOLB_Uninit: " << (uninit + 1)->ToString();
+}
+
+// No file can be written at the session's end: no error is shown, which
+// nobody would answer in the few seconds the system gives (each window
+// answers within the harness's five seconds), and every step of the exit
+// still runs.
+TEST(SpineShutdown, TheSessionEndShowsNoErrorAndStillSwitchesOffOnce) {
+  e2e::TempFolder work;
+  std::filesystem::create_directory(work.Path() / L"ListPos.txt");
+  std::filesystem::create_directory(work.Path() / L"ListSize.txt");
+  auto panel = e2e::Panel::Start({.currentDirectory = work.Path().wstring()});
+  std::filesystem::create_directory(panel.SettingsPath());
+  e2e::CallLog log(panel);
+
+  for (const e2e::Window& window : panel.TopLevelWindows()) {
+    EXPECT_EQ(window.Send(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  }
+  for (const e2e::Window& window : panel.TopLevelWindows()) window.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_FALSE(panel.FindMessageBox());
+  EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {"NOLB_SetMousePos(-2147483648, -2147483648)", "NOLB_Enabled(0)",
+                                              "NOLB_Uninit"}));
+  EXPECT_EQ(panel.Close(), 0u);
+  ExpectReleasedOnceLast(log.Calls());
+}
+
+// The restart manager asks the program to end (an installer must replace a
+// file it holds) while the session goes on: the program ends as an exit
+// does, without the question although the encoder is hooked.
+TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
+  auto panel = e2e::Panel::Start();
+  e2e::Window main = panel.MainWindow();
+  HookedEncoder encoder(panel.Library());
+  e2e::CallLog log(panel);
+
+  EXPECT_EQ(main.Send(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+  main.Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+  EXPECT_EQ(panel.WaitForExit(), 0u);
+  EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {e2e::DesktopTarget(), "NOLB_Enabled(0)", "NOLB_Uninit"}));
+  ExpectReleasedOnceLast(log.Calls());
 }
 
 // The session's end told to the main window first, while the preview draws

@@ -72,6 +72,10 @@ Panel Panel::Start(const PanelOptions& options) {
   if (options.listPos) WriteFile(panel.currentDirectory_ / L"ListPos.txt", *options.listPos);
   if (options.listSize) WriteFile(panel.currentDirectory_ / L"ListSize.txt", *options.listSize);
 
+  panel.appData_ = options.appData.empty() ? folder / L"AppData" : options.appData;
+  if (options.readOnlyFolder) panel.readOnly_ = std::make_unique<ReadOnlyMount>(folder);
+  // The program inherits the variable.
+  SetEnvironmentVariableW(L"APPDATA", panel.appData_.c_str());
   panel.process_ = Process::Start(panel.ExePath(), {}, panel.currentDirectory_);
   if (options.waitForMainWindow) panel.WaitForMainWindowShown();
   return panel;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@
 #include "harness/journal.h"
 #include "harness/message_dialog.h"
 #include "harness/process.h"
+#include "harness/read_only_mount.h"
 #include "harness/temp_folder.h"
 #include "harness/wait.h"
 #include "harness/window.h"
@@ -44,6 +46,13 @@ struct PanelOptions {
   // The process's current directory: a subfolder of the test folder, made
   // for it; empty: the program's own folder.
   std::wstring currentDirectory{};
+  // The folder the program is given as %APPDATA%; empty: a subfolder
+  // "AppData" of the test folder, so that no test writes into the Wine
+  // prefix's profile.
+  std::filesystem::path appData{};
+  // The program's folder made read-only once its files are in place (see
+  // read_only_mount.h): Start throws MountRefused when that is not allowed.
+  bool readOnlyFolder = false;
   // Start returns once the main window is shown and the windows made after
   // it exist (it throws if the program ends or shows a message box first);
   // false: right after starting.
@@ -63,6 +72,8 @@ class Panel {
   std::filesystem::path ExePath() const { return Folder() / kPanelExe; }
   std::filesystem::path SettingsPath() const;  // NOLBPanel.ini beside the program
   const std::filesystem::path& CurrentDirectory() const { return currentDirectory_; }
+  // The user's folder for the program: NOLB in the folder given as %APPDATA%.
+  std::filesystem::path PerUserFolder() const { return appData_ / L"NOLB"; }
   // A value of the settings file; nothing when the key (or the file) is missing.
   std::optional<std::wstring> Setting(std::wstring_view section, std::wstring_view key) const;
   // The lines of a list file in the current directory ("ListPos.txt");
@@ -115,7 +126,10 @@ class Panel {
   std::string Describe() const;
 
   TempFolder folder_;
+  // Removed after the process has ended, before the folder goes.
+  std::unique_ptr<ReadOnlyMount> readOnly_;
   std::filesystem::path currentDirectory_;
+  std::filesystem::path appData_;
   Process process_;
 };
 

@@ -19,5 +19,11 @@ TEST(ReplaceExtension, ReplacesOnlyTheLastComponentsExtension) {
   EXPECT_EQ(ReplaceExtension(NativeAscii(""), ".ini"), NativeAscii(".ini"));
 }
 
+TEST(FileNameOf, IsTheLastComponent) {
+  EXPECT_EQ(FileNameOf(NativeAscii("a.b/NOLBPanel.ini")), NativeAscii("NOLBPanel.ini"));
+  EXPECT_EQ(FileNameOf(NativeAscii("ListPos.txt")), NativeAscii("ListPos.txt"));
+  EXPECT_EQ(FileNameOf(NativeAscii("a/")), NativeAscii(""));
+}
+
 }  // namespace
 }  // namespace nolb
