@@ -7,13 +7,16 @@
 # - A picture goes, and so does its note: a paragraph in parentheses right
 #   after it.
 # - A table becomes one list line a row: "- first: second (header: third)",
-#   further columns like the third; its header and rule lines go.
+#   further columns like the third; its header and rule lines go. A rule
+#   between parts (---) becomes a blank line.
 # - A line wider than guide_text_columns is wrapped: between Japanese
 #   characters (not before closing nor after opening punctuation), at
 #   spaces between ASCII words; continuation lines are indented under the
 #   text of a list item.
 # Widths are display columns: ASCII and half-width katakana take one, every
 # other character two (what a Japanese monospaced font gives).
+
+cmake_policy(VERSION 3.20)
 
 set(guide_text_columns 80)
 
@@ -226,7 +229,9 @@ function(guide_text out markdown)
     endif()
     set(in_table FALSE)
 
-    if(line MATCHES "^# +(.*)$")
+    if(line MATCHES "^ *(---+|\\*\\*\\*+) *$")
+      list(APPEND lines "")  # a rule between parts
+    elseif(line MATCHES "^# +(.*)$")
       set(title "${CMAKE_MATCH_1}")
       guide_text_width(width "${title}")
       string(REPEAT "=" ${width} rule)
