@@ -13,8 +13,9 @@
 #   characters (not before closing nor after opening punctuation), at
 #   spaces between ASCII words; continuation lines are indented under the
 #   text of a list item.
-# Widths are display columns: ASCII and half-width katakana take one, every
-# other character two (what a Japanese monospaced font gives).
+# Widths are display columns: ASCII takes one, every other character two
+# (as in a Japanese monospaced font; its half-width katakana take one, so a
+# line with them comes out a little shorter).
 
 cmake_policy(VERSION 3.20)
 
@@ -30,27 +31,15 @@ string(ASCII 128 guide_text_x80)
 string(ASCII 191 guide_text_xbf)
 string(ASCII 192 guide_text_xc0)
 string(ASCII 255 guide_text_xff)
-string(ASCII 239 guide_text_xef)
-string(ASCII 189 guide_text_xbd)
-string(ASCII 190 guide_text_xbe)
-string(ASCII 159 guide_text_x9f)
-string(ASCII 161 guide_text_xa1)
 # One character of UTF-8: a lead byte and its continuation bytes.
 set(guide_text_wide_char "[${guide_text_xc0}-${guide_text_xff}][${guide_text_x80}-${guide_text_xbf}]*")
-set(guide_text_half_kana
-    "${guide_text_xef}${guide_text_xbd}[${guide_text_xa1}-${guide_text_xbf}]|${guide_text_xef}${guide_text_xbe}[${guide_text_x80}-${guide_text_x9f}]")
 # Never at the start of a line, never at the end of one.
 set(guide_text_no_start "、。，．・：；？！ー」』）】〕］｝〉》〜ぁぃぅぇぉっゃゅょァィゥェォッャュョﾟ)]},.:?!%${guide_text_semicolon}${guide_text_close_bracket}")
 set(guide_text_no_end "「『（【〔［｛〈《([{${guide_text_open_bracket}")
 
 function(guide_text_width out text)
-  string(REGEX REPLACE "[${guide_text_x80}-${guide_text_xff}]" "" ascii "${text}")
-  string(REGEX REPLACE "[^${guide_text_xc0}-${guide_text_xff}]" "" leads "${text}")
-  string(REGEX MATCHALL "${guide_text_half_kana}" half "${text}")
-  string(LENGTH "${ascii}" narrow)
-  string(LENGTH "${leads}" wide)
-  list(LENGTH half half_count)
-  math(EXPR width "${narrow} + 2 * ${wide} - ${half_count}")
+  string(REGEX REPLACE "${guide_text_wide_char}" "ww" columns "${text}")
+  string(LENGTH "${columns}" width)
   set(${out} ${width} PARENT_SCOPE)
 endfunction()
 
@@ -174,27 +163,22 @@ function(guide_text out markdown)
   string(REPLACE "\n" ";" source_lines "${text}")
 
   set(lines "")
-  set(after_picture FALSE)  # only blank lines since a picture
-  set(in_note FALSE)        # in the parenthesised note of a picture
+  set(picture "")           # "after" a picture (blank lines since), in its "note"
   set(header "")            # the header cells of the table being read
   set(in_table FALSE)
   foreach(line IN LISTS source_lines)
-    if(in_note)
-      if(line STREQUAL "")
-        set(in_note FALSE)
-      endif()
-      continue()
-    endif()
     if(line MATCHES "^!${guide_text_open_bracket}")
-      set(after_picture TRUE)
+      set(picture "after")
       continue()
+    elseif(picture STREQUAL "after" AND line MATCHES "^(\\(|（)")
+      set(picture "note")
+    elseif(picture STREQUAL "note" AND line STREQUAL "")
+      set(picture "")
+    elseif(picture STREQUAL "after" AND NOT line STREQUAL "")
+      set(picture "")
     endif()
-    if(after_picture AND NOT line STREQUAL "")
-      set(after_picture FALSE)
-      if(line MATCHES "^(\\(|（)")
-        set(in_note TRUE)
-        continue()
-      endif()
+    if(picture STREQUAL "note")
+      continue()
     endif()
 
     if(line MATCHES "^ *\\|")

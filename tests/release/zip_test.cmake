@@ -34,24 +34,15 @@ elseif(lines LESS 10 OR NOT lines EQUAL crlf_lines)
   message(FATAL_ERROR "the guide has ${lines} lines, ${crlf_lines} of them end in CRLF")
 endif()
 
-# Display columns: ASCII and half-width katakana one, any other character two.
+# Display columns: ASCII one, any other character (a lead byte and its
+# continuation bytes) two.
 string(ASCII 128 x80)
-string(ASCII 159 x9f)
-string(ASCII 161 xa1)
-string(ASCII 189 xbd)
-string(ASCII 190 xbe)
 string(ASCII 191 xbf)
 string(ASCII 192 xc0)
-string(ASCII 239 xef)
 string(ASCII 255 xff)
 function(columns out line)
-  string(REGEX REPLACE "[${x80}-${xff}]" "" ascii "${line}")
-  string(REGEX REPLACE "[^${xc0}-${xff}]" "" leads "${line}")
-  string(REGEX MATCHALL "${xef}${xbd}[${xa1}-${xbf}]|${xef}${xbe}[${x80}-${x9f}]" half "${line}")
-  string(LENGTH "${ascii}" narrow)
-  string(LENGTH "${leads}" wide)
-  list(LENGTH half half_count)
-  math(EXPR width "${narrow} + 2 * ${wide} - ${half_count}")
+  string(REGEX REPLACE "[${xc0}-${xff}][${x80}-${xbf}]*" "ww" line "${line}")
+  string(LENGTH "${line}" width)
   set(${out} ${width} PARENT_SCOPE)
 endfunction()
 
