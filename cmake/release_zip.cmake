@@ -1,6 +1,7 @@
 # Writes the zip a user takes: the program and the Japanese guide as a text
 # file that Windows opens with a double-click (UTF-8 with a byte-order mark,
-# CRLF line ends). The guide's screenshots stay out, and so do their lines.
+# CRLF line ends) and Notepad shows as plain lines (guide_text.cmake). The
+# guide's screenshots stay out, and so do their lines.
 #   cmake -DPROGRAM=<NOLBPanel.exe> -DGUIDE=<guide-ja.md> -DGUIDE_NAME=<name.txt>
 #         -DZIP=<out.zip> -P release_zip.cmake
 foreach(var PROGRAM GUIDE GUIDE_NAME ZIP)
@@ -15,11 +16,9 @@ file(MAKE_DIRECTORY "${stage}")
 file(COPY "${PROGRAM}" DESTINATION "${stage}")
 get_filename_component(program_name "${PROGRAM}" NAME)
 
-file(READ "${GUIDE}" text)
-string(REPLACE "\r\n" "\n" text "${text}")
-string(REGEX REPLACE "\n!\\[[^\n]*" "" text "\n${text}")
-string(REGEX REPLACE "^\n" "" text "${text}")
-string(REGEX REPLACE "\n\n\n+" "\n\n" text "${text}")
+include("${CMAKE_CURRENT_LIST_DIR}/guide_text.cmake")
+file(READ "${GUIDE}" markdown)
+guide_text(text "${markdown}")
 string(REPLACE "\n" "\r\n" text "${text}")
 string(ASCII 239 187 191 byte_order_mark)
 file(WRITE "${stage}/${GUIDE_NAME}" "${byte_order_mark}${text}")

@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Takes the pictures of the Japanese guide (docs/guide-ja.md) from real runs
 # of the panel under Wine, on a virtual display of its own, and writes them
-# as docs/guide-ja/<name>.png. The program that drives the panel and saves
+# as docs/guide-ja/<name>.png (and the main window's as docs/main-window.png,
+# the picture of README.md). The program that drives the panel and saves
 # each window is tests/e2e/guide/guide_screenshots.cpp (the end-to-end
 # harness). Run it after a change to a window, look at the pictures, and
 # commit them with the change.
+#
+# The prefix is the one of run.sh and test.sh (scripts/wine-env.sh): its
+# Japanese UI fonts have the widths of the Windows fonts, so the captions fit
+# as designed. A picture of the X display holds no mouse cursor, and Wine
+# does not let one process read another's cursor: where the cursor matters
+# (the cross of 「位置指定」 and 「範囲指定」), the program draws the standard
+# cross (IDC_CROSS, the one those selections show) into the picture with its
+# hot spot at the pointer (DrawIconEx; the cursor argument of Shot).
 #
 # Usage: scripts/guide-screenshots.sh [gtest arguments, e.g. --gtest_filter=Guide.MainWindow]
 set -euo pipefail
@@ -35,6 +44,10 @@ for shot in "$shots"/*.bmp; do
   convert "$shot" -strip "$out/$name.png"
   echo "guide-screenshots: docs/guide-ja/$name.png ($(identify -format '%wx%h' "$out/$name.png"))"
 done
+# README.md shows the same picture of the main window.
+if [[ -f "$out/main-window.png" ]]; then
+  cp "$out/main-window.png" docs/main-window.png
+fi
 if ((status != 0)); then
   echo "guide-screenshots: some pictures were not taken (see above)" >&2
 fi

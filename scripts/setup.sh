@@ -11,6 +11,9 @@ packages=(
   g++-mingw-w64-i686
   g++ make cmake googletest
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
+  # The Ume fonts have the character widths of the Japanese Windows UI fonts
+  # that the panel's layout is made for (scripts/wine-env.sh maps them).
+  fonts-horai-umefont
   procps ccache
   # Clang 14 and its runtime libraries: libFuzzer lives in libclang-rt-14-dev,
   # which clang-14 only recommends.

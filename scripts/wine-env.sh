@@ -3,8 +3,11 @@
 #   WINEPREFIX        <repo>/build/wine-prefix, made on first use and configured
 #                     so that every program runs inside one Wine virtual desktop
 #                     ("Default", 1280x1024), the Japanese UI fonts map to the
-#                     IPA Gothic fonts, and the Marlett symbol font of the Wine
-#                     packages (fonts-wine) draws the title-bar buttons
+#                     Ume fonts (fonts-horai-umefont), whose characters have the
+#                     widths of the Windows fonts they stand for, so captions fit
+#                     the designed layout as on Windows, and the Marlett symbol
+#                     font of the Wine packages (fonts-wine) draws the title-bar
+#                     buttons
 #   WINEDEBUG         -all
 #   WINEDLLOVERRIDES  mscoree=;mshtml=  (never a Mono or Gecko prompt)
 #   DISPLAY           kept when it works, unless NOLB_OWN_DISPLAY=1; otherwise a
@@ -56,7 +59,7 @@ nolb_start_xvfb() {
 
 # Raise the version when the configuration below changes: prefixes made
 # before are then configured again.
-nolb_wine_config_version=2
+nolb_wine_config_version=3
 
 # The symbol font of the title-bar buttons (minimise, close), which Wine
 # ships but this prefix does not find by itself: without it the buttons
@@ -89,18 +92,18 @@ Windows Registry Editor Version 5.00
 "ShowCrashDialog"=dword:00000000
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ ゴシック"="IPAGothic"
-"MS UI Gothic"="IPAPGothic"
-"MS PGothic"="IPAPGothic"
-"MS Gothic"="IPAGothic"
+"ＭＳ Ｐゴシック"="Ume P Gothic"
+"ＭＳ ゴシック"="Ume Gothic"
+"MS UI Gothic"="Ume UI Gothic"
+"MS PGothic"="Ume P Gothic"
+"MS Gothic"="Ume Gothic"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ ゴシック"="IPAGothic"
-"MS UI Gothic"="IPAPGothic"
-"MS PGothic"="IPAPGothic"
-"MS Gothic"="IPAGothic"
+"ＭＳ Ｐゴシック"="Ume P Gothic"
+"ＭＳ ゴシック"="Ume Gothic"
+"MS UI Gothic"="Ume UI Gothic"
+"MS PGothic"="Ume P Gothic"
+"MS Gothic"="Ume Gothic"
 REG
 }
 

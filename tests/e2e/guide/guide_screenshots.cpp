@@ -36,15 +36,20 @@ RECT Grown(RECT r, int by) {
   return r;
 }
 
+// Light blue: the markers show white and black on it, and the inverted frame
+// of a selection shows dark.
+constexpr COLORREF kTargetBackground = RGB(176, 208, 240);
+
 // Saves the area of the screen once everything posted to the panel is
-// handled and the X server has had a moment to draw it.
-void Shot(const e2e::Panel& panel, const char* name, RECT area) {
+// handled and the X server has had a moment to draw it. The X server's
+// picture holds no mouse cursor: a cursor given is drawn in at the pointer.
+void Shot(const e2e::Panel& panel, const char* name, RECT area, HCURSOR cursor = nullptr) {
   e2e::Settle(panel);
   Sleep(400);
   RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   IntersectRect(&area, &area, &screen);
   std::filesystem::create_directories(ShotFolder());
-  e2e::SaveScreenshot(ShotFolder() / (e2e::Wide(name) + L".bmp"), area);
+  e2e::SaveScreenshot(ShotFolder() / (e2e::Wide(name) + L".bmp"), area, cursor);
 }
 
 // The shown popup menu (of any process), if one is open.
@@ -88,7 +93,7 @@ class Guide : public ::testing::Test {
     e2e::input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
     return e2e::TargetWindow::Start({.title = L"取り込むウィンドウ",
                                      .frame = {330, 60, 330 + 400, 60 + 300},
-                                     .background = RGB(250, 240, 200)});
+                                     .background = kTargetBackground});
   }
 
   e2e::TargetWindow target = StartTarget();
@@ -119,6 +124,9 @@ TEST_F(Guide, TargetDrag) {
   drag.Release();
 }
 
+// The cursor of the screen selections.
+HCURSOR Cross() { return LoadCursorW(nullptr, IDC_CROSS); }
+
 TEST_F(Guide, RangeSelection) {
   panel.Control("ButtonSetRange").Click();
   ASSERT_TRUE(e2e::WaitUntil([&] {
@@ -131,7 +139,7 @@ TEST_F(Guide, RangeSelection) {
   e2e::input::MouseDownAt(from, Button::Right);
   e2e::input::MoveMouse({520, 200});
   e2e::input::MoveMouse(to);
-  Shot(panel, "range-selection", Grown({from.x, from.y, to.x, to.y}, 60));
+  Shot(panel, "range-selection", Grown({from.x, from.y, to.x, to.y}, 60), Cross());
   e2e::input::MouseUpAt(to, Button::Right);
 }
 
@@ -141,18 +149,19 @@ TEST_F(Guide, PositionSelection) {
   e2e::input::MoveMouse({530, 210});
   panel.Control("ButtonSetPos").Click();
   e2e::input::MoveMouse({520, 200});
-  Shot(panel, "position-selection", Grown({520 - 100, 200 - 75, 520 + 100, 200 + 75}, 60));
+  Shot(panel, "position-selection", Grown({520 - 100, 200 - 75, 520 + 100, 200 + 75}, 60), Cross());
   e2e::input::Click({520, 200}, Button::Right);
 }
 
 TEST_F(Guide, RangeMarkers) {
   e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
-  e2e::SetRectangleEdits(panel, 60, 40, 240, 160);
+  // Below the child window, so no marker sits on it.
+  e2e::SetRectangleEdits(panel, 60, 96, 240, 120);
   panel.Control("ButtonApply").Click();
   panel.Menu('S', 'T');
   POINT origin = e2e::ClientOrigin(target.Main());
-  RECT range{origin.x + 60, origin.y + 40, origin.x + 60 + 240, origin.y + 40 + 160};
-  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ScreenPixel({range.right, range.bottom}) != RGB(250, 240, 200); }));
+  RECT range{origin.x + 60, origin.y + 96, origin.x + 60 + 240, origin.y + 96 + 120};
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ScreenPixel({range.right, range.bottom}) != kTargetBackground; }));
   Shot(panel, "range-markers", Grown(range, 48));
   panel.Menu('S', 'T');
 }

@@ -41,6 +41,21 @@ class FailureScreenshots : public ::testing::EmptyTestEventListener {
   bool taken_ = false;
 };
 
+// Draws the cursor with its hot spot at the pointer; says what failed, or
+// nothing.
+std::string DrawCursor(HDC dc, const RECT& area, HCURSOR cursor) {
+  POINT at{};
+  if (!GetCursorPos(&at)) return "GetCursorPos failed";
+  ICONINFO icon{};
+  if (!GetIconInfo(cursor, &icon)) return "GetIconInfo of the cursor failed";
+  if (icon.hbmMask) DeleteObject(icon.hbmMask);
+  if (icon.hbmColor) DeleteObject(icon.hbmColor);
+  int x = at.x - area.left - static_cast<int>(icon.xHotspot);
+  int y = at.y - area.top - static_cast<int>(icon.yHotspot);
+  if (!DrawIconEx(dc, x, y, cursor, 0, 0, 0, nullptr, DI_NORMAL)) return "DrawIconEx of the cursor failed";
+  return {};
+}
+
 }  // namespace
 
 COLORREF ScreenImage::Pixel(int x, int y) const {
@@ -49,7 +64,7 @@ COLORREF ScreenImage::Pixel(int x, int y) const {
   return RGB(byte(2), byte(1), byte(0));
 }
 
-ScreenImage CaptureScreen(const RECT& area) {
+ScreenImage CaptureScreen(const RECT& area, HCURSOR cursor) {
   ScreenImage image{.width = area.right - area.left, .height = area.bottom - area.top, .bits = {}};
   if (image.width <= 0 || image.height <= 0) throw HarnessError("an empty area of the screen");
   HDC screen = GetDC(nullptr);
@@ -65,10 +80,12 @@ ScreenImage CaptureScreen(const RECT& area) {
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   bool copied = false;
+  std::string cursorFailure;
   if (memory && bitmap) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     copied = BitBlt(memory, 0, 0, image.width, image.height, screen, area.left, area.top,
                     SRCCOPY) != FALSE;
+    if (copied && cursor) cursorFailure = DrawCursor(memory, area, cursor);
     SelectObject(memory, old);
   }
   if (copied) {
@@ -79,11 +96,12 @@ ScreenImage CaptureScreen(const RECT& area) {
   if (memory) DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   if (!copied) throw HarnessError("cannot copy the screen");
+  if (!cursorFailure.empty()) throw HarnessError(cursorFailure);
   return image;
 }
 
-void SaveScreenshot(const std::filesystem::path& file, const RECT& area) {
-  ScreenImage image = CaptureScreen(area);
+void SaveScreenshot(const std::filesystem::path& file, const RECT& area, HCURSOR cursor) {
+  ScreenImage image = CaptureScreen(area, cursor);
   BITMAPINFOHEADER info{};
   info.biSize = sizeof info;
   info.biWidth = image.width;

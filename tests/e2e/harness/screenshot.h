@@ -19,12 +19,15 @@ struct ScreenImage {
   COLORREF Pixel(int x, int y) const;
 };
 
-// Copies an area of the screen (screen coordinates); throws on failure.
-ScreenImage CaptureScreen(const RECT& area);
+// Copies an area of the screen (screen coordinates); throws on failure. The
+// X server's picture never holds the mouse cursor: a cursor given is drawn
+// in, its hot spot at the pointer. (Another process's cursor cannot be read
+// under Wine, so the caller names the one that program shows.)
+ScreenImage CaptureScreen(const RECT& area, HCURSOR cursor = nullptr);
 
 // Saves the whole screen, or an area of it, as a 24-bit BMP file; throws on failure.
 void SaveScreenshot(const std::filesystem::path& file);
-void SaveScreenshot(const std::filesystem::path& file, const RECT& area);
+void SaveScreenshot(const std::filesystem::path& file, const RECT& area, HCURSOR cursor = nullptr);
 
 // From now on, the first failure of each test saves the screen as
 // build/win32/e2e-screenshots/<Suite>.<Test>.bmp. Panel::Start calls it.
