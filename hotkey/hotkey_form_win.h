@@ -47,6 +47,9 @@ class TFormHotkey : public ui::Form {
   std::uint16_t EditValue(HotkeyRow row) const;
   void SetEditValue(HotkeyRow row, std::uint16_t value);
   void ShowRowState(HotkeyRow row, bool registered);
+  // Registers the row's key (its run for a preset row); true when it is
+  // registered, and the row shows it.
+  bool RegisterRow(HotkeyRow row);
   void RegisterSingle(HotkeyRow row);
   void UnregisterSingle(HotkeyRow row);
   void ShowFailure();
@@ -61,6 +64,8 @@ class TFormHotkey : public ui::Form {
   void StopKeyboardWatch();
 
   HotkeyHost& host_;
+  // Every row has been restored from the settings file.
+  bool restored_ = false;
   PressFilter presses_;
   // Runs from a hotkey's press until the last key held is released.
   KeyboardWatch keyboardWatch_;
