@@ -250,8 +250,8 @@ void TMainForm::FormCreate() {
   ButtonDesktopClick(nullptr);
   ButtonApplyClick(nullptr);
   // The target kept at the last exit is waited for as a lost one, and a
-  // window of it already there is taken too.
-  if (kept) AwaitKeptTarget(*kept);
+  // window of it already there is taken too, from the message loop on.
+  if (kept) Later([this, kept] { AwaitKeptTarget(*kept); });
 
   // The markers follow the restored menu check. Four top-level windows, a
   // good part of the start-up under Wine: they are made once the main window
@@ -395,6 +395,7 @@ void TMainForm::ButtonDisableClick(ui::Component*) {
 }
 
 void TMainForm::SetRedirectionOff(bool off) {
+  if (redirectionOff_ == off) return;
   redirectionOff_ = off;
   FitTargetWatch();
 }

@@ -102,17 +102,20 @@ TEST_F(ReacquireTarget, OffOrAfterTheDesktopButtonARestartedEditorIsNotTaken) {
 
 TEST_F(ReacquireTarget, AWindowChosenByConversionEndsTheWait) {
   Notepad pad = Notepad::Start();
-  Notepad second = Notepad::Start();  // on top of the first, there before the loss
   SwitchReacquire();
   PickEditOf(pad);
+  Notepad second = Notepad::Start();  // on top of the first, there before the loss
   QuitAndSeeTheDesktopPushed(pad);
 
   // A desktop point inside the second editor's edit, applied, then
   // "ウィンドウ座標に変換(&D)": the second editor's edit is the target.
   const POINT inside = second.Edit().Center();
   e2e::SetRectangleEdits(panel, inside.x, inside.y, kWidth, kHeight);
+  uint32_t mark = e2e::JournalMark();
   panel.Control("ButtonApply").Click();
-  const uint32_t mark = e2e::JournalMark();
+  ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::DesktopArg(), inside.x, inside.y, kWidth, kHeight)));
+  mark = e2e::JournalMark();
   panel.Menu('O', 'D');
   ASSERT_TRUE(e2e::IsPush(e2e::WaitForPush(panel, mark), "NOLB_SetMode(*, *, *, *, *, *)",
                           "NOLB_SetTarget(" + std::to_string(e2e::HandleArg(second.Edit())) + ", *, *, *, *)"));
@@ -164,6 +167,7 @@ TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
 
   // Off, or the desktop at exit: nothing is kept.
   third.Menu('O', 'R');
+  e2e::Settle(third);
   ASSERT_EQ(third.Close(), 0u);
   EXPECT_EQ(third.Setting(L"Reacquire", L"X"), std::nullopt);
   EXPECT_EQ(third.Setting(L"Main", L"Reacquire"), std::optional<std::wstring>(L"0"));
