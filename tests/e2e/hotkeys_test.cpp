@@ -260,14 +260,18 @@ TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
                                   .waitForMainWindow = false});
   e2e::MessageDialog box = again.WaitForMessageBox();
   // Told once every row is restored and every window is made.
-  EXPECT_TRUE(again.Control(kSelPos.unreg).Enabled());
-  const auto windows = again.TopLevelWindows();
-  EXPECT_TRUE(std::ranges::any_of(windows, [](const e2e::Window& w) { return w.ClassName() == e2e::kLastWindowClass; }));
+  const std::optional<e2e::Window> unreg = again.FindControl(kSelPos.unreg);
+  const bool restored = unreg && unreg->Enabled();
+  const bool allMade = std::ranges::any_of(again.TopLevelWindows(), [](const e2e::Window& w) {
+    return w.ClassName() == e2e::kLastWindowClass;
+  });
   again.RequestClose();
   EXPECT_EQ(again.WaitForExit(), 0u);
   UnregisterHotKey(nullptr, 1);
   EXPECT_EQ(again.Setting(L"Hotkey", L"HotKeyAutoMouseRegistered"), L"0");
   EXPECT_EQ(again.Setting(L"Hotkey", L"HotKeySelectPosRegistered"), L"1");
+  EXPECT_TRUE(restored);
+  EXPECT_TRUE(allMade);
 }
 
 }  // namespace
