@@ -3,6 +3,9 @@
 // target, with a rectangle inside it; the editor quits and is started again.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "harness/call_log.h"
 #include "harness/e2e.h"
 #include "harness/notepad.h"
@@ -146,6 +149,14 @@ TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
   PickEditOf(pad);
   ASSERT_EQ(panel.Close(), 0u);
   EXPECT_EQ(panel.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  {
+    std::ifstream file(panel.SettingsPath(), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    const size_t kept = text.find("[Reacquire]");
+    for (const char* section : {"[Main]", "[Preview]", "[Hotkey]"}) {
+      EXPECT_LT(text.find(section), kept) << section << " comes before the kept target";
+    }
+  }
 
   // The editor runs: its edit is taken within a second of the start.
   const auto pushedEdit = [&](const e2e::Panel& running, uint32_t mark) {
