@@ -74,7 +74,18 @@ TEST_F(ReacquireTarget, TakesTheRestartedEditorsEditWithTheSameRectangleAndIsKep
                                 e2e::PushOf(e2e::HandleArg(again.Edit()), kX, kY, kWidth, kHeight)));
   EXPECT_EQ(panel.Control("EditWindowCaption").Text(), e2e::TargetCaption(again.Edit()));
   EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(kX, kY, kWidth, kHeight));
-  again.Quit();
+
+  // A second loss in the same run is waited for anew and taken again.
+  QuitAndSeeTheDesktopPushed(again);
+  const uint32_t restarted = e2e::JournalMark();
+  Notepad third = Notepad::Start();
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, restarted, 1s),
+                                e2e::PushOf(e2e::HandleArg(third.Edit()), kX, kY, kWidth, kHeight)));
+  // "無効化" during the wait: the restarted editor is not taken.
+  QuitAndSeeTheDesktopPushed(third);
+  panel.Control("ButtonDisable").Click();
+  e2e::Settle(panel);
+  RestartAndSeeItNotTaken().Quit();
 
   // The switch is kept in the settings file and read at the next start.
   ASSERT_EQ(panel.Close(), 0u);

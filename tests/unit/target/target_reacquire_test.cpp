@@ -91,7 +91,9 @@ TEST_F(TargetReacquireTest, AmongSeveralTheSameTitleWinsElseTheTopmost) {
   LoseEditOf(lost);
   Editor b = Open("editor.exe", "b.txt - Editor");
   Editor c = Open("editor.exe", "c.txt - Editor");  // on top of b
-  EXPECT_EQ(NoticeAndTry({b.main, c.main}), b.edit);
+  // Above them, another program's window with the remembered title.
+  const WindowId unrelated = tree.AddTopLevel("viewer.exe", "ViewerMain", "b.txt - Editor");
+  EXPECT_EQ(NoticeAndTry({b.main, c.main, unrelated}), b.edit);
 
   LoseEditOf(b);
   Editor d = Open("editor.exe", "d.txt - Editor");
@@ -163,6 +165,19 @@ TEST_F(TargetReacquireTest, NoWaitWhenOffUnknownCancelledOrSwitchedOff) {
   LoseEditOf(again);
   reacquire.SetEnabled(false);
   EXPECT_EQ(NoticeAndTry({Open("editor.exe", "a.txt - Editor").main}), 0u);
+
+  // Off and on again while the target stays: a later loss still waits.
+  Editor kept = Open("editor.exe", "a.txt - Editor");
+  reacquire.SetEnabled(true);
+  reacquire.Follow(tree, kept.edit, kDesktop);
+  reacquire.SetEnabled(false);
+  LoseEditOf(kept);
+  // A window never followed (another one was) starts no wait.
+  Editor followed = Open("editor.exe", "a.txt - Editor");
+  Editor never = Open("editor.exe", "a.txt - Editor");
+  reacquire.Follow(tree, followed.edit, kDesktop);
+  tree.Remove(never.main);
+  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{never.edit}, now));
 }
 
 TEST(KeptTarget, WrittenAndReadBackOrRemovedAndIncompleteIsNone) {
