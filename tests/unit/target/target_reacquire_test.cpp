@@ -198,6 +198,7 @@ TEST(KeptTarget, WrittenAndReadBackOrRemovedAndIncompleteIsNone) {
   }
   MemorySettingsStore tooLong = store;
   tooLong.Set("Reacquire", "Links", std::to_string(kMaxKeptLinks + 1));
+  for (int i = 0; i <= kMaxKeptLinks; ++i) tooLong.Set("Reacquire", "Class" + std::to_string(i), "C");
   EXPECT_EQ(ReadKeptTarget(tooLong), std::nullopt);
 
   WriteKeptTarget(store, std::nullopt);
