@@ -258,7 +258,7 @@ TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
   auto again = e2e::Panel::Start({.settings = "[Hotkey]\r\nHotKeyAutoMouse=8312\r\nHotKeyAutoMouseRegistered=1\r\n"
                                               "HotKeySelectPos=112\r\nHotKeySelectPosRegistered=1\r\n",
                                   .waitForMainWindow = false});
-  e2e::MessageDialog box = again.WaitForMessageBox();
+  EXPECT_EQ(again.WaitForMessageBox().Text(), kFailureText);
   // Told once every row is restored and every window is made.
   const std::optional<e2e::Window> unreg = again.FindControl(kSelPos.unreg);
   const bool restored = unreg && unreg->Enabled();
