@@ -109,17 +109,6 @@ TEST_F(TargetReacquireTest, WindowsThereAtTheLossAreNeverTakenButNewOnesOfTheirP
   EXPECT_EQ(NoticeAndTry({second.edit, fresh.main}), fresh.edit);
 }
 
-TEST_F(TargetReacquireTest, AWindowMadeBetweenTheEndAndTheWatchsNoticeIsACandidateAtOnce) {
-  Editor lost = Open("editor.exe", "a.txt - Editor");
-  reacquire.SetEnabled(true);
-  reacquire.Follow(tree, lost.edit, kDesktop);
-  tree.Remove(lost.main);
-  Editor replaced = Open("editor.exe", "a.txt - Editor");  // before the next tick
-  reacquire.Follow(tree, lost.edit, kDesktop);             // that tick: the list is kept
-  ASSERT_TRUE(reacquire.Lost(tree, HookTarget{lost.edit, 1, 2, 3, 4}, now));
-  EXPECT_EQ(NoticeAndTry({}), replaced.edit);
-}
-
 TEST_F(TargetReacquireTest, ACandidateThatNeverAnswersIsDroppedUntilWordOfItComesAgain) {
   LoseEditOf(Open("editor.exe", "a.txt - Editor"));
   Editor hidden = Open("editor.exe", "a.txt - Editor");
