@@ -214,13 +214,20 @@ void TMainForm::Create() {
   AddTimer(L"TimerGetHandle", 60, false, On<TMainForm>(&TMainForm::TimerGetHandleTimer));
   // Runs only while windows that may be the lost target wait for a try.
   AddTimer(L"TimerReacquire", 250, false, On<TMainForm>(&TMainForm::TimerReacquireTimer));
-  state_.OnTargetChanged([this] { FitTargetWatch(); });
+  // Any change of target ends a wait for a lost one, whoever made it, but
+  // the watch's own fallback to the desktop and the take of the window
+  // found.
+  state_.OnTargetChanged([this] {
+    if (!reacquireMovesTarget_) CancelReacquire();
+    FitTargetWatch();
+  });
   // Losing the mouse capture (another window takes it, the system cancels
   // it) ends a drag as a right release does.
   Find(L"PanelDrag").onCaptureLost = [this](ui::Component*) { EndDrag(false); };
 }
 
 void TMainForm::FormCreate() {
+  std::optional<KeptTarget> kept;
   {
     // Without stored values the window keeps the size it was made with.
     MainSettings defaults;
@@ -228,6 +235,7 @@ void TMainForm::FormCreate() {
     defaults.height = Bounds().height;
     ProfileSettingsStore settings;
     RestoreMainSettings(ReadMainSettings(settings, defaults));
+    if (reacquire_.Enabled()) kept = ReadKeptTarget(settings);
   }
   positionPresets_.emplace(Find(L"ComboBoxPos"), DesignedPositionPresets());
   sizePresets_.emplace(Find(L"ComboBoxSize"), DesignedSizePresets());
@@ -250,6 +258,9 @@ void TMainForm::FormCreate() {
 
   ButtonDesktopClick(nullptr);
   ButtonApplyClick(nullptr);
+  // The target kept at the last exit is waited for as a lost one, and a
+  // window of it already there is taken too, from the message loop on.
+  if (kept) Later([this, kept] { AwaitKeptTarget(*kept); });
 
   // The markers follow the restored menu check. Four top-level windows, a
   // good part of the start-up under Wine: they are made once the main window
@@ -281,10 +292,12 @@ void TMainForm::FormDestroy() {
   ShowFollowDisplay(follow_.Halt());
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
+  const std::optional<KeptTarget> kept = TargetToKeep();
   ButtonDesktopClick(this);
   ui::ReportingErrors(Handle(), [&] {
     ProfileSettingsStore settings;
     WriteMainSettings(settings, CurrentMainSettings());
+    WriteKeptTarget(settings, kept);
   });
   timer_.StopAndWait();
   ui::ReportingErrors(Handle(), [&] { SavePresets(*positionPresets_, kPositionPresetFile); });
@@ -379,13 +392,21 @@ void TMainForm::FocusApply() { SetActiveControl(Find(L"ButtonApply")); }
 
 void TMainForm::ButtonApplyClick(ui::Component*) {
   Apply(state_, ReadApplyInput(), windows_.DesktopWindow(), hook_);
+  SetRedirectionOff(false);
 }
 
 void TMainForm::ButtonDisableClick(ui::Component*) {
   // A lost target that comes back later must not switch the redirection on again.
   CancelReacquire();
   Disable(hook_);
+  SetRedirectionOff(true);
   FocusApply();
+}
+
+void TMainForm::SetRedirectionOff(bool off) {
+  if (redirectionOff_ == off) return;
+  redirectionOff_ = off;
+  FitTargetWatch();
 }
 
 void TMainForm::ButtonPreviewClick(ui::Component*) {

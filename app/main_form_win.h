@@ -15,6 +15,7 @@
 #include "status/translucency_win.h"
 #include "status/video_memory_win.h"
 #include "target/follow_mode.h"
+#include "target/kept_target.h"
 #include "target/preset_list_win.h"
 #include "target/screen_selection.h"
 #include "target/target_reacquire.h"
@@ -67,9 +68,12 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   void TimerCheckTimer(ui::Component* sender);
   void TimerAnimeTimer(ui::Component* sender);
   // Runs the watch's timer while the target may vanish or the markers are
-  // shown, and stops it otherwise: after each tick, on each change of target
-  // and when the markers are shown.
+  // shown, and stops it otherwise: after each tick, on each change of target,
+  // when the redirection is switched off or on and when the markers are shown.
   void FitTargetWatch();
+  // Whether "無効化" has switched the redirection off since the last push
+  // of the GUI thread; the watch stands still then.
+  void SetRedirectionOff(bool off);
   void NToggleCaptureRangeClick(ui::Component* sender);
 
   // The preview window and translucency.
@@ -131,8 +135,18 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // The watch lost the target: the wait for its program begins when the
   // switch is on. Any choice of target by the user ends the wait.
   void TargetLost(const HookTarget& lost);
+  // The wait has begun: word of windows made or shown, and tries of the
+  // candidates it has already.
+  void StartReacquireWait();
+  // The target kept across a restart: waited for at start, and at exit the
+  // window in force while the switch is on.
+  void AwaitKeptTarget(const KeptTarget& kept);
+  std::optional<KeptTarget> TargetToKeep();
   void WindowNoticed(WindowId window);
   void CancelReacquire();
+  // Runs a change of target that leaves the wait alone: the watch's
+  // fallback and the take itself.
+  void ChangeTargetKeepingWait(const std::function<void()>& change);
 
   CaptureHook& hook_;
   CaptureState state_;
@@ -147,6 +161,9 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   FollowModes follow_;
   TargetReacquire reacquire_;
   WindowEvents windowEvents_;
+  bool reacquireMovesTarget_ = false;
+  // "無効化" switched the redirection off and nothing has pushed since.
+  bool redirectionOff_ = false;
   // Last, so that it is destroyed first: its worker uses the members above.
   // Its work takes a fraction of a millisecond and must keep its pace beside
   // a busy encoder: above normal priority.

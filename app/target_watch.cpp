@@ -16,8 +16,8 @@ MarkerPlaces CurrentMarkerPlaces(CaptureHook& hook, WindowSystem& windows) {
   return ParkedMarkers(windows.VirtualScreenOrigin());
 }
 
-bool TargetWatchHasWork(WindowId target, WindowId desktop, bool markersShown) {
-  return target != desktop || markersShown;
+bool TargetWatchHasWork(WindowId target, WindowId desktop, bool redirectionOn, bool markersShown) {
+  return (redirectionOn && target != desktop) || markersShown;
 }
 
 void TargetWatchTick(CaptureState& state, CaptureHook& hook, WindowSystem& windows,

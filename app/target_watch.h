@@ -40,10 +40,11 @@ bool TargetVanished(CaptureHook& hook, WindowSystem& windows, WindowId target);
 MarkerPlaces CurrentMarkerPlaces(CaptureHook& hook, WindowSystem& windows);
 
 // Whether the watch has anything to do: a target other than the desktop
-// may vanish, and shown markers are kept in place. The desktop never
-// vanishes, so with it as target and the markers hidden the watch's timer
-// stands still and nothing wakes the program for it.
-bool TargetWatchHasWork(WindowId target, WindowId desktop, bool markersShown);
+// may vanish while the redirection is on, and shown markers are kept in
+// place. The desktop never vanishes and a switched-off redirection has no
+// fallback, so then, with the markers hidden, the watch's timer stands
+// still and nothing wakes the program for it.
+bool TargetWatchHasWork(WindowId target, WindowId desktop, bool redirectionOn, bool markersShown);
 
 // One tick. A vanished target is replaced by the desktop and the record is
 // pushed as it stands (the edits are not read); then, only while the

@@ -15,7 +15,7 @@ void TMainForm::TimerCheckTimer(ui::Component*) {
   }
   TargetWatchShell shell{
       .uncheckFollowWindowSize = [this] { Find(L"CheckBoxAutoWindow").SetChecked(false); },
-      .selectDesktop = [this] { ButtonDesktopClick(nullptr); },
+      .selectDesktop = [this] { ChangeTargetKeepingWait([this] { ButtonDesktopClick(nullptr); }); },
       .placeMarkers = [this](const MarkerPlaces& places) { markers_->Place(places); },
       .targetLost = [this](const HookTarget& lost) { TargetLost(lost); },
   };
@@ -25,7 +25,7 @@ void TMainForm::TimerCheckTimer(ui::Component*) {
 
 void TMainForm::FitTargetWatch() {
   const bool work = !ShutDownBegun() && TargetWatchHasWork(state_.Settings().target, windows_.DesktopWindow(),
-                                                            markers_ && markers_->Shown());
+                                                            !redirectionOff_, markers_ && markers_->Shown());
   TimerNamed(L"TimerCheck").SetEnabled(work);
 }
 

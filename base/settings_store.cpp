@@ -9,6 +9,10 @@ void SettingsStore::Write(std::string_view section, std::string_view key, std::s
   if (!TryWrite(section, key, value)) throw Error(Path() + " に書き込めません");
 }
 
+void SettingsStore::RemoveSection(std::string_view section) {
+  if (!TryRemoveSection(section)) throw Error(Path() + " に書き込めません");
+}
+
 std::int32_t ReadInteger(SettingsStore& store, std::string_view section, std::string_view key,
                          std::int32_t fallback) {
   std::optional<std::string> text = store.Read(section, key);

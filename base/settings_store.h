@@ -27,12 +27,18 @@ class SettingsStore {
   // "<path> に書き込めません" when the file cannot be written.
   void Write(std::string_view section, std::string_view key, std::string_view value);
 
+  // Removes a section and its keys; raises Error as Write does.
+  void RemoveSection(std::string_view section);
+
   // The settings file's full path, UTF-8; it names the file in messages.
   virtual std::string Path() const = 0;
 
  protected:
   // Writes one key; false when the file cannot be written.
   virtual bool TryWrite(std::string_view section, std::string_view key, std::string_view value) = 0;
+  // Removes a section (a missing one is no failure); false when the file
+  // cannot be written.
+  virtual bool TryRemoveSection(std::string_view section) = 0;
 };
 
 // A key as an integer by the integer conversion; a missing key or a text

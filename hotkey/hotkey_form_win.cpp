@@ -175,13 +175,17 @@ void TFormHotkey::FormCreate() {
   // A place that lies on no monitor any more is moved onto the nearest one.
   ui::Place place = Bounds();
   SetBounds(ui::PlaceOnMonitor({settings.left, settings.top, place.width, place.height}));
+  // Every row is restored before anything is told: a message box lets the
+  // user close the main window, and a row not restored yet would then be
+  // saved free. The failure is told once the program's windows are all made.
+  bool failed = false;
   for (int i = 0; i < kHotkeyRowCount; ++i) {
     const auto row = static_cast<HotkeyRow>(i);
     SetEditValue(row, settings.rows[row].value);
-    if (!settings.rows[row].registered) continue;
-    ui::Control& reg = Find(kRowControls[row].reg);
-    Invoke(reg.onClick, &reg);
+    if (settings.rows[row].registered && !RegisterRow(row)) failed = true;
   }
+  restored_ = true;
+  if (failed) Later([this] { ShowFailure(); });
 }
 
 bool TFormHotkey::FormCloseQuery() {
@@ -201,6 +205,8 @@ TFormHotkey::~TFormHotkey() {
 void TFormHotkey::FormDestroy() {
   // No hotkey message comes once the window is gone.
   StopKeyboardWatch();
+  // Rows never restored keep what the file says.
+  if (!restored_) return;
   HotkeySettings settings;
   ui::Place place = ui::NormalPlace(Handle());
   settings.top = place.top;
@@ -247,12 +253,16 @@ void TFormHotkey::ShowFailure() {
   MessageBoxW(Handle(), kFailure, title.c_str(), MB_OK | MB_ICONWARNING);
 }
 
+bool TFormHotkey::RegisterRow(HotkeyRow row) {
+  const auto window = reinterpret_cast<WindowId>(Handle());
+  const bool registered = row >= kRowSelPos ? RegisterKeyRun(RunSlots(row), window, EditValue(row))
+                                            : SingleSlot(row).RegisterShortCut(window, EditValue(row));
+  if (registered) ShowRowState(row, true);
+  return registered;
+}
+
 void TFormHotkey::RegisterSingle(HotkeyRow row) {
-  if (SingleSlot(row).RegisterShortCut(reinterpret_cast<WindowId>(Handle()), EditValue(row))) {
-    ShowRowState(row, true);
-  } else {
-    ShowFailure();
-  }
+  if (!RegisterRow(row)) ShowFailure();
 }
 
 void TFormHotkey::UnregisterSingle(HotkeyRow row) {
@@ -272,11 +282,7 @@ void TFormHotkey::ButtonUnregSetRangeClick(ui::Component*) { UnregisterSingle(kR
 void TFormHotkey::ButtonRegSelPosClick(ui::Component* sender) {
   std::optional<HotkeyRow> row = PresetRowOf(sender);
   if (!row || ui::SenderName(sender) != kRowControls[*row].reg) return;
-  if (RegisterKeyRun(RunSlots(*row), reinterpret_cast<WindowId>(Handle()), EditValue(*row))) {
-    ShowRowState(*row, true);
-  } else {
-    ShowFailure();
-  }
+  if (!RegisterRow(*row)) ShowFailure();
 }
 
 void TFormHotkey::ButtonUnregSelPosClick(ui::Component* sender) {

@@ -48,6 +48,9 @@ class TFormHotkey : public ui::Form {
   std::uint16_t EditValue(HotkeyRow row) const;
   void SetEditValue(HotkeyRow row, std::uint16_t value);
   void ShowRowState(HotkeyRow row, bool registered);
+  // Registers the row's key (its run for a preset row); true when it is
+  // registered, and the row shows it.
+  bool RegisterRow(HotkeyRow row);
   void RegisterSingle(HotkeyRow row);
   void UnregisterSingle(HotkeyRow row);
   void ShowFailure();
@@ -66,6 +69,8 @@ class TFormHotkey : public ui::Form {
 
   HotkeyHost& host_;
   KeyRepeats repeats_;
+  // Every row has been restored from the settings file.
+  bool restored_ = false;
   PressFilter presses_;
   // Once the system has shown that it repeats held hotkeys: runs from a
   // hotkey's press until the last key held is released.

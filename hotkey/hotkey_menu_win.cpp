@@ -5,6 +5,11 @@
 namespace nolb {
 
 void TMainForm::H1Click(ui::Component*) {
+  // Asked before the dialog is made, it opens once it is.
+  if (!FormHotkey || !FormHotkey->Handle()) {
+    if (!ShutDownBegun()) Later([this] { H1Click(nullptr); });
+    return;
+  }
   FormHotkey->Show();
   SetForegroundWindow(FormHotkey->Handle());
 }

@@ -41,7 +41,11 @@ void TMainForm::ApplyFollowBoxRules(const FollowBoxRules& rules) {
 void TMainForm::CheckBoxAutoWindowClick(ui::Component*) {
   const bool on = Find(L"CheckBoxAutoWindow").Checked();
   // A follow mode chosen is a choice of target; the watch's uncheck is not.
-  if (on) CancelReacquire();
+  // Its ticks switch the redirection on.
+  if (on) {
+    CancelReacquire();
+    SetRedirectionOff(false);
+  }
   // Off: no tick pushes the size from here on. On: the tick starts only
   // once the position has gone back to the window's corner.
   if (!on) ShowFollowDisplay(follow_.SetFollowWindow(false));

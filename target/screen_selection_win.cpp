@@ -12,7 +12,12 @@ void TMainForm::ButtonSetPosClick(ui::Component*) { RunScreenSelection(SelectMod
 bool TMainForm::SelectionShown() const { return FormSelect && FormSelect->Visible(); }
 
 void TMainForm::RunScreenSelection(SelectMode mode) {
-  if (!FormSelect || SelectionShown()) return;
+  // Asked before the selection window is made, the selection waits for it.
+  if (!FormSelect || !FormSelect->Handle()) {
+    if (!ShutDownBegun()) Later([this, mode] { RunScreenSelection(mode); });
+    return;
+  }
+  if (SelectionShown()) return;
   CancelReacquire();
   ButtonDesktopClick(nullptr);
   const CaptureSettings restored = state_.Settings();

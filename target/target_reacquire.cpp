@@ -9,12 +9,18 @@ void TargetReacquire::SetEnabled(bool on) {
   if (!on) {
     wait_.reset();
     identity_.reset();
+    thereAlive_.clear();
     described_ = 0;
   }
 }
 
 void TargetReacquire::Follow(WindowTree& tree, WindowId target, WindowId desktop) {
   if (!enabled_ || target == desktop || !tree.IsWindow(target)) return;
+  // Listed first and kept only when the target still lives after: a window
+  // made after its end never counts as there.
+  std::vector<WindowId> there = tree.TopLevelWindows();
+  if (!tree.IsWindow(target)) return;
+  thereAlive_ = std::move(there);
   if (target == described_) {
     if (identity_) identity_->title = tree.Text(describedTopLevel_);
     return;
@@ -24,38 +30,59 @@ void TargetReacquire::Follow(WindowTree& tree, WindowId target, WindowId desktop
   identity_ = DescribeWindow(tree, target);
 }
 
-bool TargetReacquire::Lost(WindowTree& tree, const HookTarget& lost) {
+bool TargetReacquire::Lost(WindowTree& tree, const HookTarget& lost, std::uint64_t nowMs) {
   if (!enabled_ || !identity_ || lost.window != described_) return false;
-  const std::vector<WindowId> there = tree.TopLevelWindows();
-  wait_ = Wait{*identity_, lost, std::set<WindowId>(there.begin(), there.end()), {}};
+  wait_ = Wait{*identity_, lost, std::set<WindowId>(thereAlive_.begin(), thereAlive_.end()), {}};
+  for (WindowId top : tree.TopLevelWindows()) AddCandidate(top, nowMs);
   return true;
 }
 
-bool TargetReacquire::Noticed(WindowTree& tree, WindowId window) {
-  if (!wait_ || !tree.IsWindow(window)) return false;
-  const WindowId top = TopLevelOf(tree, window);
-  if (wait_->ignored.contains(top) || std::ranges::find(wait_->candidates, top) != wait_->candidates.end()) {
-    return false;
+bool TargetReacquire::Await(WindowTree& tree, const WindowIdentity& identity, const HookTarget& rect,
+                            std::uint64_t nowMs) {
+  if (!enabled_) return false;
+  wait_ = Wait{identity, rect, {}, {}};
+  for (WindowId top : tree.TopLevelWindows()) AddCandidate(top, nowMs);
+  return true;
+}
+
+std::optional<WindowIdentity> TargetReacquire::IdentityOf(WindowTree& tree, WindowId target,
+                                                          WindowId desktop) {
+  Follow(tree, target, desktop);
+  if (!enabled_ || target == desktop || target != described_ || !tree.IsWindow(target)) return std::nullopt;
+  return identity_;
+}
+
+void TargetReacquire::AddCandidate(WindowId top, std::uint64_t nowMs) {
+  if (wait_->ignored.contains(top) ||
+      std::ranges::find(wait_->candidates, top, &Candidate::window) != wait_->candidates.end()) {
+    return;
   }
-  wait_->candidates.push_back(top);
-  return true;
+  wait_->candidates.push_back({top, nowMs});
 }
 
-std::optional<HookTarget> TargetReacquire::TryCandidates(WindowTree& tree) {
+bool TargetReacquire::Noticed(WindowTree& tree, WindowId window, std::uint64_t nowMs) {
+  if (!wait_ || !tree.IsWindow(window)) return false;
+  const size_t before = wait_->candidates.size();
+  AddCandidate(TopLevelOf(tree, window), nowMs);
+  return wait_->candidates.size() != before;
+}
+
+std::optional<HookTarget> TargetReacquire::TryCandidates(WindowTree& tree, std::uint64_t nowMs) {
   if (!wait_) return std::nullopt;
   std::vector<FoundChain> found;
-  std::vector<WindowId> notYet;
-  for (WindowId top : wait_->candidates) {
-    const ChainMatch match = FollowChain(tree, wait_->identity, top);
+  std::vector<Candidate> notYet;
+  for (const Candidate& candidate : wait_->candidates) {
+    const ChainMatch match = FollowChain(tree, wait_->identity, candidate.window);
     switch (match.outcome) {
       case ChainOutcome::kFound:
-        found.push_back({top, match.window});
+        found.push_back({candidate.window, match.window});
         break;
       case ChainOutcome::kNotYet:
-        notYet.push_back(top);
+        // Given up for now; word of it made or shown brings it back.
+        if (nowMs - candidate.sinceMs < kCandidateTriesMs) notYet.push_back(candidate);
         break;
       case ChainOutcome::kNoMatch:
-        wait_->ignored.insert(top);
+        wait_->ignored.insert(candidate.window);
         break;
     }
   }

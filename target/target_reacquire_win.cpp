@@ -14,22 +14,49 @@ void TMainForm::R1Click(ui::Component*) {
 
 void TMainForm::TargetLost(const HookTarget& lost) {
   Win32WindowTree tree;
-  if (reacquire_.Lost(tree, lost)) windowEvents_.Start([this](WindowId window) { WindowNoticed(window); });
+  if (reacquire_.Lost(tree, lost, GetTickCount64())) StartReacquireWait();
+}
+
+void TMainForm::StartReacquireWait() {
+  windowEvents_.Start([this](WindowId window) { WindowNoticed(window); });
+  if (reacquire_.HasCandidates()) TimerNamed(L"TimerReacquire").SetEnabled(true);
+}
+
+void TMainForm::AwaitKeptTarget(const KeptTarget& kept) {
+  Win32WindowTree tree;
+  if (reacquire_.Await(tree, kept.identity, kept.rect, GetTickCount64())) StartReacquireWait();
+}
+
+std::optional<KeptTarget> TMainForm::TargetToKeep() {
+  Win32WindowTree tree;
+  const CaptureSettings s = state_.Settings();
+  const std::optional<WindowIdentity> identity = reacquire_.IdentityOf(tree, s.target, windows_.DesktopWindow());
+  if (!identity) return std::nullopt;
+  return KeptTarget{*identity, HookTarget{0, s.x, s.y, s.width, s.height}};
 }
 
 void TMainForm::WindowNoticed(WindowId window) {
   Win32WindowTree tree;
-  if (reacquire_.Noticed(tree, window)) TimerNamed(L"TimerReacquire").SetEnabled(true);
+  if (reacquire_.Noticed(tree, window, GetTickCount64())) TimerNamed(L"TimerReacquire").SetEnabled(true);
 }
 
 void TMainForm::TimerReacquireTimer(ui::Component*) {
   Win32WindowTree tree;
-  const std::optional<HookTarget> found = reacquire_.TryCandidates(tree);
+  const std::optional<HookTarget> found = reacquire_.TryCandidates(tree, GetTickCount64());
   if (!reacquire_.HasCandidates()) TimerNamed(L"TimerReacquire").SetEnabled(false);
   if (!found) return;
   windowEvents_.Stop();
-  ShowTargetView(TakeReacquired(state_, windows_, *found));
+  ChangeTargetKeepingWait([&] { ShowTargetView(TakeReacquired(state_, windows_, *found)); });
   ButtonApplyClick(nullptr);
+}
+
+void TMainForm::ChangeTargetKeepingWait(const std::function<void()>& change) {
+  struct Flag {
+    bool& on;
+    explicit Flag(bool& flag) : on(flag) { on = true; }
+    ~Flag() { on = false; }
+  } keep(reacquireMovesTarget_);
+  change();
 }
 
 void TMainForm::CancelReacquire() {

@@ -146,8 +146,9 @@ void Form::Later(std::function<void()> task) {
 }
 
 void Form::RunLaterTasks() {
-  // A task may queue another: it runs in this round too.
-  for (size_t i = 0; i < laterTasks_.size(); ++i) {
+  // A task may queue another: it runs in this round too. None runs once the
+  // window's shut-down has begun.
+  for (size_t i = 0; i < laterTasks_.size() && !shutDown_; ++i) {
     std::function<void()> task = std::move(laterTasks_[i]);
     Invoke([&](Component*) { task(); }, nullptr);
   }

@@ -93,6 +93,15 @@ bool ProfileSettingsStore::TryWrite(std::string_view section, std::string_view k
                                     place_.write.c_str()) != FALSE;
 }
 
+bool ProfileSettingsStore::TryRemoveSection(std::string_view section) {
+  std::wstring wideSection = ui::Widen(section);
+  sections_.clear();
+  fileExists_.reset();
+  // A file that does not exist has no section to remove.
+  if (GetFileAttributesW(place_.write.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+  return WritePrivateProfileStringW(wideSection.c_str(), nullptr, nullptr, place_.write.c_str()) != FALSE;
+}
+
 std::string ProfileSettingsStore::Path() const { return ui::Narrow(place_.write); }
 
 }  // namespace nolb

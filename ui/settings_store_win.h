@@ -27,6 +27,7 @@ class ProfileSettingsStore : public SettingsStore {
 
  protected:
   bool TryWrite(std::string_view section, std::string_view key, std::string_view value) override;
+  bool TryRemoveSection(std::string_view section) override;
 
  private:
   const ProfileSection& Section(std::string_view name);

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
 #include "harness/target_picking.h"
@@ -248,6 +250,28 @@ TEST_F(Hotkeys, ARowSavedAsRegisteredWhoseKeyIsHeldElsewhereFailsAtStartAndIsSav
   EXPECT_TRUE(again.Control(kAutoMouse.reg).Enabled());
   ASSERT_EQ(again.Close(), 0u);
   EXPECT_EQ(again.Setting(L"Hotkey", L"HotKeyAutoMouseRegistered"), L"0");
+}
+
+TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
+  ASSERT_EQ(panel.Close(), 0u);
+  ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_SHIFT, VK_F9));
+  auto again = e2e::Panel::Start({.settings = "[Hotkey]\r\nHotKeyAutoMouse=8312\r\nHotKeyAutoMouseRegistered=1\r\n"
+                                              "HotKeySelectPos=112\r\nHotKeySelectPosRegistered=1\r\n",
+                                  .waitForMainWindow = false});
+  EXPECT_EQ(again.WaitForMessageBox().Text(), kFailureText);
+  // Told once every row is restored and every window is made.
+  const std::optional<e2e::Window> unreg = again.FindControl(kSelPos.unreg);
+  const bool restored = unreg && unreg->Enabled();
+  const bool allMade = std::ranges::any_of(again.TopLevelWindows(), [](const e2e::Window& w) {
+    return w.ClassName() == e2e::kLastWindowClass;
+  });
+  again.RequestClose();
+  EXPECT_EQ(again.WaitForExit(), 0u);
+  UnregisterHotKey(nullptr, 1);
+  EXPECT_EQ(again.Setting(L"Hotkey", L"HotKeyAutoMouseRegistered"), L"0");
+  EXPECT_EQ(again.Setting(L"Hotkey", L"HotKeySelectPosRegistered"), L"1");
+  EXPECT_TRUE(restored);
+  EXPECT_TRUE(allMade);
 }
 
 }  // namespace

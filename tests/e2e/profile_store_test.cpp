@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "harness/temp_folder.h"
 #include "harness/text.h"
 #include "ui/settings_store_win.h"
@@ -54,6 +57,26 @@ TEST(ProfileStore, ReadsEveryKeyAsTheOneKeyReadDoes) {
   store.Write("Main", "Left", "-5");
   EXPECT_EQ(store.Read("Main", "Left"), "-5");
   EXPECT_EQ(nolb::ProfileSettingsStore((folder.Path() / L"none.ini").wstring()).Read("Main", "Left"), std::nullopt);
+
+  // A section removed is gone at once; removing one from no file makes none.
+  store.RemoveSection("Other");
+  EXPECT_EQ(store.Read("Other", "Left"), std::nullopt);
+  EXPECT_EQ(ReadAlone(file.wstring(), L"Other", L"Left"), std::nullopt);
+  EXPECT_EQ(store.Read("Main", "Left"), "-5");
+  nolb::ProfileSettingsStore((folder.Path() / L"none.ini").wstring()).RemoveSection("Main");
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / L"none.ini"));
+
+  // A section longer than the first read's buffer: no key is cut at its edge.
+  const auto big = folder.Path() / L"big.ini";
+  std::string text = "[Big]\r\n";
+  for (int i = 0; i < 400; ++i) text += "Key" + std::to_string(i) + "=value" + std::to_string(i * 7) + "\r\n";
+  e2e::WriteFile(big, text);
+  ASSERT_GT(text.size(), 6000u);
+  nolb::ProfileSettingsStore bigStore(big.wstring());
+  for (int i = 0; i < 400; ++i) {
+    const std::string key = "Key" + std::to_string(i);
+    ASSERT_EQ(bigStore.Read("Big", key), ReadAlone(big.wstring(), L"Big", e2e::Wide(key).c_str())) << key;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // target, with a rectangle inside it; the editor quits and is started again.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "harness/call_log.h"
 #include "harness/e2e.h"
 #include "harness/notepad.h"
@@ -25,14 +28,14 @@ class ReacquireTarget : public ::testing::Test {
 
   // Picks the editor's edit control with a left drag and applies a
   // rectangle inside it.
-  void PickEditOf(const Notepad& pad) {
-    const e2e::Window edit = pad.Edit();
-    e2e::DragPick(panel, edit.Center(), e2e::TargetCaption(edit));
+  void PickEditOf(const Notepad& pad) { PickAt(pad.Edit(), pad.Edit().Center()); }
+  void PickAt(const e2e::Window& window, POINT point) {
+    e2e::DragPick(panel, point, e2e::TargetCaption(window));
     e2e::SetRectangleEdits(panel, kX, kY, kWidth, kHeight);
     const uint32_t mark = e2e::JournalMark();
     panel.Control("ButtonApply").Click();
     ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
-                                  e2e::PushOf(e2e::HandleArg(edit), kX, kY, kWidth, kHeight)));
+                                  e2e::PushOf(e2e::HandleArg(window), kX, kY, kWidth, kHeight)));
   }
 
   // The editor quits; the target watch pushes the desktop.
@@ -45,13 +48,13 @@ class ReacquireTarget : public ::testing::Test {
 
   // Starts the editor again and sees that the panel leaves it alone for
   // five ticks of its status line (1.65 s) after its window is shown.
-  Notepad RestartAndSeeItNotTaken() {
+  Notepad RestartAndSeeItNotTaken(const std::wstring& caption = L"Desktop") {
     const uint32_t mark = e2e::JournalMark();
     Notepad pad = Notepad::Start();
     const uint32_t shown = e2e::JournalMark();
     EXPECT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(panel, shown) >= 5; }, "five status ticks"));
     EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
-    EXPECT_EQ(panel.Control("EditWindowCaption").Text(), L"Desktop");
+    EXPECT_EQ(panel.Control("EditWindowCaption").Text(), caption);
     return pad;
   }
 
@@ -71,7 +74,18 @@ TEST_F(ReacquireTarget, TakesTheRestartedEditorsEditWithTheSameRectangleAndIsKep
                                 e2e::PushOf(e2e::HandleArg(again.Edit()), kX, kY, kWidth, kHeight)));
   EXPECT_EQ(panel.Control("EditWindowCaption").Text(), e2e::TargetCaption(again.Edit()));
   EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(kX, kY, kWidth, kHeight));
-  again.Quit();
+
+  // A second loss in the same run is waited for anew and taken again.
+  QuitAndSeeTheDesktopPushed(again);
+  const uint32_t restarted = e2e::JournalMark();
+  Notepad third = Notepad::Start();
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, restarted, 1s),
+                                e2e::PushOf(e2e::HandleArg(third.Edit()), kX, kY, kWidth, kHeight)));
+  // "無効化" during the wait: the restarted editor is not taken.
+  QuitAndSeeTheDesktopPushed(third);
+  panel.Control("ButtonDisable").Click();
+  e2e::Settle(panel);
+  RestartAndSeeItNotTaken().Quit();
 
   // The switch is kept in the settings file and read at the next start.
   ASSERT_EQ(panel.Close(), 0u);
@@ -98,6 +112,87 @@ TEST_F(ReacquireTarget, OffOrAfterTheDesktopButtonARestartedEditorIsNotTaken) {
   RestartAndSeeItNotTaken().Quit();
   ASSERT_EQ(panel.Close(), 0u);
   EXPECT_EQ(panel.Setting(L"Main", L"Reacquire"), std::optional<std::wstring>(L"1"));
+}
+
+TEST_F(ReacquireTarget, AWindowChosenByConversionEndsTheWait) {
+  Notepad pad = Notepad::Start();
+  SwitchReacquire();
+  PickEditOf(pad);
+  Notepad second = Notepad::Start();  // on top of the first, there before the loss
+  QuitAndSeeTheDesktopPushed(pad);
+
+  // A desktop point inside the second editor's edit, applied, then
+  // "ウィンドウ座標に変換(&D)": the second editor's edit is the target.
+  const POINT inside = second.Edit().Center();
+  e2e::SetRectangleEdits(panel, inside.x, inside.y, kWidth, kHeight);
+  uint32_t mark = e2e::JournalMark();
+  panel.Control("ButtonApply").Click();
+  ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::DesktopArg(), inside.x, inside.y, kWidth, kHeight)));
+  mark = e2e::JournalMark();
+  panel.Menu('O', 'D');
+  ASSERT_TRUE(e2e::IsPush(e2e::WaitForPush(panel, mark), "NOLB_SetMode(*, *, *, *, *, *)",
+                          "NOLB_SetTarget(" + std::to_string(e2e::HandleArg(second.Edit())) + ", *, *, *, *)"));
+  RestartAndSeeItNotTaken(e2e::TargetCaption(second.Edit())).Quit();
+}
+
+TEST_F(ReacquireTarget, AWindowReplacedAtOnceByItsProgramIsTaken) {
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
+  SwitchReacquire();
+  PickAt(target.Main(), e2e::InsideMainNotChild(target));
+  const HWND old = target.Main().Handle();
+  const uint32_t mark = e2e::JournalMark();
+  PostMessageW(old, WM_APP, 0, 0);  // destroyed, and the same made at once
+  HWND made = nullptr;
+  ASSERT_TRUE(e2e::Eventually([&] {
+    made = FindWindowW(e2e::TargetWindow::kClass, nullptr);
+    return made && made != old;
+  }, "the window made again"));
+  EXPECT_TRUE(e2e::Eventually([&] {
+    const auto pushes = e2e::Pushes(e2e::CallsSince(panel, mark));
+    return !pushes.empty() && e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(made), kX, kY, kWidth, kHeight));
+  }, "the new window pushed with the rectangle"));
+}
+
+TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
+  Notepad pad = Notepad::Start();
+  SwitchReacquire();
+  PickEditOf(pad);
+  ASSERT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  {
+    std::ifstream file(panel.SettingsPath(), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    const size_t kept = text.find("[Reacquire]");
+    for (const char* section : {"[Main]", "[Preview]", "[Hotkey]"}) {
+      EXPECT_LT(text.find(section), kept) << section << " comes before the kept target";
+    }
+  }
+
+  // The editor runs: its edit is taken within a second of the start.
+  const auto pushedEdit = [&](const e2e::Panel& running, uint32_t mark) {
+    const auto pushes = e2e::Pushes(e2e::CallsSince(running, mark));
+    return !pushes.empty() &&
+           e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(pad.Edit()), kX, kY, kWidth, kHeight));
+  };
+  uint32_t mark = e2e::JournalMark();
+  auto next = e2e::Panel::Start(e2e::CarriedOver(panel));
+  EXPECT_TRUE(e2e::Eventually([&] { return pushedEdit(next, mark); }, "the edit pushed", 1s));
+  ASSERT_EQ(next.Close(), 0u);
+
+  // The editor starts only after the panel: taken when it shows.
+  pad.Quit();
+  auto third = e2e::Panel::Start(e2e::CarriedOver(next));
+  mark = e2e::JournalMark();
+  pad = Notepad::Start();
+  EXPECT_TRUE(e2e::Eventually([&] { return pushedEdit(third, mark); }, "the edit pushed", 1s));
+
+  // Off, or the desktop at exit: nothing is kept.
+  third.Menu('O', 'R');
+  e2e::Settle(third);
+  ASSERT_EQ(third.Close(), 0u);
+  EXPECT_EQ(third.Setting(L"Reacquire", L"X"), std::nullopt);
+  EXPECT_EQ(third.Setting(L"Main", L"Reacquire"), std::optional<std::wstring>(L"0"));
 }
 
 }  // namespace

@@ -52,6 +52,11 @@ bool InputSettingsFile::TryWrite(std::string_view, std::string_view, std::string
   return true;
 }
 
+bool InputSettingsFile::TryRemoveSection(std::string_view) {
+  written_ = true;
+  return true;
+}
+
 std::optional<std::string> WrittenSettingsFile::Read(std::string_view section,
                                                      std::string_view key) {
   for (auto k = keys_.rbegin(); k != keys_.rend(); ++k) {
@@ -63,6 +68,11 @@ std::optional<std::string> WrittenSettingsFile::Read(std::string_view section,
 bool WrittenSettingsFile::TryWrite(std::string_view section, std::string_view key,
                                    std::string_view value) {
   keys_.push_back({std::string(section), std::string(key), std::string(value)});
+  return true;
+}
+
+bool WrittenSettingsFile::TryRemoveSection(std::string_view section) {
+  std::erase_if(keys_, [&](const Key& k) { return k.section == section; });
   return true;
 }
 

@@ -44,6 +44,7 @@ class InputSettingsFile : public SettingsStore {
 
  protected:
   bool TryWrite(std::string_view, std::string_view, std::string_view) override;
+  bool TryRemoveSection(std::string_view) override;
 
  private:
   std::vector<Line> lines_;
@@ -62,6 +63,7 @@ class WrittenSettingsFile : public SettingsStore {
 
  protected:
   bool TryWrite(std::string_view section, std::string_view key, std::string_view value) override;
+  bool TryRemoveSection(std::string_view section) override;
 
  private:
   std::vector<Key> keys_;

@@ -42,6 +42,12 @@ class MemorySettingsStore : public SettingsStore {
     writes.push_back({std::string(section), std::string(key), std::string(value)});
     return true;
   }
+  bool TryRemoveSection(std::string_view section) override {
+    if (failWrites) return false;
+    std::erase_if(values, [&](const auto& entry) { return entry.first.first == section; });
+    writes.push_back({std::string(section), "", ""});
+    return true;
+  }
 };
 
 }  // namespace nolb

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "target/kept_target.h"
 #include "tests/unit/fakes/fake_window_tree.h"
+#include "tests/unit/fakes/memory_settings_store.h"
 
 namespace nolb {
 namespace {
@@ -32,25 +34,26 @@ class TargetReacquireTest : public ::testing::Test {
     reacquire.SetEnabled(true);
     reacquire.Follow(tree, e.edit, kDesktop);
     tree.Remove(e.main);
-    ASSERT_TRUE(reacquire.Lost(tree, HookTarget{e.edit, 12, 34, 320, 200}));
+    ASSERT_TRUE(reacquire.Lost(tree, HookTarget{e.edit, 12, 34, 320, 200}, now));
   }
   // The window taken after word of these windows, or 0.
   WindowId NoticeAndTry(std::initializer_list<WindowId> windows) {
-    for (WindowId w : windows) reacquire.Noticed(tree, w);
-    std::optional<HookTarget> taken = reacquire.TryCandidates(tree);
+    for (WindowId w : windows) reacquire.Noticed(tree, w, now);
+    std::optional<HookTarget> taken = reacquire.TryCandidates(tree, now);
     return taken ? taken->window : 0;
   }
 
   FakeWindowTree tree;
   TargetReacquire reacquire;
+  std::uint64_t now = 1000;  // the clock, in milliseconds
 };
 
 TEST_F(TargetReacquireTest, TheRestartedProgramsControlIsTakenWithTheRememberedRectangle) {
   LoseEditOf(Open("editor.exe", "a.txt - Editor"));
   Editor again = Open("EDITOR.EXE", "a.txt - Editor");
   // Word of a child's creation counts for its top-level window.
-  reacquire.Noticed(tree, again.frame);
-  std::optional<HookTarget> taken = reacquire.TryCandidates(tree);
+  reacquire.Noticed(tree, again.frame, now);
+  std::optional<HookTarget> taken = reacquire.TryCandidates(tree, now);
   ASSERT_TRUE(taken);
   EXPECT_EQ(taken->window, again.edit) << "the control id, not only the class, picks the edit";
   EXPECT_EQ(std::tie(taken->x, taken->y, taken->width, taken->height), std::tuple(12, 34, 320, 200));
@@ -75,7 +78,7 @@ TEST_F(TargetReacquireTest, AnotherProgramWithTheSameClassesIsNeverTaken) {
   Editor other = Open("viewer.exe", "a.txt - Editor");
   EXPECT_EQ(NoticeAndTry({other.main}), 0u);
   EXPECT_FALSE(reacquire.HasCandidates()) << "refused for good";
-  EXPECT_FALSE(reacquire.Noticed(tree, other.edit));
+  EXPECT_FALSE(reacquire.Noticed(tree, other.edit, now));
   EXPECT_TRUE(reacquire.Waiting());
 }
 
@@ -88,7 +91,9 @@ TEST_F(TargetReacquireTest, AmongSeveralTheSameTitleWinsElseTheTopmost) {
   LoseEditOf(lost);
   Editor b = Open("editor.exe", "b.txt - Editor");
   Editor c = Open("editor.exe", "c.txt - Editor");  // on top of b
-  EXPECT_EQ(NoticeAndTry({b.main, c.main}), b.edit);
+  // Above them, another program's window with the remembered title.
+  const WindowId unrelated = tree.AddTopLevel("viewer.exe", "ViewerMain", "b.txt - Editor");
+  EXPECT_EQ(NoticeAndTry({b.main, c.main, unrelated}), b.edit);
 
   LoseEditOf(b);
   Editor d = Open("editor.exe", "d.txt - Editor");
@@ -99,21 +104,47 @@ TEST_F(TargetReacquireTest, AmongSeveralTheSameTitleWinsElseTheTopmost) {
 TEST_F(TargetReacquireTest, WindowsThereAtTheLossAreNeverTakenButNewOnesOfTheirProgramAre) {
   Editor second = Open("editor.exe", "a.txt - Editor");  // a second copy, already running
   LoseEditOf(Open("editor.exe", "a.txt - Editor"));
-  EXPECT_FALSE(reacquire.Noticed(tree, second.main)) << "shown again";
+  EXPECT_FALSE(reacquire.Noticed(tree, second.main, now)) << "shown again";
   Editor fresh = Open("editor.exe", "a.txt - Editor");
   EXPECT_EQ(NoticeAndTry({second.edit, fresh.main}), fresh.edit);
+}
+
+TEST_F(TargetReacquireTest, ACandidateThatNeverAnswersIsDroppedUntilWordOfItComesAgain) {
+  LoseEditOf(Open("editor.exe", "a.txt - Editor"));
+  Editor hidden = Open("editor.exe", "a.txt - Editor");
+  tree.At(hidden.main).visible = false;
+  EXPECT_EQ(NoticeAndTry({hidden.main}), 0u);
+  now += TargetReacquire::kCandidateTriesMs - 1;
+  EXPECT_EQ(NoticeAndTry({}), 0u);
+  EXPECT_TRUE(reacquire.HasCandidates());
+  now += 1;
+  EXPECT_EQ(NoticeAndTry({}), 0u);
+  EXPECT_FALSE(reacquire.HasCandidates()) << "given up";
+  tree.At(hidden.main).visible = true;
+  EXPECT_EQ(NoticeAndTry({hidden.main}), hidden.edit) << "shown: tried again";
+}
+
+TEST_F(TargetReacquireTest, AWaitForAKnownIdentityTakesAWindowAlreadyThere) {
+  Editor there = Open("editor.exe", "a.txt - Editor");
+  const WindowIdentity identity = *DescribeWindow(tree, there.edit);
+  EXPECT_FALSE(reacquire.Await(tree, identity, HookTarget{0, 10, 20, 200, 100}, now)) << "switch off";
+  reacquire.SetEnabled(true);
+  EXPECT_EQ(reacquire.IdentityOf(tree, there.edit, kDesktop), identity);
+  EXPECT_EQ(reacquire.IdentityOf(tree, kDesktop, kDesktop), std::nullopt);
+  ASSERT_TRUE(reacquire.Await(tree, identity, HookTarget{0, 10, 20, 200, 100}, now));
+  EXPECT_EQ(NoticeAndTry({}), there.edit);
 }
 
 TEST_F(TargetReacquireTest, NoWaitWhenOffUnknownCancelledOrSwitchedOff) {
   Editor e = Open("editor.exe", "a.txt - Editor");
   reacquire.Follow(tree, e.edit, kDesktop);
-  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{e.edit})) << "switch off";
+  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{e.edit}, now)) << "switch off";
   reacquire.SetEnabled(true);
-  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{0x999})) << "gone before the watch saw it";
+  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{0x999}, now)) << "gone before the watch saw it";
   tree.At(e.main).executable = "";
   const WindowId unnamed = tree.AddChild(e.main, "Edit", 3);
   reacquire.Follow(tree, unnamed, kDesktop);
-  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{unnamed})) << "a program that cannot be named";
+  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{unnamed}, now)) << "a program that cannot be named";
   tree.At(e.main).executable = "editor.exe";
 
   LoseEditOf(e);
@@ -123,6 +154,45 @@ TEST_F(TargetReacquireTest, NoWaitWhenOffUnknownCancelledOrSwitchedOff) {
   LoseEditOf(again);
   reacquire.SetEnabled(false);
   EXPECT_EQ(NoticeAndTry({Open("editor.exe", "a.txt - Editor").main}), 0u);
+
+  // Off and on again while the target stays: a later loss still waits.
+  Editor kept = Open("editor.exe", "a.txt - Editor");
+  reacquire.SetEnabled(true);
+  reacquire.Follow(tree, kept.edit, kDesktop);
+  reacquire.SetEnabled(false);
+  LoseEditOf(kept);
+  // A window never followed (another one was) starts no wait.
+  Editor followed = Open("editor.exe", "a.txt - Editor");
+  Editor never = Open("editor.exe", "a.txt - Editor");
+  reacquire.Follow(tree, followed.edit, kDesktop);
+  tree.Remove(never.main);
+  EXPECT_FALSE(reacquire.Lost(tree, HookTarget{never.edit}, now));
+}
+
+TEST(KeptTarget, WrittenAndReadBackOrRemovedAndIncompleteIsNone) {
+  MemorySettingsStore store;
+  store.Set("Main", "Reacquire", "1");
+  const KeptTarget kept{{"editor.exe", "a.txt - エディタ", {{"EditorMain", 0}, {"Frame", 1}, {"Edit", -15}}},
+                        HookTarget{0, -10, 20, 200, 100}};
+  WriteKeptTarget(store, kept);
+  EXPECT_EQ(ReadKeptTarget(store), kept);
+  store.Set("Reacquire", "Stale", "1");
+  WriteKeptTarget(store, kept);
+  EXPECT_FALSE(store.Read("Reacquire", "Stale")) << "written anew";
+
+  for (const char* key : {"Executable", "Links", "Class2", "Height"}) {
+    MemorySettingsStore partial = store;
+    partial.values.erase({"Reacquire", key});
+    EXPECT_EQ(ReadKeptTarget(partial), std::nullopt) << key;
+  }
+  MemorySettingsStore tooLong = store;
+  tooLong.Set("Reacquire", "Links", std::to_string(kMaxKeptLinks + 1));
+  for (int i = 0; i <= kMaxKeptLinks; ++i) tooLong.Set("Reacquire", "Class" + std::to_string(i), "C");
+  EXPECT_EQ(ReadKeptTarget(tooLong), std::nullopt);
+
+  WriteKeptTarget(store, std::nullopt);
+  EXPECT_EQ(ReadKeptTarget(store), std::nullopt);
+  EXPECT_EQ(store.values.size(), 1u) << "only section Main is left";
 }
 
 }  // namespace
