@@ -52,6 +52,11 @@ std::optional<WindowIdentity> TargetReacquire::IdentityOf(WindowTree& tree, Wind
   return identity_;
 }
 
+std::optional<KeptTarget> TargetReacquire::Awaited() const {
+  if (!wait_) return std::nullopt;
+  return KeptTarget{wait_->identity, wait_->rect};
+}
+
 void TargetReacquire::AddCandidate(WindowId top, std::uint64_t nowMs) {
   if (wait_->ignored.contains(top) ||
       std::ranges::find(wait_->candidates, top, &Candidate::window) != wait_->candidates.end()) {

@@ -20,6 +20,7 @@
 #include "base/capture_settings.h"
 #include "base/window_system.h"
 #include "base/capture_hook.h"
+#include "target/kept_target.h"
 #include "target/target_selection.h"
 #include "target/window_identity.h"
 
@@ -59,6 +60,8 @@ class TargetReacquire {
   std::optional<WindowIdentity> IdentityOf(WindowTree& tree, WindowId target, WindowId desktop);
 
   bool Waiting() const { return wait_.has_value(); }
+  // The window waited for and its rectangle, while waiting.
+  std::optional<KeptTarget> Awaited() const;
   // Ends the wait; the identity stays for the present target.
   void Cancel() { wait_.reset(); }
 

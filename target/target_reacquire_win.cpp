@@ -28,6 +28,9 @@ void TMainForm::AwaitKeptTarget(const KeptTarget& kept) {
 }
 
 std::optional<KeptTarget> TMainForm::TargetToKeep() {
+  // A window still awaited (lost, or kept from the last run and not back
+  // yet) is kept for the next run rather than the desktop in its place.
+  if (reacquire_.Waiting()) return reacquire_.Awaited();
   Win32WindowTree tree;
   const CaptureSettings s = state_.Settings();
   const std::optional<WindowIdentity> identity = reacquire_.IdentityOf(tree, s.target, windows_.DesktopWindow());

@@ -181,8 +181,13 @@ TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
   ASSERT_EQ(next.Close(), 0u);
 
   // The editor starts only after the panel: taken when it shows.
+  // A run in which the editor never came back keeps it for the next.
   pad.Quit();
-  auto third = e2e::Panel::Start(e2e::CarriedOver(next));
+  auto waiting = e2e::Panel::Start(e2e::CarriedOver(next));
+  e2e::Settle(waiting);
+  ASSERT_EQ(waiting.Close(), 0u);
+  EXPECT_EQ(waiting.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  auto third = e2e::Panel::Start(e2e::CarriedOver(waiting));
   mark = e2e::JournalMark();
   pad = Notepad::Start();
   EXPECT_TRUE(e2e::Eventually([&] { return pushedEdit(third, mark); }, "the edit pushed", 1s));
