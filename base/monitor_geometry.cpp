@@ -1,6 +1,7 @@
 #include "base/monitor_geometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 
@@ -53,6 +54,15 @@ bool OnOrAtEdge(const WindowRect& r, Point p) {
 }
 
 }  // namespace
+
+MonitorScaling MonitorFromMode(const WindowRect& logical, const std::optional<WindowRect>& mode) {
+  if (!mode || logical.width <= 0 || logical.height <= 0) return {logical, logical};
+  const std::int64_t lw = logical.width, lh = logical.height, pw = mode->width, ph = mode->height;
+  const bool scaledUp = pw >= lw && ph >= lh;
+  // pw / lw == ph / lh, give or take the rounding of either side.
+  const bool oneFactor = std::abs(pw * lh - ph * lw) <= lw + lh;
+  return {logical, scaledUp && oneFactor ? *mode : logical};
+}
 
 bool Scaled(const MonitorScaling& m) {
   return m.logical.width != m.physical.width || m.logical.height != m.physical.height;

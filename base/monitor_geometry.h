@@ -19,6 +19,13 @@ struct MonitorScaling {
   bool operator==(const MonitorScaling&) const = default;
 };
 
+// A monitor from what the system reports: its logical rectangle and its
+// display mode (nothing when that cannot be read). A mode is believed only
+// when its size is the logical size scaled up by one factor in both
+// directions (to a pixel); otherwise the monitor counts as unscaled, its
+// pixels where the system puts it.
+MonitorScaling MonitorFromMode(const WindowRect& logical, const std::optional<WindowRect>& mode);
+
 // Whether the monitor's picture must be stretched between the two.
 bool Scaled(const MonitorScaling& monitor);
 

@@ -58,6 +58,22 @@ TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
                                       {kLeftAbove.physical, {0, 0, 1280, 800}, true}}));
 }
 
+TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {
+  EXPECT_EQ(MonitorFromMode(kAt125.logical, kAt125.physical), kAt125);
+  EXPECT_EQ(MonitorFromMode(kLeftAbove.logical, kLeftAbove.physical), kLeftAbove);
+  EXPECT_EQ(MonitorFromMode({0, 0, 1366, 768}, WindowRect{0, 0, 2049, 1152}).physical,
+            (WindowRect{0, 0, 2049, 1152}))  // 150 % of an odd width, rounded
+      << "rounding";
+  // Readings that cannot be a scaling (as Wine gives for X outputs): the
+  // whole X screen as one monitor's mode, an empty mode, a smaller one.
+  const WindowRect primary{0, 0, 1280, 1024};
+  const MonitorScaling unscaled{primary, primary};
+  EXPECT_EQ(MonitorFromMode(primary, WindowRect{0, 0, 2304, 1024}), unscaled);
+  EXPECT_EQ(MonitorFromMode(primary, WindowRect{0, 0, 0, 0}), unscaled);
+  EXPECT_EQ(MonitorFromMode(primary, WindowRect{0, 0, 1024, 819}), unscaled);
+  EXPECT_EQ(MonitorFromMode(primary, std::nullopt), unscaled);
+}
+
 TEST(MonitorGeometry, TheSystemsConversionCountsOnlyOnTheMonitor) {
   EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{-1049, -151}), (Point{-1049, -151}));
   EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{0, 0}), (Point{0, 0})) << "the far edge is on it";
