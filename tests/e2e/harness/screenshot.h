@@ -22,7 +22,7 @@ struct ScreenImage {
 // Copies an area of the screen (screen coordinates); throws on failure.
 ScreenImage CaptureScreen(const RECT& area);
 
-// Saves the whole screen, or an area of it, as a 24-bit BMP file; throws on failure.
+// Saves the whole screen (every monitor), or an area of it, as a 24-bit BMP file; throws on failure.
 void SaveScreenshot(const std::filesystem::path& file);
 void SaveScreenshot(const std::filesystem::path& file, const RECT& area);
 
