@@ -70,6 +70,22 @@ TEST_F(TwoMonitors, ARangeDraggedOnTheLeftMonitorIsAppliedWithNegativeX) {
   EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(-800, 100, 201, 201));
 }
 
+TEST_F(TwoMonitors, ThePickerFramesAWindowOnTheLeftMonitor) {
+  constexpr COLORREF kColour = RGB(200, 60, 40);
+  auto helper = e2e::TargetWindow::Start({.frame = {-900, 400, -500, 700}, .background = kColour});
+  auto panel = e2e::Panel::Start();
+  const POINT origin = e2e::ClientOrigin(helper.Main());
+  const POINT band{origin.x + 150, origin.y + 1};  // in the frame's top band, clear of the child
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(band); }, kColour));
+  {
+    e2e::PickerDrag drag(panel);
+    drag.Over(e2e::InsideMainNotChild(helper), e2e::TargetCaption(helper.Main()));
+    EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(band); }, e2e::Inverted(kColour)));
+    drag.Release();
+  }
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(band); }, kColour)) << "the frame is erased";
+}
+
 TEST_F(TwoMonitors, APositionPlacedOnTheLeftMonitorAndTheMarkersStandThere) {
   auto panel = e2e::Panel::Start({.settings = e2e::MainSettings(0, 0, 320, 240, true)});
   uint32_t mark = e2e::JournalMark();
