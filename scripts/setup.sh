@@ -11,12 +11,12 @@ packages=(
   g++-mingw-w64-i686
   g++ make cmake googletest
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
-  # Two monitors for the end-to-end tests: Xorg with the dummy driver, xrandr.
-  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   procps ccache
   # Clang 14 and its runtime libraries: libFuzzer lives in libclang-rt-14-dev,
   # which clang-14 only recommends.
   clang-14 libclang-rt-14-dev
+  # Two monitors for the end-to-end tests: Xorg with the dummy driver, xrandr.
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 installed() {
