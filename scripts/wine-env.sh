@@ -122,7 +122,7 @@ nolb_prepare_prefix() {
   { printf '\xff\xfe'; nolb_write_registry_file | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE; } >"$reg"
   wine regedit /S 'C:\nolb-settings.reg' >/dev/null 2>&1 || true
   wineserver -w
-  if ! grep -q '"MS PGothic"="IPAPGothic"' "$WINEPREFIX/user.reg" ||
+  if ! grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" ||
     { [[ "${NOLB_WINE_DESKTOP:-1}" == 1 ]] && ! grep -q '"Default"="1280x1024"' "$WINEPREFIX/user.reg"; }; then
     nolb_log "could not configure the Wine prefix"
     return 1
