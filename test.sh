@@ -9,7 +9,9 @@
 #      libFuzzer (ctest in build/fuzz); a finding fails the run;
 #   4. the end-to-end tests under Wine: the real NOLBPanel.exe with the
 #      stand-in NOLB.DLL, on a virtual X display of its own, in the Wine
-#      prefix build/wine-prefix (ctest in build/win32).
+#      prefix build/wine-prefix (ctest in build/win32); the group
+#      TwoMonitors on an Xorg display with two monitors, in the prefix
+#      build/wine-prefix-two-monitors (scripts/two-monitors.sh).
 # Exits non-zero when anything fails. Extra arguments go to every ctest run
 # (e.g. ./test.sh -R Startup).
 #
@@ -51,6 +53,8 @@ echo "== end-to-end tests under Wine (build/win32)"
 # take the focus.
 NOLB_OWN_DISPLAY=1
 source scripts/wine-env.sh
+# A second display with two monitors, for the group TwoMonitors.
+source scripts/two-monitors.sh
 shots=build/win32/e2e-screenshots
 rm -rf "$shots"
 

@@ -19,13 +19,6 @@ bool Overlaps(const WindowRect& a, const WindowRect& b) {
   return a.left < Right(b) && b.left < Right(a) && a.top < Bottom(b) && b.top < Bottom(a);
 }
 
-// The squared distance between the two rectangles' nearest points.
-double Distance2(const WindowRect& a, const WindowRect& b) {
-  auto dx = static_cast<double>(Gap(a.left, Right(a), b.left, Right(b)));
-  auto dy = static_cast<double>(Gap(a.top, Bottom(a), b.top, Bottom(b)));
-  return dx * dx + dy * dy;
-}
-
 // The start of a span of the given length moved as little as possible into
 // [begin, end); when it is longer, it starts at begin.
 std::int32_t MoveInto(std::int32_t start, std::int32_t length, std::int32_t begin, std::int32_t end) {
@@ -34,6 +27,12 @@ std::int32_t MoveInto(std::int32_t start, std::int32_t length, std::int32_t begi
 }
 
 }  // namespace
+
+double Distance2(const WindowRect& a, const WindowRect& b) {
+  auto dx = static_cast<double>(Gap(a.left, Right(a), b.left, Right(b)));
+  auto dy = static_cast<double>(Gap(a.top, Bottom(a), b.top, Bottom(b)));
+  return dx * dx + dy * dy;
+}
 
 WindowRect PlaceOnMonitors(const WindowRect& stored, const std::vector<MonitorArea>& monitors) {
   if (monitors.empty()) return stored;

@@ -24,6 +24,10 @@ struct MonitorArea {
   WindowRect work;
 };
 
+// The squared distance between the two rectangles' nearest pixels; 0 when
+// they overlap or touch.
+double Distance2(const WindowRect& a, const WindowRect& b);
+
 // The place to use for a stored outer rectangle. While the rectangle shares
 // at least one pixel with some monitor's work area it is used unchanged.
 // Otherwise it keeps its size and is moved into the work area of the nearest

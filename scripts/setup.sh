@@ -18,6 +18,8 @@ packages=(
   # Clang 14 and its runtime libraries: libFuzzer lives in libclang-rt-14-dev,
   # which clang-14 only recommends.
   clang-14 libclang-rt-14-dev
+  # Two monitors for the end-to-end tests: Xorg with the dummy driver, xrandr.
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 installed() {

@@ -77,16 +77,22 @@ nolb_install_marlett() {
   nolb_log "no marlett.ttf found (package fonts-wine); title-bar buttons will show letters"
 }
 
-# Registry settings of the prefix, imported once with regedit.
+# Registry settings of the prefix, imported once with regedit. A prefix made
+# with NOLB_WINE_DESKTOP=0 has no virtual desktop: its programs see the X
+# display's monitors as they are (scripts/two-monitors.sh).
 nolb_write_registry_file() {
-  cat <<'REG'
-Windows Registry Editor Version 5.00
+  echo 'Windows Registry Editor Version 5.00'
+  if [[ "${NOLB_WINE_DESKTOP:-1}" == 1 ]]; then
+    cat <<'REG'
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1280x1024"
+REG
+  fi
+  cat <<'REG'
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
@@ -119,7 +125,8 @@ nolb_prepare_prefix() {
   { printf '\xff\xfe'; nolb_write_registry_file | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE; } >"$reg"
   wine regedit /S 'C:\nolb-settings.reg' >/dev/null 2>&1 || true
   wineserver -w
-  if ! grep -q '"Default"="1280x1024"' "$WINEPREFIX/user.reg"; then
+  if ! grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" ||
+    { [[ "${NOLB_WINE_DESKTOP:-1}" == 1 ]] && ! grep -q '"Default"="1280x1024"' "$WINEPREFIX/user.reg"; }; then
     nolb_log "could not configure the Wine prefix"
     return 1
   fi
@@ -132,6 +139,9 @@ nolb_wine_env_cleanup() {
   trap - EXIT INT TERM
   if declare -F nolb_extra_cleanup >/dev/null; then
     nolb_extra_cleanup || true
+  fi
+  if declare -F nolb_two_monitors_stop >/dev/null; then
+    nolb_two_monitors_stop || true
   fi
   wineserver -k >/dev/null 2>&1 || true
   if [[ -n "$nolb_xvfb_pid" ]]; then

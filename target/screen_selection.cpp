@@ -17,8 +17,7 @@ Corners PositionOutline(Point centre, std::int32_t width, std::int32_t height) {
                  Wrap32(centre.y + std::int64_t{height} - 1 - top)};
 }
 
-std::optional<SelectedRect> RangeRectangle(const Corners& r) {
-  if (r.x2 == 0 || r.y2 == 0) return std::nullopt;
+SelectedRect RangeRectangle(const Corners& r) {
   return SelectedRect{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::abs(r.x2 - r.x1) + 1,
                    std::abs(r.y2 - r.y1) + 1};
 }
@@ -29,7 +28,7 @@ void ScreenSelection::Begin(SelectMode mode, std::int32_t width, std::int32_t he
   selectHeight_ = height;
   dragging_ = false;
   drawn_.reset();
-  selectResult_ = {};
+  selectResult_.reset();
   chosen_ = false;
 }
 
@@ -48,7 +47,7 @@ void ScreenSelection::Redraw(SelectionStep& step, const Corners& outline) {
 SelectionStep ScreenSelection::Finish(SelectionStep step) {
   // The outline goes before the window closes, so it never stays on the picture.
   if (drawn_) step.invert.push_back(*drawn_);
-  selectResult_ = drawn_.value_or(Corners{});
+  selectResult_ = drawn_;
   drawn_.reset();
   dragging_ = false;
   chosen_ = true;
@@ -92,21 +91,21 @@ SelectionStep ScreenSelection::Release(MouseButton, Point at) {
   return Finish(step);
 }
 
-bool TakeSelection(CaptureState& state, SelectMode mode, const Corners& result) {
+bool TakeSelection(CaptureState& state, SelectMode mode, const std::optional<Corners>& result) {
+  if (!result) return false;
   if (mode == SelectMode::kPosition) {
     state.Update([&](CaptureSettings& s, DesktopRect&) {
-      s.x = result.x1;
-      s.y = result.y1;
+      s.x = result->x1;
+      s.y = result->y1;
     });
     return true;
   }
-  const std::optional<SelectedRect> range = RangeRectangle(result);
-  if (!range) return false;
+  const SelectedRect range = RangeRectangle(*result);
   state.Update([&](CaptureSettings& s, DesktopRect&) {
-    s.x = range->x;
-    s.y = range->y;
-    s.width = range->width;
-    s.height = range->height;
+    s.x = range.x;
+    s.y = range.y;
+    s.width = range.width;
+    s.height = range.height;
   });
   return true;
 }

@@ -40,10 +40,8 @@ struct SelectedRect {
   bool operator==(const SelectedRect&) const = default;
 };
 
-// The rectangle of a dragged range, in whichever direction it was dragged;
-// nothing when no range was drawn (an end corner in column 0 or row 0
-// counts as none).
-std::optional<SelectedRect> RangeRectangle(const Corners& result);
+// The rectangle of a dragged range, in whichever direction it was dragged.
+SelectedRect RangeRectangle(const Corners& result);
 
 // What the window does after one event: invert these outlines in order (an
 // outline inverted a second time is erased), then close when asked.
@@ -73,9 +71,10 @@ class ScreenSelection {
   // after a close by any other way (Esc, the system's close command), which
   // cancels.
   bool Chosen() const { return chosen_; }
-  // The chosen rectangle's corners; all 0 until chosen, and when a range
-  // was pressed and released without being drawn.
-  Corners SelectResult() const { return selectResult_; }
+  // The chosen rectangle's corners, in screen coordinates; nothing until
+  // chosen, and when a range was pressed and released without being drawn.
+  // Any corner may lie in column or row 0, or left of and above it.
+  std::optional<Corners> SelectResult() const { return selectResult_; }
   // The selection was made with the right button: only fill in the values.
   bool CoordinatesOnly() const { return coordinatesOnly_; }
   bool Dragging() const { return dragging_; }
@@ -91,14 +90,15 @@ class ScreenSelection {
   Point dragAnchor_;
   bool dragging_ = false;
   std::optional<Corners> drawn_;
-  Corners selectResult_;
+  std::optional<Corners> selectResult_;
   bool coordinatesOnly_ = false;
   bool chosen_ = false;
 };
 
 // The result of a closed selection into the record. A range changes the
-// whole rectangle when one was drawn; a position changes X and Y only.
-// Returns whether the record changed. The target is not touched.
-bool TakeSelection(CaptureState& state, SelectMode mode, const Corners& result);
+// whole rectangle, a position X and Y only; nothing changes when no
+// rectangle was chosen. Returns whether the record changed. The target is
+// not touched.
+bool TakeSelection(CaptureState& state, SelectMode mode, const std::optional<Corners>& result);
 
 }  // namespace nolb

@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include "status/translucency_win.h"
+#include "target/wrap32.h"
 #include "ui/handles_win.h"
+#include "ui/monitor_scaling_win.h"
 
 namespace nolb {
 
@@ -11,7 +13,8 @@ TFormSelect* FormSelect = nullptr;
 
 namespace {
 
-Point PointOf(LPARAM at) { return Point{GET_X_LPARAM(at), GET_Y_LPARAM(at)}; }
+// What no monitor shows, between and beside monitors of different sizes.
+constexpr COLORREF kNothingShown = RGB(32, 32, 32);
 
 struct ButtonEvent {
   MouseButton button;
@@ -63,7 +66,8 @@ void TFormSelect::Create() {
   desc.style = WS_POPUP;
   // No button on the task bar; the window is layered from the start.
   desc.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-  desc.place = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const nolb::WindowRect screen = ui::VirtualScreenRect();
+  desc.place = {screen.left, screen.top, screen.width, screen.height};
   desc.backgroundColor = ui::kNoBackground;
   Form::Create(desc, {});
 }
@@ -78,19 +82,20 @@ const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size) {
 }
 
 void TFormSelect::FormShow() {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Every monitor: the window's client coordinates plus the virtual
+  // screen's origin are screen coordinates.
+  const nolb::WindowRect screen = ui::VirtualScreenRect();
+  origin_ = {screen.left, screen.top};
+  const int width = screen.width;
+  const int height = screen.height;
+  SetWindowPos(Handle(), nullptr, screen.left, screen.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (!picture_ || picture_->Width() != width || picture_->Height() != height) {
     picture_.emplace(width, height);
   }
   // The program's own windows finish their pending paints first, so that
   // the picture shows them as they are (the edits the desktop button filled).
   EnumThreadWindows(GetCurrentThreadId(), &PaintNow, 0);
-  {
-    ui::WindowDc screen(GetDesktopWindow());
-    BitBlt(picture_->Dc(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
-  }
+  ui::CopyScreen(picture_->Dc(), {origin_.x, origin_.y}, kNothingShown);
   opaque_ = false;
   InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -116,7 +121,7 @@ void TFormSelect::Paint() {
   selection_.Paint({cursor.x, cursor.y});
   const RECT& r = ps.rcPaint;
   picture_->DrawTo(dc, r.left, r.top, r.left, r.top, r.right - r.left, r.bottom - r.top);
-  if (std::optional<Corners> outline = selection_.Drawn()) InvertRectOutline(dc, *outline);
+  if (std::optional<Corners> outline = selection_.Drawn()) InvertRectOutline(dc, OnWindow(*outline));
   EndPaint(Handle(), &ps);
   if (!opaque_) {
     // The picture is up: in front of every topmost window, then opaque.
@@ -126,10 +131,21 @@ void TFormSelect::Paint() {
   }
 }
 
+Point TFormSelect::PointOf(LPARAM at) const {
+  return {GET_X_LPARAM(at) + origin_.x, GET_Y_LPARAM(at) + origin_.y};
+}
+
+Corners TFormSelect::OnWindow(const Corners& r) const {
+  // In 64 bits: an outline of a huge typed size reaches the 32-bit limits.
+  auto x = [&](std::int32_t v) { return Wrap32(std::int64_t{v} - origin_.x); };
+  auto y = [&](std::int32_t v) { return Wrap32(std::int64_t{v} - origin_.y); };
+  return {x(r.x1), y(r.y1), x(r.x2), y(r.y2)};
+}
+
 void TFormSelect::Perform(const SelectionStep& step) {
   if (!step.invert.empty()) {
     ui::WindowDc dc(Handle());
-    for (const Corners& outline : step.invert) InvertRectOutline(dc.Get(), outline);
+    for (const Corners& outline : step.invert) InvertRectOutline(dc.Get(), OnWindow(outline));
   }
   if (step.close) Close();
 }

@@ -1,5 +1,5 @@
-// TFormSelect: the selection window. A borderless, topmost window over the
-// primary screen that shows a frozen picture of it under a cross cursor;
+// TFormSelect: the selection window. A borderless, topmost window over every
+// monitor that shows a frozen picture of them under a cross cursor;
 // an inverted outline follows the mouse until a press (position) or a
 // release (range) chooses the rectangle. Created once at start-up, hidden
 // and transparent between uses, shown modally for each selection.
@@ -36,7 +36,7 @@ class TFormSelect : public ui::Form {
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // Covers the primary screen and freezes its picture. The picture is taken
+  // Covers the virtual screen and freezes its picture. The picture is taken
   // before the window shows, so it never holds the window's own pixels,
   // whether or not the system leaves a transparent window out of a copy
   // of the screen.
@@ -45,12 +45,18 @@ class TFormSelect : public ui::Form {
   void Paint();
   void MouseDown(MouseButton button, LPARAM at);
   void MouseUp(MouseButton button, LPARAM at);
+  // A mouse event's client point in screen coordinates, and an outline in
+  // screen coordinates on the window.
+  Point PointOf(LPARAM at) const;
+  Corners OnWindow(const Corners& outline) const;
   // Inverts the step's outlines on the window, then closes it when asked.
   void Perform(const SelectionStep& step);
 
   ScreenSelection selection_;
   std::optional<ui::MemoryBitmap> picture_;
   bool opaque_ = false;
+  // The virtual screen's top-left corner, where the window stands.
+  Point origin_;
 };
 
 // The selection window, for the main window.

@@ -4,6 +4,7 @@
 
 #include "app/main_form_win.h"
 #include "ui/handles_win.h"
+#include "ui/monitor_scaling_win.h"
 
 namespace nolb {
 namespace {
@@ -102,8 +103,13 @@ void TMainForm::InvertWindowFrame(WindowId window) {
       !ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.right))) {
     return;
   }
-  ui::WindowDc screen(GetDesktopWindow(), ui::WindowDc::kWholeWindow);
-  if (!screen || IsRectEmpty(&r)) return;
+  if (IsRectEmpty(&r)) return;
+  // The screen's device context counts the monitors' own pixels, which
+  // differ from the window's scaled ones above 100 %; its coordinates are
+  // screen coordinates on every monitor.
+  r = ui::PhysicalScreenRect(Handle(), r);
+  ui::WindowDc screen(nullptr);
+  if (!screen) return;
   const int t = kFrameThickness;
   const int width = r.right - r.left;
   const int innerHeight = r.bottom - r.top - 2 * t;

@@ -1,35 +1,30 @@
 #include "ui/window_placement_win.h"
 
+#include "ui/monitor_scaling_win.h"
+
 namespace ui {
 namespace {
 
-nolb::WindowRect ToWindowRect(const RECT& r) {
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-// The monitor's areas; whether it is the primary monitor goes to *primary.
-nolb::MonitorArea AreaOf(HMONITOR monitor, bool* primary = nullptr) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(monitor, &info)) return {};
-  if (primary) *primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+// The monitor's areas.
+nolb::MonitorArea AreaOf(const MONITORINFO& info) {
   return {ToWindowRect(info.rcMonitor), ToWindowRect(info.rcWork)};
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-  auto& monitors = *reinterpret_cast<std::vector<nolb::MonitorArea>*>(data);
-  bool primary = false;
-  nolb::MonitorArea area = AreaOf(monitor, &primary);
-  if (area.work.width <= 0 || area.work.height <= 0) return TRUE;  // unreadable
-  monitors.insert(primary ? monitors.begin() : monitors.end(), area);
-  return TRUE;
+nolb::MonitorArea AreaOf(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) return {};
+  return AreaOf(info);
 }
 
 }  // namespace
 
 std::vector<nolb::MonitorArea> Monitors() {
   std::vector<nolb::MonitorArea> monitors;
-  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  ForEachMonitor([&](const MONITORINFOEXW& info) {
+    nolb::MonitorArea area = AreaOf(info);
+    if (area.work.width > 0 && area.work.height > 0) monitors.push_back(area);  // else unreadable
+  });
   return monitors;
 }
 

@@ -120,7 +120,11 @@ void SaveScreenshot(const std::filesystem::path& file, const RECT& area, HCURSOR
 }
 
 void SaveScreenshot(const std::filesystem::path& file) {
-  SaveScreenshot(file, RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  // Every monitor.
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  SaveScreenshot(file, RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
 }
 
 void SaveScreenshotsOfFailures() {

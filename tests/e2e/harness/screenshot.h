@@ -25,7 +25,7 @@ struct ScreenImage {
 // under Wine, so the caller names the one that program shows.)
 ScreenImage CaptureScreen(const RECT& area, HCURSOR cursor = nullptr);
 
-// Saves the whole screen, or an area of it, as a 24-bit BMP file; throws on failure.
+// Saves the whole screen (every monitor), or an area of it, as a 24-bit BMP file; throws on failure.
 void SaveScreenshot(const std::filesystem::path& file);
 void SaveScreenshot(const std::filesystem::path& file, const RECT& area, HCURSOR cursor = nullptr);
 

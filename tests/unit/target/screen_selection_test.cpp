@@ -15,10 +15,10 @@ TEST(ScreenSelectionArithmetic, RangeGivesTheRectangleWhicheverWayItWasDragged) 
   EXPECT_EQ(RangeRectangle({100, 50, 200, 150}), expected);
   EXPECT_EQ(RangeRectangle({100, 150, 200, 50}), expected);
   EXPECT_EQ(RangeRectangle({7, 9, 7, 9}), (SelectedRect{7, 9, 1, 1}));
-  // An end corner in column 0 or row 0 counts as no range.
-  EXPECT_EQ(RangeRectangle({200, 150, 0, 50}), std::nullopt);
-  EXPECT_EQ(RangeRectangle({200, 150, 100, 0}), std::nullopt);
-  EXPECT_EQ(RangeRectangle({}), std::nullopt);
+  // An end corner in column 0 or row 0, and corners on a monitor left of
+  // and above the primary.
+  EXPECT_EQ(RangeRectangle({200, 150, 0, 0}), (SelectedRect{0, 0, 201, 151}));
+  EXPECT_EQ(RangeRectangle({-100, -50, -300, 20}), (SelectedRect{-300, -50, 201, 71}));
 }
 
 TEST(ScreenSelectionArithmetic, PositionOutlineCoversExactlyTheSizeAroundThePoint) {
@@ -97,7 +97,17 @@ TEST(ScreenSelectionRange, PressAndReleaseInPlaceChooseNoRangeAndStrayReleasesAr
   EXPECT_TRUE(end.close);
   EXPECT_TRUE(s.Chosen());
   EXPECT_FALSE(s.CoordinatesOnly());
-  EXPECT_EQ(s.SelectResult(), Corners{});
+  EXPECT_EQ(s.SelectResult(), std::nullopt);
+  CaptureState state;
+  EXPECT_FALSE(TakeSelection(state, SelectMode::kRange, s.SelectResult()));
+
+  // A range dragged to the corner of the primary monitor is a range.
+  s.Begin(SelectMode::kRange, 0, 0);
+  s.Press(MouseButton::kLeft, {60, 70});
+  s.Move({30, 30});
+  s.Release(MouseButton::kLeft, {0, 0});
+  EXPECT_EQ(s.SelectResult(), (Corners{60, 70, 0, 0}));
+  EXPECT_TRUE(TakeSelection(state, SelectMode::kRange, s.SelectResult()));
 }
 
 TEST(ScreenSelectionPosition, OutlineFollowsTheCursorAndAPressChoosesIt) {
@@ -127,21 +137,21 @@ TEST(ScreenSelection, BeginForgetsTheLastSelection) {
   EXPECT_FALSE(s.Chosen());
   EXPECT_FALSE(s.Dragging());
   EXPECT_EQ(s.Drawn(), std::nullopt);
-  EXPECT_EQ(s.SelectResult(), Corners{});
+  EXPECT_EQ(s.SelectResult(), std::nullopt);
 }
 
 TEST(ScreenSelectionTake, RangeReplacesTheRectanglePositionOnlyTheCorner) {
   CaptureState state;
   state.Update([](CaptureSettings& s, DesktopRect&) { s = {7, 1, 2, 320, 240}; });
-  EXPECT_FALSE(TakeSelection(state, SelectMode::kRange, {200, 150, 0, 50}));
+  EXPECT_FALSE(TakeSelection(state, SelectMode::kRange, std::nullopt));
   EXPECT_EQ(state.Settings().x, 1);
 
-  EXPECT_TRUE(TakeSelection(state, SelectMode::kRange, {200, 150, 100, 50}));
+  EXPECT_TRUE(TakeSelection(state, SelectMode::kRange, Corners{200, 150, 100, 50}));
   CaptureSettings s = state.Settings();
   EXPECT_EQ((SelectedRect{s.x, s.y, s.width, s.height}), (SelectedRect{100, 50, 101, 101}));
   EXPECT_EQ(s.target, 7u);
 
-  EXPECT_TRUE(TakeSelection(state, SelectMode::kPosition, {840, 380, 1159, 619}));
+  EXPECT_TRUE(TakeSelection(state, SelectMode::kPosition, Corners{840, 380, 1159, 619}));
   s = state.Settings();
   EXPECT_EQ((SelectedRect{s.x, s.y, s.width, s.height}), (SelectedRect{840, 380, 101, 101}));
 }

@@ -1,0 +1,85 @@
+#include "base/monitor_geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace nolb {
+namespace {
+
+const MonitorScaling kAt100{{0, 0, 1280, 1024}, {0, 0, 1280, 1024}};
+const MonitorScaling kAt125{{0, 0, 1536, 864}, {0, 0, 1920, 1080}};
+const MonitorScaling kAt150{{0, 0, 1280, 720}, {0, 0, 1920, 1080}};
+// A 1920 x 1080 primary at 100 %, and a 1920 x 1200 monitor at 150 % left of
+// it and reaching above it.
+const MonitorScaling kPrimary{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}};
+const MonitorScaling kLeftAbove{{-1280, -400, 1280, 800}, {-1920, -600, 1920, 1200}};
+const std::vector<MonitorScaling> kMixed{kPrimary, kLeftAbove};
+
+TEST(MonitorGeometry, At100PercentNothingMovesAndThePictureIsCopiedPlainly) {
+  EXPECT_FALSE(Scaled(kAt100));
+  EXPECT_EQ(LogicalToPhysical(kAt100, Point{1279, 1023}), (Point{1279, 1023}));
+  EXPECT_EQ(LogicalToPhysical({kAt100}, WindowRect{-5, 10, 300, 200}), (WindowRect{-5, 10, 300, 200}));
+  EXPECT_EQ(PictureCopies({kAt100}, {0, 0}), (std::vector<PictureCopy>{{kAt100.physical, kAt100.logical, false}}));
+}
+
+TEST(MonitorGeometry, At125PercentLogicalPixelsAreAQuarterLarger) {
+  EXPECT_TRUE(Scaled(kAt125));
+  EXPECT_EQ(LogicalToPhysical(kAt125, Point{100, 100}), (Point{125, 125}));
+  EXPECT_EQ(LogicalToPhysical(kAt125, Point{1536, 864}), (Point{1920, 1080})) << "the far edge";
+  EXPECT_EQ(PhysicalToLogical(kAt125, Point{125, 125}), (Point{100, 100}));
+  EXPECT_EQ(LogicalToPhysical(kAt125, WindowRect{100, 100, 200, 100}), (WindowRect{125, 125, 250, 125}));
+  EXPECT_EQ(PhysicalToLogical(kAt125, WindowRect{125, 125, 250, 125}), (WindowRect{100, 100, 200, 100}));
+  EXPECT_EQ(PictureCopies({kAt125}, {0, 0}), (std::vector<PictureCopy>{{kAt125.physical, kAt125.logical, true}}));
+}
+
+TEST(MonitorGeometry, At150PercentEdgesRoundToTheNearestPixel) {
+  EXPECT_EQ(LogicalToPhysical(kAt150, Point{101, 1}), (Point{152, 2}));  // 151.5, 1.5
+  EXPECT_EQ(PhysicalToLogical(kAt150, Point{152, 2}), (Point{101, 1}));  // 101.3, 1.3
+  EXPECT_EQ(LogicalToPhysical(kAt150, WindowRect{101, 1, 3, 3}), (WindowRect{152, 2, 4, 4}));
+  EXPECT_EQ(LogicalToPhysical(kAt150, WindowRect{1279, 719, 1, 1}), (WindowRect{1919, 1079, 1, 1}));
+}
+
+TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
+  EXPECT_EQ(VirtualScreen(kMixed), (WindowRect{-1280, -400, 3200, 1480}));
+  // Wholly on the left monitor: negative coordinates, scaled by 1.5 from its corner.
+  EXPECT_EQ(MonitorOfLogical(kMixed, {-700, -100, 200, 100}), kLeftAbove);
+  EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-700, -100, 200, 100}), (WindowRect{-1050, -150, 300, 150}));
+  EXPECT_EQ(LogicalToPhysical(kLeftAbove, Point{-1280, -400}), (Point{-1920, -600}));
+  EXPECT_EQ(PhysicalToLogical(kLeftAbove, Point{-1050, -150}), (Point{-700, -100}));
+  // Across the border, mostly on the primary: the primary's mapping.
+  EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-100, 100, 400, 100}), (WindowRect{-100, 100, 400, 100}));
+  // On no monitor: the nearest one's.
+  EXPECT_EQ(MonitorOfLogical(kMixed, {-2000, 900, 10, 10}), kLeftAbove);
+  EXPECT_EQ(MonitorOfLogical({}, {0, 0, 1, 1}), std::nullopt);
+
+  // The picture starts at the virtual screen's corner; the left monitor is
+  // stretched into its place, the primary copied plainly beside it.
+  EXPECT_EQ(PictureCopies(kMixed, {-1280, -400}),
+            (std::vector<PictureCopy>{{kPrimary.physical, {1280, 400, 1920, 1080}, false},
+                                      {kLeftAbove.physical, {0, 0, 1280, 800}, true}}));
+}
+
+TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {
+  EXPECT_EQ(MonitorFromMode(kAt125.logical, kAt125.physical), kAt125);
+  EXPECT_EQ(MonitorFromMode(kLeftAbove.logical, kLeftAbove.physical), kLeftAbove);
+  EXPECT_EQ(MonitorFromMode({0, 0, 1366, 768}, WindowRect{0, 0, 2049, 1152}).physical,
+            (WindowRect{0, 0, 2049, 1152}))  // 150 % of an odd width, rounded
+      << "rounding";
+  // Readings that cannot be a scaling (as Wine gives for X outputs): the
+  // whole X screen as one monitor's mode, an empty mode, a smaller one.
+  const WindowRect primary{0, 0, 1280, 1024};
+  const MonitorScaling unscaled{primary, primary};
+  EXPECT_EQ(MonitorFromMode(primary, WindowRect{0, 0, 2304, 1024}), unscaled);
+  EXPECT_EQ(MonitorFromMode(primary, WindowRect{0, 0, 0, 0}), unscaled);
+  EXPECT_EQ(MonitorFromMode(primary, WindowRect{0, 0, 1024, 819}), unscaled);
+  EXPECT_EQ(MonitorFromMode(primary, std::nullopt), unscaled);
+}
+
+TEST(MonitorGeometry, TheSystemsConversionCountsOnlyOnTheMonitor) {
+  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{-1049, -151}), (Point{-1049, -151}));
+  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{0, 0}), (Point{0, 0})) << "the far edge is on it";
+  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{-700, 700}), (Point{-1050, -150}));
+  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, std::nullopt), (Point{-1050, -150}));
+}
+
+}  // namespace
+}  // namespace nolb
