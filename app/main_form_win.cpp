@@ -219,6 +219,7 @@ void TMainForm::Create() {
   // found.
   state_.OnTargetChanged([this] {
     if (!reacquireMovesTarget_) CancelReacquire();
+    FollowTargetForReacquire();
     FitTargetWatch();
   });
   // Losing the mouse capture (another window takes it, the system cancels

@@ -135,6 +135,11 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // The watch lost the target: the wait for its program begins when the
   // switch is on. Any choice of target by the user ends the wait.
   void TargetLost(const HookTarget& lost);
+  // While the switch is on, the target in force is described and the
+  // top-level windows beside it listed: at each tick of the watch, and at
+  // once when the target changes, so that a window lost right after it was
+  // chosen or taken is still waited for.
+  void FollowTargetForReacquire();
   // The wait has begun: word of windows made or shown, and tries of the
   // candidates it has already.
   void StartReacquireWait();

@@ -2,17 +2,13 @@
 // while it has something to watch.
 #include "app/main_form_win.h"
 #include "app/target_watch.h"
-#include "target/window_tree_win.h"
 #include "ui/window_system_win.h"
 
 namespace nolb {
 
 void TMainForm::TimerCheckTimer(ui::Component*) {
   Win32WindowSystem windows;
-  if (reacquire_.Enabled()) {
-    Win32WindowTree tree;
-    reacquire_.Follow(tree, state_.Settings().target, windows.DesktopWindow());
-  }
+  FollowTargetForReacquire();
   TargetWatchShell shell{
       .uncheckFollowWindowSize = [this] { Find(L"CheckBoxAutoWindow").SetChecked(false); },
       .selectDesktop = [this] { ChangeTargetKeepingWait([this] { ButtonDesktopClick(nullptr); }); },

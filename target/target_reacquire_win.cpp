@@ -17,6 +17,12 @@ void TMainForm::TargetLost(const HookTarget& lost) {
   if (reacquire_.Lost(tree, lost, GetTickCount64())) StartReacquireWait();
 }
 
+void TMainForm::FollowTargetForReacquire() {
+  if (!reacquire_.Enabled()) return;
+  Win32WindowTree tree;
+  reacquire_.Follow(tree, state_.Settings().target, windows_.DesktopWindow());
+}
+
 void TMainForm::StartReacquireWait() {
   windowEvents_.Start([this](WindowId window) { WindowNoticed(window); });
   if (reacquire_.HasCandidates()) TimerNamed(L"TimerReacquire").SetEnabled(true);
