@@ -105,5 +105,27 @@ TEST(PreviewSurface, DeletesEveryObjectItMadeAlsoWhenItsFontCannotBeSelected) {
   DestroyWindow(window);
 }
 
+// The surface's font goes back out of a device context that outlives it,
+// on a new selection and at the end: the context has its own font again and
+// the surface's is deleted, not left selected.
+TEST(PreviewSurface, ItsOwnedFontLeavesADeviceContextThatOutlivesIt) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  ASSERT_TRUE(dc);
+  const HGDIOBJ own = GetCurrentObject(dc, OBJ_FONT);
+  const auto makeFont = [] { return CreateFontW(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma"); };
+  HFONT first = makeFont(), second = makeFont();
+  {
+    ui::OwnedSelection<HFONT> selection;
+    selection.Select(dc, first);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), first);
+    selection.Select(dc, second);
+    EXPECT_TRUE(Deleted(first));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), second);
+  }
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), own);
+  EXPECT_TRUE(Deleted(second));
+  DeleteDC(dc);
+}
+
 }  // namespace
 }  // namespace nolb

@@ -152,6 +152,25 @@ TEST_F(ReacquireTarget, AWindowReplacedAtOnceByItsProgramIsTaken) {
     const auto pushes = e2e::Pushes(e2e::CallsSince(panel, mark));
     return !pushes.empty() && e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(made), kX, kY, kWidth, kHeight));
   }, "the new window pushed with the rectangle"));
+
+  // Its control the target, the window made again makes its control only
+  // 0.7 s after it shows: the control is taken when it comes.
+  const e2e::Window child(FindWindowExW(made, nullptr, L"Static", nullptr));
+  PickAt(child, child.Center());
+  const uint32_t late = e2e::JournalMark();
+  PostMessageW(made, WM_APP, 700, 0);
+  HWND again = nullptr, control = nullptr;
+  ASSERT_TRUE(e2e::Eventually([&] {
+    again = FindWindowW(e2e::TargetWindow::kClass, nullptr);
+    return again && again != made;
+  }, "the window made again"));
+  EXPECT_FALSE(FindWindowExW(again, nullptr, L"Static", nullptr)) << "the control came with the window";
+  EXPECT_TRUE(e2e::Eventually([&] {
+    control = FindWindowExW(again, nullptr, L"Static", nullptr);
+    const auto pushes = e2e::Pushes(e2e::CallsSince(panel, late));
+    return control && !pushes.empty() &&
+           e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(control), kX, kY, kWidth, kHeight));
+  }, "the late control pushed with the rectangle"));
 }
 
 TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {

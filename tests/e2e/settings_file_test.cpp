@@ -3,6 +3,8 @@
 // out of the ordinary.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
 #include "harness/target_picking.h"
@@ -207,9 +209,19 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndTheExitGoesOn) {
   panel.RequestClose();
 
   // Each window that writes its section reports it: the preview window and
-  // the hotkey dialog, then the main window.
+  // the hotkey dialog, then the main window. The status line ticks under the
+  // first two; once the main window's shut-down has begun, no tick reaches
+  // the library while its report is up (watched for three ticks' time).
   for (int window = 0; window < 3; ++window) {
     e2e::MessageDialog box = panel.WaitForMessageBox();
+    const uint32_t shown = e2e::JournalMark();
+    if (window < 2) {
+      EXPECT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(panel, shown) > 0; }, "a status tick"));
+    } else {
+      const auto watched = std::chrono::steady_clock::now() + std::chrono::milliseconds(1000);
+      e2e::WaitUntil([&] { return std::chrono::steady_clock::now() >= watched; });
+      EXPECT_EQ(e2e::StatusTicksSince(panel, shown), 0u);
+    }
     EXPECT_EQ(e2e::Utf8(box.Title()), "NOLB");
     EXPECT_EQ(e2e::Utf8(box.Text()), e2e::Utf8(panel.SettingsPath().wstring()) + " に書き込めません.");
     box.Press(IDOK);

@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness/call_log.h"
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
+#include "harness/target_picking.h"
 #include "preview_windows.h"
 
 namespace {
@@ -190,25 +193,44 @@ TEST(SpineShutdown, TheSessionEndShowsNoErrorAndStillSwitchesOffOnce) {
 
 // The restart manager asks the program to end (an installer must replace a
 // file it holds) while the session goes on: the program ends as an exit
-// does, without the question although the encoder is hooked.
+// does, without the question although the encoder is hooked; also while a
+// modal window of the panel is up (its own loop, or the system's message box
+// inside the close), which goes with the main window.
 TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
-  auto panel = e2e::Panel::Start();
-  e2e::Window main = panel.MainWindow();
-  HookedEncoder encoder(panel.Library());
-  e2e::CallLog log(panel);
+  const std::vector<std::pair<const char*, std::function<void(const e2e::Panel&)>>> opened{
+      {"nothing open", [](const e2e::Panel&) {}},
+      {"the opacity dialog", [](const e2e::Panel& panel) {
+         panel.Menu('S', 'L');
+         e2e::WaitForShown(panel, e2e::kAlphaSettingsClass);
+       }},
+      {"the exit question", [](const e2e::Panel& panel) {
+         panel.RequestClose();
+         panel.WaitForMessageBox();
+       }},
+  };
+  for (const auto& [what, open] : opened) {
+    SCOPED_TRACE(what);
+    auto panel = e2e::Panel::Start();
+    e2e::Window main = panel.MainWindow();
+    HookedEncoder encoder(panel.Library());
+    open(panel);
+    e2e::CallLog log(panel);
 
-  EXPECT_EQ(main.Send(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
-  main.Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
-  EXPECT_EQ(panel.WaitForExit(), 0u);
-  EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {e2e::DesktopTarget(), "NOLB_Enabled(0)", "NOLB_Uninit"}));
-  ExpectReleasedOnceLast(log.Calls());
+    EXPECT_EQ(main.Send(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+    main.Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_EQ(panel.WaitForExit(), 0u);
+    EXPECT_FALSE(panel.FindMessageBox());
+    EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {e2e::DesktopTarget(), "NOLB_Enabled(0)", "NOLB_Uninit"}));
+    ExpectReleasedOnceLast(log.Calls());
+    EXPECT_TRUE(panel.Setting(L"Main", L"X")) << "the settings were not written";
+  }
 }
 
 // The session's end told to the main window first, while the preview draws
 // at 30 frames a second: the preview's drawing ends before the exit, and
 // nothing reaches the library after its release, neither a frame nor the
-// window-grab key, a button or a timer, until the system has told every
-// window and the program ends.
+// window-grab key, a button, the picker or a timer, until the system has
+// told every window and the program ends.
 TEST(SpineShutdown, TheSessionEndToTheMainWindowFirstLeavesNothingAfterTheLibrarysRelease) {
   auto panel = e2e::Panel::Start({.settings = "[Preview]\r\nFrameRate=0\r\n[Hotkey]\r\nHotKeyTargetRegistered=1\r\n"});
   e2e::Window main = panel.MainWindow();
@@ -222,6 +244,7 @@ TEST(SpineShutdown, TheSessionEndToTheMainWindowFirstLeavesNothingAfterTheLibrar
   e2e::input::Press(VK_F10);
   panel.Control("ButtonApply").Click();
   panel.Control("ButtonPreview").Click();
+  e2e::QuickClick(panel.Control("PanelDrag").Center());  // a press and release on "Drag here."
   e2e::Settle(panel);
   // Nothing to wait for: the journal is watched for 300 ms (ten frames at
   // 30 a second, five ticks of the target watch) before the other windows
