@@ -1,6 +1,7 @@
 #include "target/kept_target.h"
 
 #include <string>
+#include <utility>
 
 #include "base/integer_text.h"
 
@@ -8,6 +9,10 @@ namespace nolb {
 namespace {
 
 std::string Numbered(const char* key, size_t index) { return key + std::to_string(index); }
+
+// The rectangle's keys, read and written in this order.
+constexpr std::pair<const char*, std::int32_t HookTarget::*> kRectKeys[] = {
+    {"X", &HookTarget::x}, {"Y", &HookTarget::y}, {"Width", &HookTarget::width}, {"Height", &HookTarget::height}};
 
 // A key that must be there and hold an integer.
 std::optional<std::int32_t> IntegerKey(SettingsStore& store, std::string_view key) {
@@ -30,9 +35,7 @@ std::optional<KeptTarget> ReadKeptTarget(SettingsStore& store) {
     if (!className) return std::nullopt;
     kept.identity.chain.push_back({*className, ReadInteger(store, kKeptTargetSection, Numbered("Id", i), 0)});
   }
-  const std::pair<const char*, std::int32_t HookTarget::*> rect[] = {
-      {"X", &HookTarget::x}, {"Y", &HookTarget::y}, {"Width", &HookTarget::width}, {"Height", &HookTarget::height}};
-  for (const auto& [key, field] : rect) {
+  for (const auto& [key, field] : kRectKeys) {
     const std::optional<std::int32_t> value = IntegerKey(store, key);
     if (!value) return std::nullopt;
     kept.rect.*field = *value;
@@ -51,10 +54,7 @@ void WriteKeptTarget(SettingsStore& store, const std::optional<KeptTarget>& kept
     store.Write(kKeptTargetSection, Numbered("Class", i), id.chain[i].className);
     WriteInteger(store, kKeptTargetSection, Numbered("Id", i), id.chain[i].controlId);
   }
-  WriteInteger(store, kKeptTargetSection, "X", kept->rect.x);
-  WriteInteger(store, kKeptTargetSection, "Y", kept->rect.y);
-  WriteInteger(store, kKeptTargetSection, "Width", kept->rect.width);
-  WriteInteger(store, kKeptTargetSection, "Height", kept->rect.height);
+  for (const auto& [key, field] : kRectKeys) WriteInteger(store, kKeptTargetSection, key, kept->rect.*field);
 }
 
 }  // namespace nolb
