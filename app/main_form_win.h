@@ -89,6 +89,8 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
 
   // Shows the hotkey dialog.
   void H1Click(ui::Component* sender);
+  // Shows the window list, from which a window is taken as the target.
+  void L2Click(ui::Component* sender);
 
   // What the preview window and the hotkey dialog ask of the main window.
   void EnableHideButton(bool enabled) override;

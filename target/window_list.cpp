@@ -120,6 +120,12 @@ std::vector<ListedWindow> ListChildWindows(WindowTree& tree, WindowSystem& windo
   return listed;
 }
 
+bool HasVisibleChildren(WindowTree& tree, WindowId window) {
+  const std::vector<WindowId> children = tree.Children(window);
+  return std::any_of(children.begin(), children.end(),
+                     [&tree](WindowId child) { return tree.IsVisible(child); });
+}
+
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
   const std::u32string folded = Folded(text);
   const std::u32string foldedPart = Folded(part);
@@ -154,9 +160,9 @@ std::string ListedWindowLine(const ListedWindow& w, bool child) {
   const std::string text = "「" + OneLine(w.text) + "」";
   const std::string size = SizeText(w.clientSize);
   if (child) {
-    return OneLine(w.className) + "  ID " + IntegerText(w.controlId) + "  " + text + "  " + size;
+    return OneLine(w.className) + " / ID " + IntegerText(w.controlId) + " / " + text + " / " + size;
   }
-  return text + "  " + OneLine(w.program) + "  " + OneLine(w.className) + "  " + size;
+  return text + " " + OneLine(w.program) + " / " + OneLine(w.className) + " / " + size;
 }
 
 }  // namespace nolb

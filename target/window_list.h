@@ -33,6 +33,10 @@ std::vector<ListedWindow> ListTopLevelWindows(WindowTree& tree, WindowSystem& wi
 std::vector<ListedWindow> ListChildWindows(WindowTree& tree, WindowSystem& windows,
                                            WindowId parent);
 
+// Whether the window has a visible child window (whether the list offers
+// to open it).
+bool HasVisibleChildren(WindowTree& tree, WindowId window);
+
 // Whether text contains part, without regard to case: the letters of the
 // Latin, Greek and Cyrillic alphabets and the full-width Latin letters
 // compare equal to their small forms; every other character (kana and
@@ -53,9 +57,9 @@ WindowId FindProgramWindow(WindowTree& tree, std::string_view titlePart,
                            std::string_view program = {});
 
 // One line of the list, UTF-8. A top-level window:
-//   「title」  program  class  640×480
+//   「title」 program / class / 640×480
 // a child window:
-//   class  ID 15  「text」  632×400
+//   class / ID 15 / 「text」 / 632×400
 // A size that cannot be read shows as "?"; line breaks and tabs in a text
 // become spaces, and a text longer than 80 characters is cut with "…".
 std::string ListedWindowLine(const ListedWindow& window, bool child);

@@ -59,6 +59,11 @@ TEST_F(WindowList, ChildrenAreTheVisibleDirectOnesWithClassIdentifierTextAndSize
   };
   EXPECT_EQ(ListChildWindows(tree_, windows_, notepad), expected);
   EXPECT_EQ(ListChildWindows(tree_, windows_, edit).size(), 1u);
+  EXPECT_TRUE(HasVisibleChildren(tree_, notepad));
+  EXPECT_FALSE(HasVisibleChildren(tree_, bar));
+  tree_.At(edit).visible = false;
+  tree_.At(bar).visible = false;
+  EXPECT_FALSE(HasVisibleChildren(tree_, notepad)) << "only hidden children";
 }
 
 TEST(WindowListFilter, ContainsWithoutRegardToCase) {
@@ -149,11 +154,11 @@ TEST(WindowListLine, ColumnsOnOneLine) {
   const std::string long90(90, 'x');
   const Case cases[] = {
       {{1, "無題 - メモ帳", "notepad.exe", "Notepad", 0, Size{640, 480}}, false,
-       "「無題 - メモ帳」  notepad.exe  Notepad  640×480"},
-      {{2, "行1\r\n\t行2", "", "Edit", 15, Size{632, 400}}, true, "Edit  ID 15  「行1   行2」  632×400"},
-      {{3, "", "", "Static", -1, std::nullopt}, true, "Static  ID -1  「」  ?"},
+       "「無題 - メモ帳」 notepad.exe / Notepad / 640×480"},
+      {{2, "行1\r\n\t行2", "", "Edit", 15, Size{632, 400}}, true, "Edit / ID 15 / 「行1   行2」 / 632×400"},
+      {{3, "", "", "Static", -1, std::nullopt}, true, "Static / ID -1 / 「」 / ?"},
       {{4, long90, "p.exe", "C", 0, Size{0, 0}}, false,
-       "「" + std::string(80, 'x') + "…」  p.exe  C  0×0"},
+       "「" + std::string(80, 'x') + "…」 p.exe / C / 0×0"},
   };
   for (const Case& c : cases) EXPECT_EQ(ListedWindowLine(c.window, c.child), c.line);
 }
