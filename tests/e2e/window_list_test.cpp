@@ -99,6 +99,48 @@ TEST_F(WindowList, ByKeyboardAloneAWindowUnderOthersAChildFillingInAndEsc) {
   EXPECT_EQ(Caption(), e2e::TargetCaption(covered.Main()));
   EXPECT_EQ(Edits(), e2e::RectangleTexts(1, 2, 30, 40));
   EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Esc must not apply";
+
+  // A window that goes while the list is up is said so, and nothing changes.
+  tree = Open(L"cover ウ");
+  ASSERT_EQ(cover.Close(), 0u);
+  input::Press(VK_RETURN);
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("LabelMessage").Text(); },
+                           std::wstring(L"選択したウィンドウはもうありません。一覧を更新しました。")));
+  EXPECT_EQ(Items(tree), 0) << "the list read again";
+  input::Press(VK_ESCAPE);
+  ASSERT_TRUE(Closed());
+  EXPECT_EQ(Edits(), e2e::RectangleTexts(1, 2, 30, 40));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
+}
+
+TEST_F(WindowList, NotOfferedUnderTheLockAndKeepsTheSizeTheUserGaveIt) {
+  // A real-time mode on: Ctrl+L opens nothing.
+  panel.Control("CheckBoxAutoWindow").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return panel.Control("ButtonUncheck").Enabled(); }, "the lock"));
+  const uint32_t mark = e2e::JournalMark();
+  panel.Activate();
+  input::Chord({VK_CONTROL, 'L'});
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::StatusTicksSince(panel, mark) >= 3; }));
+  EXPECT_FALSE(panel.FindControl("TreeWindows")) << "the list under the lock";
+  panel.Control("ButtonUncheck").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return !panel.Control("ButtonUncheck").Enabled(); }, "no lock"));
+
+  // Released, it opens; the size the user gives it is there the next time,
+  // also after a restart.
+  e2e::Window dialog = Open(L"cover ウ").Parent();
+  SetWindowPos(dialog.Handle(), nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  input::Press(VK_ESCAPE);
+  ASSERT_TRUE(Closed());
+  ASSERT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"WindowList", L"Width"), L"500");
+  EXPECT_EQ(panel.Setting(L"WindowList", L"Height"), L"300");
+  auto again = e2e::Panel::Start(e2e::CarriedOver(panel));
+  again.Activate();
+  input::Chord({VK_CONTROL, 'L'});
+  const RECT shown = again.Control("TreeWindows").Parent().Rect();
+  EXPECT_EQ(shown.right - shown.left, 500);
+  EXPECT_EQ(shown.bottom - shown.top, 300);
+  input::Press(VK_ESCAPE);
 }
 
 }  // namespace
