@@ -66,11 +66,13 @@ ListedWindow Describe(WindowTree& tree, WindowSystem& windows, WindowId window) 
                       tree.ControlId(window), windows.ClientSize(window)};
 }
 
-// The visible top-level windows of other programs, topmost first.
+// The top-level windows of other programs that the user sees, topmost first.
 std::vector<WindowId> OtherProgramsWindows(WindowTree& tree) {
   std::vector<WindowId> found;
   for (WindowId window : tree.TopLevelWindows()) {
-    if (tree.IsVisible(window) && !tree.BelongsToThisProgram(window)) found.push_back(window);
+    if (tree.IsVisible(window) && !tree.IsCloaked(window) && !tree.BelongsToThisProgram(window)) {
+      found.push_back(window);
+    }
   }
   return found;
 }

@@ -26,7 +26,7 @@ struct ListedWindow {
 };
 
 // The visible top-level windows of other programs (never this one's),
-// topmost first.
+// topmost first; a window the desktop window manager cloaks is not visible.
 std::vector<ListedWindow> ListTopLevelWindows(WindowTree& tree, WindowSystem& windows);
 
 // The visible direct children of a window, topmost first.

@@ -34,6 +34,9 @@ class WindowTree {
   virtual std::string ExecutableName(WindowId window) = 0;
   // Whether the window belongs to this program's own process.
   virtual bool BelongsToThisProgram(WindowId window) = 0;
+  // Whether the desktop window manager keeps a shown window out of sight
+  // (cloaked: a suspended app's window, one on another virtual desktop).
+  virtual bool IsCloaked(WindowId window) = 0;
 };
 
 }  // namespace nolb

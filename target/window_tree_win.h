@@ -18,6 +18,7 @@ class Win32WindowTree : public WindowTree {
   std::int32_t ControlId(WindowId window) override;
   std::string ExecutableName(WindowId window) override;
   bool BelongsToThisProgram(WindowId window) override;
+  bool IsCloaked(WindowId window) override;
 
  private:
   Win32WindowSystem windows_;

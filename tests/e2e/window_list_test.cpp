@@ -25,6 +25,7 @@ class WindowList : public ::testing::Test {
     input::Chord({VK_CONTROL, 'L'});
     e2e::Window tree = panel.Control("TreeWindows");
     EXPECT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, panel.Control("EditFilter")));
+    EXPECT_FALSE(panel.MainWindow().Enabled()) << "modal: the panel is busy while the list is up";
     input::Type(filter);
     EXPECT_TRUE(e2e::Becomes([&] { return Items(tree); }, LRESULT{1})) << "the filter keeps one window";
     return tree;

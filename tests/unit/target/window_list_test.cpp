@@ -37,6 +37,7 @@ TEST_F(WindowList, OtherProgramsVisibleTopLevelWindowsTopmostFirst) {
   tree_.At(ours).ours = true;
   const WindowId mine = Top("winemine.exe", "WineMine", "Mines", {200, 100});
   windows_.At(mine).sizeReadable = false;
+  tree_.At(Top("calc.exe", "ApplicationFrameWindow", "電卓", {1, 1})).cloaked = true;
 
   const std::vector<ListedWindow> expected{
       {mine, "Mines", "winemine.exe", "WineMine", 0, std::nullopt},
