@@ -247,7 +247,8 @@ LRESULT CALLBACK TFormWindowList::KeySubclass(HWND hwnd, UINT message, WPARAM wP
     // A letter or a backspace typed in the list narrows it further.
     if (typed && hwnd == tree) {
       form->SetActiveControl(filter);
-      SendMessageW(filter.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
+      const int end = GetWindowTextLengthW(filter.Handle());
+      SendMessageW(filter.Handle(), EM_SETSEL, end, end);
       return SendMessageW(filter.Handle(), message, wParam, lParam);
     }
   }

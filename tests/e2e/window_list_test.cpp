@@ -91,9 +91,13 @@ TEST_F(WindowList, ByKeyboardAloneAWindowUnderOthersAChildFillingInAndEsc) {
   e2e::Settle(panel);
   EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Shift+Enter must not apply";
 
-  // Esc changes nothing.
+  // Letters typed in the list go on into the filter; Esc changes nothing.
   e2e::SetRectangleEdits(panel, 1, 2, 30, 40);
-  Open(L"cover ウ");
+  tree = Open(L"cover ウ");
+  input::Press(VK_UP);
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, tree));
+  input::Type(L"x");
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditFilter").Text(); }, std::wstring(L"cover ウx")));
   input::Press(VK_ESCAPE);
   ASSERT_TRUE(Closed());
   e2e::Settle(panel);

@@ -79,6 +79,9 @@ TEST(PlaceOverOwner, CentredOnTheOwnerInsideTheMonitorThatHoldsMostOfIt) {
       {{5000, 5000, 289, 487}, 560, 420, kTwo, {2640, 660, 560, 420}},  // on none: the nearest
       {{500, 300, 289, 487}, 2000, 1500, {kPrimary}, {0, 40, 1280, 984}},  // no larger than the work area
       {{500, 300, 289, 487}, 560, 420, {}, {365, 333, 560, 420}},
+      // Ten rows on a monitor above, a column of 477 on the primary.
+      {{-288, -10, 289, 487}, 560, 420, {{{0, -1024, 1280, 1024}, {0, -1024, 1280, 1024}}, kPrimary},
+       {0, 40, 560, 420}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(PlaceOverOwner(c.owner, c.width, c.height, c.monitors), c.placed) << c.owner.left;

@@ -59,11 +59,13 @@ TEST(WindowListFilter, ContainsWithoutRegardToCase) {
       {"Ελληνικά", "ΕΛΛ", true},              {"Привет, Ёж", "привет, ёж", true},
       {"メ", "\x83\xA1", false},  // never inside a character
       {"a\xFF" "b", "A\xFF", true},            {"a\xE3\x81", "\xE3", true},  // stray bytes as themselves
+      {"\xF4\x8F\xBC\x81", "\xFF", false},  // and as no character
       {"abc", "", true},                      {"", "a", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ContainsIgnoringCase(c.text, c.part), c.contains) << c.text << " / " << c.part;
   }
+  EXPECT_FALSE(ContainsIgnoringCase(std::string_view("d\xE3\x81\x81", 3), "ぁ")) << "cut by the text's end";
 }
 
 TEST(WindowListFilter, TitleProgramOrClassContainsTheFilter) {
