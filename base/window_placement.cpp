@@ -48,6 +48,35 @@ WindowRect PlaceOnMonitors(const WindowRect& stored, const std::vector<MonitorAr
   return placed;
 }
 
+WindowRect PlaceOverOwner(const WindowRect& owner, std::int32_t width, std::int32_t height,
+                          const std::vector<MonitorArea>& monitors) {
+  auto shared = [&owner](const WindowRect& r) {
+    const std::int64_t w = std::min(Right(owner), Right(r)) - std::max(owner.left, r.left);
+    const std::int64_t h = std::min(Bottom(owner), Bottom(r)) - std::max(owner.top, r.top);
+    return w > 0 && h > 0 ? w * h : 0;
+  };
+  const MonitorArea* best = nullptr;
+  std::int64_t most = 0;
+  for (const MonitorArea& m : monitors) {
+    if (shared(m.monitor) > most) best = &m, most = shared(m.monitor);
+  }
+  for (const MonitorArea& m : monitors) {
+    if (most == 0 && (!best || Distance2(owner, m.monitor) < Distance2(owner, best->monitor))) best = &m;
+  }
+  WindowRect placed{0, 0, width, height};
+  if (best) {
+    placed.width = std::min(width, best->work.width);
+    placed.height = std::min(height, best->work.height);
+  }
+  placed.left = static_cast<std::int32_t>(owner.left + (std::int64_t{owner.width} - placed.width) / 2);
+  placed.top = static_cast<std::int32_t>(owner.top + (std::int64_t{owner.height} - placed.height) / 2);
+  if (!best) return placed;
+  const WindowRect& work = best->work;
+  placed.left = MoveInto(placed.left, placed.width, work.left, work.left + work.width);
+  placed.top = MoveInto(placed.top, placed.height, work.top, work.top + work.height);
+  return placed;
+}
+
 WindowRect WorkspaceToScreen(const WindowRect& workspace, const MonitorArea& monitor) {
   WindowRect screen = workspace;
   screen.left += monitor.work.left - monitor.monitor.left;

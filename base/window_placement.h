@@ -36,6 +36,14 @@ double Distance2(const WindowRect& a, const WindowRect& b);
 // caption stays reachable. Without monitors the rectangle is unchanged.
 WindowRect PlaceOnMonitors(const WindowRect& stored, const std::vector<MonitorArea>& monitors);
 
+// The place of a window of the given outer size opened over its owner (a
+// dialog): on the monitor that holds the most of the owner (the nearest
+// when none holds any of it), centred on the owner, and moved as little as
+// possible into that monitor's work area, no larger than it. Without
+// monitors, centred on the owner.
+WindowRect PlaceOverOwner(const WindowRect& owner, std::int32_t width, std::int32_t height,
+                          const std::vector<MonitorArea>& monitors);
+
 // A rectangle in workspace coordinates (the system's coordinates of a
 // window's restored place, relative to the work area of its monitor) in
 // screen coordinates.

@@ -28,6 +28,7 @@ void TMainForm::SetRealtimeLock(bool active) {
   }
   Menu(L"C1").SetEnabled(!active);
   Menu(L"D1").SetEnabled(!active);
+  Menu(L"L2").SetEnabled(!active);
   Find(L"ButtonUncheck").SetEnabled(active);
 }
 

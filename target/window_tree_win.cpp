@@ -1,6 +1,7 @@
 #include "target/window_tree_win.h"
 
 #include <windows.h>
+#include <dwmapi.h>
 
 #include "ui/handles_win.h"
 #include "ui/text_win.h"
@@ -62,6 +63,18 @@ std::string Win32WindowTree::ExecutableName(WindowId window) {
     name.remove_prefix(slash + 1);
   }
   return ui::Narrow(name);
+}
+
+bool Win32WindowTree::IsCloaked(WindowId window) {
+  // Before Windows 8 nothing is cloaked, and the attribute is unknown.
+  DWORD cloaked = 0;
+  return SUCCEEDED(DwmGetWindowAttribute(Handle(window), DWMWA_CLOAKED, &cloaked, sizeof cloaked)) &&
+         cloaked != 0;
+}
+
+bool Win32WindowTree::BelongsToThisProgram(WindowId window) {
+  DWORD processId = 0;
+  return GetWindowThreadProcessId(Handle(window), &processId) && processId == GetCurrentProcessId();
 }
 
 }  // namespace nolb

@@ -15,7 +15,9 @@ void HandleMessage(MSG& msg) {
   // window system, which under Wine is a request to its server.
   if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && msg.hwnd) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    if (Form::FromHandle(root) && IsDialogMessageW(root, &msg)) return;
+    if (Form* form = Form::FromHandle(root)) {
+      if (form->TakeShortcut(msg) || IsDialogMessageW(root, &msg)) return;
+    }
   }
   TranslateMessage(&msg);
   DispatchMessageW(&msg);

@@ -25,6 +25,7 @@ enum class ControlKind {
   kDropDownList,  // a list to choose from, no typing
   kHotKey,        // hotkey edit control
   kTrackBar,      // horizontal track bar, ticks below; a change runs the click handler
+  kTreeView,      // a tree with buttons and lines; its form fills it and hears its notices
 };
 
 // Flags of a control table row.

@@ -12,6 +12,7 @@
 #include "ui/panel_win.h"
 #include "ui/text_win.h"
 #include "ui/window_class_win.h"
+#include "ui/window_placement_win.h"
 
 namespace ui {
 namespace {
@@ -63,6 +64,11 @@ ControlClass ClassOf(ControlKind kind, unsigned flags) {
       return {L"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     case ControlKind::kHotKey:
       return {HOTKEY_CLASSW, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::kTreeView:
+      return {WC_TREEVIEWW,
+              child | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                  TVS_SHOWSELALWAYS | TVS_DISABLEDRAGDROP,
+              WS_EX_CLIENTEDGE};
   }
   throw std::logic_error("unknown control kind");
 }
@@ -279,10 +285,13 @@ void Form::AddMenu(const std::vector<MenuDesc>& menu) {
 
 void Form::AppendMenuItem(HMENU popup, const MenuDesc& desc) {
   UINT command = kFirstMenuCommand + static_cast<UINT>(menuItems_.size());
-  AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption);
+  std::wstring caption = desc.caption ? desc.caption : L"";
+  if (desc.ctrlKey) caption += L"\tCtrl+" + std::wstring(1, static_cast<wchar_t>(desc.ctrlKey));
+  AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption ? caption.c_str() : nullptr);
   if (desc.isDefault) SetMenuDefaultItem(popup, command, FALSE);
   menuItems_.push_back(
       std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));
+  if (desc.ctrlKey) shortcuts_.emplace_back(desc.ctrlKey, menuItems_.back().get());
 }
 
 HMENU Form::AddPopupMenu(const std::vector<MenuDesc>& items) {
@@ -290,6 +299,23 @@ HMENU Form::AddPopupMenu(const std::vector<MenuDesc>& items) {
   popupMenus_.push_back(popup);
   for (const auto& desc : items) AppendMenuItem(popup, desc);
   return popup;
+}
+
+bool Form::TakeShortcut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0 ||
+      GetKeyState(VK_SHIFT) < 0) {
+    return false;
+  }
+  for (const auto& [key, item] : shortcuts_) {
+    if (key != msg.wParam) continue;
+    // Posted, as the menu's own choice is: the item runs from the message
+    // loop, after the key's handling.
+    if (!shutDown_ && item->Enabled()) {
+      PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(item->Command(), 1), 0);
+    }
+    return true;
+  }
+  return false;
 }
 
 void Form::ShowPopupMenu(HMENU menu, POINT at) {
@@ -307,11 +333,11 @@ int Form::ShowModal() {
     RECT o, r;
     GetWindowRect(owner, &o);
     GetWindowRect(hwnd_, &r);
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, o.left + ((o.right - o.left) - width) / 2,
-                 o.top + ((o.bottom - o.top) - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const nolb::WindowRect placed =
+        nolb::PlaceOverOwner({o.left, o.top, o.right - o.left, o.bottom - o.top},
+                             r.right - r.left, r.bottom - r.top, Monitors());
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.width, placed.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // Every other window of the program takes no input meanwhile.
   std::vector<HWND> disabled = EnabledThreadWindows(hwnd_);

@@ -56,6 +56,9 @@ struct MenuDesc {
   const wchar_t* hint = nullptr;
   Handler click{};
   bool isDefault = false;  // shown bold (popup menus)
+  // Ctrl and this virtual key ('A' to 'Z') choose the item while its form
+  // is active and the item enabled; the caption shows "Ctrl+<key>".
+  UINT ctrlKey = 0;
 };
 
 struct FontDesc {
@@ -115,7 +118,8 @@ class Form : public Component {
   Place Bounds() const;
   std::wstring Caption() const;
 
-  // Shows the form in front (centred over its owner, if it has one), while
+  // Shows the form in front (centred over its owner, if it has one, within
+  // the work area of the owner's monitor), while
   // the program's other windows take no input, and returns the result once
   // EndModal is called or the form hides itself; closing the form from its
   // title bar ends it with kModalCancel. The form is hidden, not destroyed,
@@ -129,6 +133,11 @@ class Form : public Component {
   // input, which the loop takes only after posted messages. An error the
   // task raises goes to the default error report.
   void Later(std::function<void()> task);
+
+  // A key of the message loop that is the Ctrl shortcut of one of the
+  // form's menu items: chooses the item, from the message loop, when it is
+  // enabled. True when the key was such a shortcut (and is used up).
+  bool TakeShortcut(const MSG& msg);
 
   // Opens a popup menu made by AddPopupMenu at a screen point.
   void ShowPopupMenu(HMENU menu, POINT at);
@@ -207,6 +216,7 @@ class Form : public Component {
   bool shutDown_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<MenuItem>> menuItems_;
+  std::vector<std::pair<UINT, const MenuItem*>> shortcuts_;  // virtual key, item
   std::vector<std::unique_ptr<Timer>> timers_;
 };
 

@@ -4,6 +4,9 @@
 // part of the screen that holds it as <name>.bmp in the folder named by
 // NOLB_GUIDE_SHOTS. Run by scripts/guide-screenshots.sh, which turns them
 // into the PNG files in docs/guide-ja/; not one of the tests.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -192,6 +195,20 @@ TEST_F(Guide, OpacityDialog) {
   dialog.Close();
   ASSERT_TRUE(e2e::WaitUntil([&] { return !dialog.Visible(); }));
   panel.Menu('S', 'L');
+}
+
+TEST_F(Guide, WindowList) {
+  panel.Activate();
+  e2e::input::Chord({VK_CONTROL, 'L'});
+  e2e::Window tree = panel.Control("TreeWindows");
+  e2e::input::Type(L"取り込む");
+  ASSERT_TRUE(e2e::Becomes([&] { return tree.Send(TVM_GETCOUNT); }, LRESULT{1}));
+  e2e::input::Press(VK_DOWN);
+  e2e::input::Press(VK_RIGHT);
+  ASSERT_TRUE(e2e::Becomes([&] { return tree.Send(TVM_GETCOUNT); }, LRESULT{2}));
+  Shot(panel, "window-list", tree.Parent().Rect());
+  e2e::input::Press(VK_ESCAPE);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !tree.Parent().Visible(); }));
 }
 
 TEST_F(Guide, HotkeyDialogAndItsFailure) {

@@ -135,4 +135,16 @@ TEST_F(TwoMonitors, MouseFollowingCrossesToTheLeftMonitor) {
   panel.Control("ButtonUncheck").Click();
 }
 
+TEST_F(TwoMonitors, TheWindowListOpensOnTheMainWindowsMonitorNoLargerThanIt) {
+  // Centred on the main window it would reach past the left monitor's edge,
+  // where no monitor is, and its top above the screen.
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nLeft=-1000\r\nTop=50\r\n"
+                                              "[WindowList]\r\nWidth=800\r\nHeight=900\r\n"});
+  panel.Activate();
+  e2e::input::Chord({VK_CONTROL, 'L'});
+  const RECT shown = panel.Control("TreeWindows").Parent().Rect();
+  EXPECT_EQ(Edges(shown), Edges(RECT{-1024, 0, -224, 768}));
+  e2e::input::Press(VK_ESCAPE);
+}
+
 }  // namespace

@@ -65,6 +65,29 @@ TEST(PlaceOnMonitors, ExtremeStoredNumbersDoNotOverflow) {
   EXPECT_EQ(PlaceOnMonitors({kMin, kMin, kMax, 487}, {kPrimary}), (WindowRect{0, 40, kMax, 487}));
 }
 
+TEST(PlaceOverOwner, CentredOnTheOwnerInsideTheMonitorThatHoldsMostOfIt) {
+  struct Case {
+    WindowRect owner;
+    std::int32_t width, height;
+    std::vector<MonitorArea> monitors;
+    WindowRect placed;
+  };
+  const Case cases[] = {
+      {{500, 300, 289, 487}, 560, 420, kTwo, {365, 333, 560, 420}},     // room all round
+      {{1100, 300, 289, 487}, 560, 420, kTwo, {720, 333, 560, 420}},    // mostly on the primary
+      {{1250, 0, 289, 487}, 560, 420, kTwo, {1280, 33, 560, 420}},      // mostly on the right one
+      {{5000, 5000, 289, 487}, 560, 420, kTwo, {2640, 660, 560, 420}},  // on none: the nearest
+      {{500, 300, 289, 487}, 2000, 1500, {kPrimary}, {0, 40, 1280, 984}},  // no larger than the work area
+      {{500, 300, 289, 487}, 560, 420, {}, {365, 333, 560, 420}},
+      // Ten rows on a monitor above, a column of 477 on the primary.
+      {{-288, -10, 289, 487}, 560, 420, {{{0, -1024, 1280, 1024}, {0, -1024, 1280, 1024}}, kPrimary},
+       {0, 40, 560, 420}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PlaceOverOwner(c.owner, c.width, c.height, c.monitors), c.placed) << c.owner.left;
+  }
+}
+
 TEST(WorkspaceToScreen, AddsTheOffsetOfTheWorkAreaWithinItsMonitor) {
   EXPECT_EQ(WorkspaceToScreen({16, 16, 289, 487}, kPrimary), (WindowRect{16, 56, 289, 487}));
   // A taskbar on the left of a second monitor.

@@ -102,6 +102,15 @@ TEST_F(TargetSelection, PickWithoutAWindowSelectsTheDesktop) {
   EXPECT_EQ(PickWindowUnderCursor(state_, windows_).view, desktop);
 }
 
+TEST_F(TargetSelection, TakeGivesAWindowItsWholeClientAreaOrChangesNothing) {
+  const TargetView expected{text_, " (Edit)", 0, 0, 640, 460};
+  EXPECT_EQ(TakeWindow(state_, windows_, text_), expected);
+  EXPECT_EQ(Record(" (Edit)"), expected);
+  windows_.At(editor_).sizeReadable = false;  // as for a window gone
+  EXPECT_EQ(TakeWindow(state_, windows_, editor_), std::nullopt);
+  EXPECT_EQ(Record(" (Edit)"), expected);
+}
+
 TEST_F(TargetSelection, ParentOrOwnerBecomesTheTarget) {
   SetRecord(text_, 3, 4, 5, 6);
   const TargetView editor{editor_, "メモ帳 (Notepad)", 0, 0, 640, 480};

@@ -1,0 +1,144 @@
+// The window list (Ctrl+L): a window of another program chosen by keyboard
+// alone becomes the target, also one that lies under others, and a child
+// control inside one.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "harness/target_picking.h"
+
+namespace {
+
+namespace input = e2e::input;
+
+// Two windows of the fixture program, one lying wholly over the other.
+constexpr RECT kFrame{420, 160, 420 + 400, 160 + 300};
+
+class WindowList : public ::testing::Test {
+ protected:
+  // Ctrl+L in the main window, then the filter text typed into the list.
+  e2e::Window Open(std::wstring_view filter) const {
+    panel.Activate();
+    input::Chord({VK_CONTROL, 'L'});
+    e2e::Window tree = panel.Control("TreeWindows");
+    EXPECT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, panel.Control("EditFilter")));
+    EXPECT_FALSE(panel.MainWindow().Enabled()) << "modal: the panel is busy while the list is up";
+    input::Type(filter);
+    EXPECT_TRUE(e2e::Becomes([&] { return Items(tree); }, LRESULT{1})) << "the filter keeps one window";
+    return tree;
+  }
+  static LRESULT Items(const e2e::Window& tree) { return tree.Send(TVM_GETCOUNT); }
+  bool Closed() const {
+    return e2e::WaitUntil([&] {
+      std::optional<e2e::Window> tree = panel.FindControl("TreeWindows");
+      return !tree || !tree->Visible();
+    });
+  }
+  std::vector<std::wstring> Edits() const { return e2e::RectangleEdits(panel); }
+  std::vector<std::wstring> ClientEdits(const e2e::Window& window) const {
+    const SIZE size = e2e::ClientSize(window);
+    return e2e::RectangleTexts(0, 0, size.cx, size.cy);
+  }
+  std::wstring Caption() const { return panel.Control("EditWindowCaption").Text(); }
+  std::vector<std::string> PushOf(const e2e::Window& window) const {
+    const SIZE size = e2e::ClientSize(window);
+    return e2e::PushOf(e2e::HandleArg(window), 0, 0, size.cx, size.cy);
+  }
+
+  bool movedAway_ = [] {
+    input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
+    return true;
+  }();
+  e2e::TargetWindow covered = e2e::TargetWindow::Start({.title = L"Covered ウィンドウ", .frame = kFrame});
+  e2e::TargetWindow cover = e2e::TargetWindow::Start({.title = L"Cover ウィンドウ", .frame = kFrame});
+  e2e::Panel panel = e2e::Panel::Start();
+};
+
+TEST_F(WindowList, ByKeyboardAloneAWindowUnderOthersAChildFillingInAndEsc) {
+  // A few letters of the title, in other case, and Enter: the window that
+  // lies under the other is pushed with its client size.
+  uint32_t mark = e2e::JournalMark();
+  Open(L"cOVERED");
+  input::Press(VK_RETURN);
+  ASSERT_TRUE(Closed()) << "Enter closes the list";
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), PushOf(covered.Main())));
+  EXPECT_EQ(Caption(), e2e::TargetCaption(covered.Main()));
+  EXPECT_EQ(Edits(), ClientEdits(covered.Main()));
+
+  // Right opens the window's children, Down reaches its control.
+  mark = e2e::JournalMark();
+  e2e::Window tree = Open(L"cover ウ");
+  input::Press(VK_DOWN);
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, tree)) << "Down leads into the list";
+  input::Press(VK_RIGHT);
+  EXPECT_TRUE(e2e::Becomes([&] { return Items(tree); }, LRESULT{2})) << "the child listed";
+  input::Press(VK_DOWN);
+  input::Press(VK_RETURN);
+  ASSERT_TRUE(Closed());
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), PushOf(cover.Child())));
+  EXPECT_EQ(Caption(), e2e::TargetCaption(cover.Child()));
+
+  // Shift+Enter only fills in: the window, its client area, no push.
+  mark = e2e::JournalMark();
+  Open(L"Covered");
+  input::Chord({VK_SHIFT, VK_RETURN});
+  ASSERT_TRUE(Closed());
+  EXPECT_TRUE(e2e::Becomes([&] { return Caption(); }, e2e::TargetCaption(covered.Main())));
+  EXPECT_EQ(Edits(), ClientEdits(covered.Main()));
+  e2e::Settle(panel);
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Shift+Enter must not apply";
+
+  // Letters typed in the list go on into the filter; Esc changes nothing.
+  e2e::SetRectangleEdits(panel, 1, 2, 30, 40);
+  tree = Open(L"cover ウ");
+  input::Press(VK_UP);
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, tree));
+  input::Type(L"x");
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditFilter").Text(); }, std::wstring(L"cover ウx")));
+  input::Press(VK_ESCAPE);
+  ASSERT_TRUE(Closed());
+  e2e::Settle(panel);
+  EXPECT_EQ(Caption(), e2e::TargetCaption(covered.Main()));
+  EXPECT_EQ(Edits(), e2e::RectangleTexts(1, 2, 30, 40));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Esc must not apply";
+
+  // A window that goes while the list is up is said so, and nothing changes.
+  tree = Open(L"cover ウ");
+  ASSERT_EQ(cover.Close(), 0u);
+  input::Press(VK_RETURN);
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("LabelMessage").Text(); },
+                           std::wstring(L"選択したウィンドウはもうありません。一覧を更新しました。")));
+  EXPECT_EQ(Items(tree), 0) << "the list read again";
+  input::Press(VK_ESCAPE);
+  ASSERT_TRUE(Closed());
+  EXPECT_EQ(Edits(), e2e::RectangleTexts(1, 2, 30, 40));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
+}
+
+TEST_F(WindowList, NotOfferedUnderTheLockAndKeepsTheSizeTheUserGaveIt) {
+  // A real-time mode on: Ctrl+L opens nothing.
+  panel.Control("CheckBoxAutoWindow").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return panel.Control("ButtonUncheck").Enabled(); }, "the lock"));
+  const uint32_t mark = e2e::JournalMark();
+  panel.Activate();
+  input::Chord({VK_CONTROL, 'L'});
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::StatusTicksSince(panel, mark) >= 3; }));
+  EXPECT_FALSE(panel.FindControl("TreeWindows")) << "the list under the lock";
+  panel.Control("ButtonUncheck").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return !panel.Control("ButtonUncheck").Enabled(); }, "no lock"));
+
+  // Released, it opens; the size the user gives it is there the next time.
+  e2e::Window dialog = Open(L"cover ウ").Parent();
+  SetWindowPos(dialog.Handle(), nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  input::Press(VK_ESCAPE);
+  ASSERT_TRUE(Closed());
+  EXPECT_EQ(panel.Setting(L"WindowList", L"Width"), L"500");
+  const RECT shown = Open(L"cover ウ").Parent().Rect();
+  EXPECT_EQ(std::vector({shown.right - shown.left, shown.bottom - shown.top}), std::vector({500L, 300L}));
+  input::Press(VK_ESCAPE);
+}
+
+}  // namespace
