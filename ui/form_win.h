@@ -56,6 +56,10 @@ struct MenuDesc {
   const wchar_t* hint = nullptr;
   Handler click{};
   bool isDefault = false;  // shown bold (popup menus)
+  // The caption of a submenu of the top-level menu that holds the item;
+  // consecutive items with the same one share it (menu bars only).
+  const wchar_t* submenu = nullptr;
+  bool radio = false;  // its check is a dot: one of a group of choices
 };
 
 struct FontDesc {

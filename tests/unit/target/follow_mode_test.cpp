@@ -11,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "preview/periodic_timer.h"
@@ -45,6 +46,78 @@ TEST(FollowArithmetic, HugeValuesWrapAs32BitArithmetic) {
   EXPECT_EQ(PushedToCursor(INT32_MIN, 0, 50), 2147483599);
   EXPECT_EQ(PushedToCursor(INT32_MAX, 0, INT32_MIN), 0);
   EXPECT_EQ(PushedToCursor(INT32_MAX, INT32_MIN, -1), INT32_MIN + 1);
+}
+
+TEST(FollowArithmetic, EasingGoesAQuarterOfTheWayButAtLeastOnePixelAndNeverPast) {
+  const struct {
+    std::int32_t from, goal, next;
+  } cases[] = {{0, 100, 25},   {100, 0, 75},  {0, -100, -25}, {0, 8, 2},  {0, 7, 1},
+               {0, 1, 1},      {0, -1, -1},   {5, 5, 5},      {-3, 0, -2},
+               {INT32_MIN, INT32_MAX, -1073741825}, {INT32_MAX, INT32_MIN, 1073741824}};
+  for (const auto& c : cases) EXPECT_EQ(EasedToward(c.from, c.goal), c.next) << c.from << " to " << c.goal;
+}
+
+constexpr WindowRect kPrimary{0, 0, 1280, 1024};
+constexpr WindowRect kLeftMonitor{-1024, 0, 1024, 768};
+
+TEST(FollowArithmetic, KeptOnTheScreenTheGoalLiesInsideTheCursorsMonitor) {
+  const struct {
+    const char* what;
+    MouseFollowing how;
+    Point corner;
+    Size size;
+    Point cursor;
+    std::optional<WindowRect> monitor;
+    Point expected;
+  } cases[] = {
+      {"centred at the bottom-right corner", {true, false, true}, {0, 0}, {320, 240}, {1279, 1023}, kPrimary, {960, 784}},
+      {"centred at the top-left corner", {true, false, true}, {0, 0}, {320, 240}, {0, 0}, kPrimary, {0, 0}},
+      {"free to leave the screen", {true, false, false}, {0, 0}, {320, 240}, {1279, 1023}, kPrimary, {1119, 903}},
+      {"pushed from off the screen", {false, false, true}, {-300, 900}, {320, 240}, {10, 1000}, kPrimary, {0, 784}},
+      {"pushed, inside already", {false, false, true}, {100, 100}, {320, 240}, {200, 200}, kPrimary, {100, 100}},
+      {"on the left monitor", {true, false, true}, {0, 0}, {320, 240}, {-1, 767}, kLeftMonitor, {-320, 528}},
+      {"larger than the monitor", {true, false, true}, {0, 0}, {1500, 300}, {1000, 1000}, kPrimary, {0, 724}},
+      {"no monitor to be read", {true, false, true}, {0, 0}, {320, 240}, {1279, 1023}, std::nullopt, {1119, 903}},
+      {"smoothly, toward the kept goal", {true, true, true}, {0, 0}, {320, 240}, {1279, 1023}, kPrimary, {240, 196}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FollowedCorner(c.how, c.corner, c.size, c.cursor, c.monitor), c.expected) << c.what;
+  }
+}
+
+// Smooth following, tick after tick with the cursor still: each coordinate
+// moves one way only, never past where following at once would have put the
+// rectangle from its first place, comes to rest there within a second's
+// ticks at 33 ms, and stays.
+TEST(FollowArithmetic, SmoothFollowingApproachesTheGoalFromOneSideAndComesToRest) {
+  const Size size{320, 240};
+  for (const bool centred : {true, false}) {
+    for (const bool keep : {false, true}) {
+      for (const Point start : {Point{0, 0}, Point{-2000, 1500}, Point{1100, -40}, Point{500, 500}}) {
+        for (const Point cursor : {Point{5, 5}, Point{1279, 1023}, Point{640, 300}, Point{-600, 700}}) {
+          SCOPED_TRACE(::testing::Message() << "centred " << centred << ", kept " << keep << ", from "
+                                            << start.x << ", " << start.y << ", cursor " << cursor.x
+                                            << ", " << cursor.y);
+          const std::optional<WindowRect> monitor = cursor.x < 0 ? kLeftMonitor : kPrimary;
+          const Point goal = FollowedCorner({centred, false, keep}, start, size, cursor, monitor);
+          Point corner = start;
+          int ticks = 0;
+          for (; corner != goal && ticks < 100; ++ticks) {
+            const Point next = FollowedCorner({centred, true, keep}, corner, size, cursor, monitor);
+            EXPECT_TRUE(next != corner) << "stuck after " << ticks << " ticks";
+            for (auto [from, to, end] : {std::tuple{corner.x, next.x, goal.x}, std::tuple{corner.y, next.y, goal.y}}) {
+              EXPECT_TRUE(from <= end ? from <= to && to <= end : end <= to && to <= from)
+                  << "tick " << ticks << ": " << from << " to " << to << ", the goal " << end;
+            }
+            corner = next;
+          }
+          EXPECT_EQ(corner, goal);
+          EXPECT_LE(ticks, 30);
+          EXPECT_EQ(FollowedCorner({centred, true, keep}, corner, size, cursor, monitor), goal);
+        }
+      }
+    }
+  }
 }
 
 TEST(FollowBoxRules, AModeLocksTheRangeAndDisablesTheOtherMode) {
@@ -117,6 +190,34 @@ TEST_F(FollowTickTest, MouseFollowingPushesTheRectangleAndTheCursorInOneGroup) {
                                   "Enabled 1", "Unlock"));
   // The tick pushes every time, changed or not.
   EXPECT_EQ(Tick().size(), 5u);
+}
+
+// Gliding and kept on the cursor's monitor: the rectangle moves a share of
+// the way at each tick from where it is, while the library always gets the
+// cursor where it really is.
+TEST_F(FollowTickTest, SmoothFollowingGlidesInsideTheCursorsMonitorAndPassesTheRealCursor) {
+  windows.monitors = {kPrimary, kLeftMonitor};
+  modes.SetMouseCenter(true);
+  modes.SetSmoothFollow(true);
+  modes.SetKeepOnScreen(true);
+  (void)modes.SetFollowMouse(true);
+  windows.cursor = Point{-1, 767};  // the goal: -50, 728 on the left monitor
+  EXPECT_THAT(Tick(), ElementsAre("Lock", "SetTarget 1 63 189 50 40", "SetMousePos -1 767", "Enabled 1",
+                                  "Unlock"));
+  state.Update([](CaptureSettings& s, DesktopRect&) { s.width = 320, s.height = 240; });
+  // The goal of the new size: -320, 528.
+  EXPECT_THAT(Tick(), ElementsAre("Lock", "SetTarget 1 -32 273 320 240", "SetMousePos -1 767", "Enabled 1",
+                                  "Unlock"));
+  EXPECT_EQ(state.Desktop().x, -32);
+  EXPECT_EQ(modes.TakeDisplay().position, (Point{-32, 273}));
+  // Switched off, the next tick goes all the way, still kept on the monitor.
+  modes.SetSmoothFollow(false);
+  windows.cursor = Point{1279, 1023};
+  Tick();
+  EXPECT_EQ(hook.calls.at(1), "SetTarget 1 960 784 320 240");
+  modes.SetKeepOnScreen(false);
+  Tick();
+  EXPECT_EQ(hook.calls.at(1), "SetTarget 1 1119 903 320 240");
 }
 
 TEST_F(FollowTickTest, TheEditsAreRequestedOnceUntilTheGuiThreadTakesTheNewestValues) {
