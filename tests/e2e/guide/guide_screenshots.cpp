@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
@@ -115,6 +116,25 @@ TEST_F(Guide, Menus) {
     Shot(panel, name, Union(Main().Rect(), menu.Rect()));
     CloseMenus();
   }
+}
+
+// "設定(O)" with the submenu of the following's period open.
+TEST_F(Guide, FollowMenu) {
+  panel.Activate();
+  e2e::input::Chord({VK_MENU, 'O'});
+  RECT area = Union(Main().Rect(), WaitForMenu().Rect());
+  e2e::input::Press('I');
+  std::vector<HWND> menus;
+  ASSERT_TRUE(e2e::WaitUntil([&] {
+    menus.clear();
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, kMenuClass, nullptr)) != nullptr;) {
+      if (IsWindowVisible(menu)) menus.push_back(menu);
+    }
+    return menus.size() == 2;
+  }));
+  for (HWND menu : menus) area = Union(area, e2e::Window(menu).Rect());
+  Shot(panel, "menu-follow", area);
+  CloseMenus();
 }
 
 TEST_F(Guide, TargetDrag) {
