@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
-#include <vector>
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
@@ -120,19 +119,15 @@ TEST_F(Guide, Menus) {
 
 // "設定(O)" with the submenu of the following's period open.
 TEST_F(Guide, FollowMenu) {
-  panel.Activate();
-  e2e::input::Chord({VK_MENU, 'O'});
-  RECT area = Union(Main().Rect(), WaitForMenu().Rect());
-  e2e::input::Press('I');
-  std::vector<HWND> menus;
+  panel.Menu('O', 'I');
+  RECT area = Main().Rect();
   ASSERT_TRUE(e2e::WaitUntil([&] {
-    menus.clear();
+    int shown = 0;
     for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, kMenuClass, nullptr)) != nullptr;) {
-      if (IsWindowVisible(menu)) menus.push_back(menu);
+      if (IsWindowVisible(menu)) area = Union(area, e2e::Window(menu).Rect()), ++shown;
     }
-    return menus.size() == 2;
+    return shown == 2;
   }));
-  for (HWND menu : menus) area = Union(area, e2e::Window(menu).Rect());
   Shot(panel, "menu-follow", area);
   CloseMenus();
 }

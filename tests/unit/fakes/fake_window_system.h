@@ -7,7 +7,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "base/window_system.h"
 
@@ -48,9 +47,6 @@ class FakeWindowSystem : public WindowSystem {
 
   std::optional<Point> cursor = Point{};  // nothing: the cursor cannot be read
   Point virtualScreenOrigin;
-  // The monitors; MonitorOf answers the one holding the point, else the
-  // first. None: the monitor cannot be read.
-  std::vector<WindowRect> monitors{WindowRect{0, 0, 1280, 1024}};
 
   WindowId DesktopWindow() override { return kDesktop; }
   bool IsWindow(WindowId window) override { return windows_.count(window) != 0; }
@@ -89,13 +85,7 @@ class FakeWindowSystem : public WindowSystem {
   std::string Text(WindowId window) override { return Find(window).text; }
   std::string ClassName(WindowId window) override { return Find(window).className; }
   Point VirtualScreenOrigin() override { return virtualScreenOrigin; }
-  std::optional<WindowRect> MonitorOf(Point p) override {
-    for (const WindowRect& m : monitors) {
-      if (p.x >= m.left && p.x < m.left + m.width && p.y >= m.top && p.y < m.top + m.height) return m;
-    }
-    if (monitors.empty()) return std::nullopt;
-    return monitors.front();
-  }
+  std::optional<WindowRect> MonitorOf(Point) override { return std::nullopt; }
 
  private:
   // A window that no longer exists reads as empty, at the screen origin.
