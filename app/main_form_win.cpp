@@ -35,11 +35,6 @@ constexpr wchar_t kAddPresetHint[] = L"↓の値でプリセットを追加し�
 constexpr int kLayoutClientWidth = 281;
 constexpr int kLayoutClientHeight = 441;
 
-// The real-time tick's period (about 30 ticks a second).
-constexpr std::uint32_t kRealtimePeriodMs = 33;
-
-void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userValue); }
-
 // Saves a preset list into its file's place, making the user's folder for
 // it when that is where it goes.
 void SavePresets(const PresetList& presets, const char* name) {
@@ -56,7 +51,7 @@ TMainForm::TMainForm(CaptureHook& hook)
       follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; },
               [this](bool on) {
                 if (on) {
-                  timer_.Start(kRealtimePeriodMs, RealtimeTimerTick, 0);
+                  StartRealtimeTimer();
                 } else {
                   timer_.Stop();
                 }
@@ -184,7 +179,7 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
        .click = On<TMainForm>(&TMainForm::L1Click)},
       {.name = L"L2", .menu = L"設定(&O)", .caption = L"ウィンドウ一覧から選ぶ(&L)...",
        .click = On<TMainForm>(&TMainForm::L2Click), .ctrlKey = 'L'},
-      {.name = L"N3", .menu = L"設定(&O)"},
+      {.name = L"N4", .menu = L"設定(&O)"},
       {.name = L"C1", .menu = L"設定(&O)", .caption = L"デスクトップ座標に変換(&C)",
        .click = On<TMainForm>(&TMainForm::C1Click)},
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
@@ -195,6 +190,15 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"N2", .menu = L"設定(&O)"},
       {.name = L"R1", .menu = L"設定(&O)", .caption = L"ターゲットの再取得(&R)", .autoCheck = true,
        .click = On<TMainForm>(&TMainForm::R1Click)},
+      {.name = L"N5", .menu = L"設定(&O)"},
+      {.name = L"I33", .menu = L"設定(&O)", .caption = L"&33 ms (30 fps)",
+       .click = On<TMainForm>(&TMainForm::RealtimeIntervalClick), .submenu = L"追従の間隔(&I)", .radio = true},
+      {.name = L"I16", .menu = L"設定(&O)", .caption = L"&16 ms (60 fps)",
+       .click = On<TMainForm>(&TMainForm::RealtimeIntervalClick), .submenu = L"追従の間隔(&I)", .radio = true},
+      {.name = L"S1", .menu = L"設定(&O)", .caption = L"なめらかに追従する(&S)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::S1Click)},
+      {.name = L"K1", .menu = L"設定(&O)", .caption = L"画面内に収める(&K)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::K1Click)},
   };
 }
 
@@ -335,6 +339,11 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   Menu(L"L1").SetChecked(translucency_.On());
   Menu(L"R1").SetChecked(m.reacquire);
   reacquire_.SetEnabled(m.reacquire);
+  SetRealtimeInterval(m.realtimeInterval);
+  Menu(L"S1").SetChecked(m.smoothFollow);
+  follow_.SetSmoothFollow(m.smoothFollow);
+  Menu(L"K1").SetChecked(m.keepOnScreen);
+  follow_.SetKeepOnScreen(m.keepOnScreen);
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
@@ -361,6 +370,9 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.alphaBlend = translucency_.On();
   m.alphaBlendValue = translucency_.Opacity();
   m.reacquire = Menu(L"R1").Checked();
+  m.realtimeInterval = realtimePeriodMs_;
+  m.smoothFollow = Menu(L"S1").Checked();
+  m.keepOnScreen = Menu(L"K1").Checked();
   return m;
 }
 

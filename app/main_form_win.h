@@ -64,6 +64,11 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   void ButtonUncheckClick(ui::Component* sender);
   void SetRealtimeLock(bool active);
   void RealtimeTick(std::uint32_t userValue);
+  // How the mouse is followed, from the menu: the tick's period (the two
+  // radio items of "追従の間隔"), gliding and keeping on the screen.
+  void RealtimeIntervalClick(ui::Component* sender);
+  void S1Click(ui::Component* sender);
+  void K1Click(ui::Component* sender);
   // Choosing the rectangle on the screen (also the hotkeys, sender none).
   void ButtonSetRangeClick(ui::Component* sender) override;
   void ButtonSetPosClick(ui::Component* sender) override;
@@ -140,6 +145,10 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   void ApplyFollowBoxRules(const FollowBoxRules& rules);
   // Writes what the real-time tick asked the edits to show.
   void ShowFollowDisplay(const FollowDisplay& display);
+  // The tick's period in force: the radio item of that period checked (none
+  // for another), and a running timer started again with it.
+  void SetRealtimeInterval(std::int32_t periodMs);
+  void StartRealtimeTimer();
   // The desktop as target, a selection on the screen, its result into the
   // record and the edits, and Apply unless only the values were asked for.
   void RunScreenSelection(SelectMode mode);
@@ -180,6 +189,7 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   bool reacquireMovesTarget_ = false;
   // "無効化" switched the redirection off and nothing has pushed since.
   bool redirectionOff_ = false;
+  std::int32_t realtimePeriodMs_ = MainSettings::kDefaultRealtimeInterval;
   // Last, so that it is destroyed first: its worker uses the members above.
   // Its work takes a fraction of a millisecond and must keep its pace beside
   // a busy encoder: above normal priority.

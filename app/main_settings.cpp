@@ -28,6 +28,9 @@ void ForEachKey(Settings& s, const MainSettings& d, Visit&& visit) {
   visit("AlphaBlend", s.alphaBlend, d.alphaBlend);
   visit("AlphaBlendValue", s.alphaBlendValue, d.alphaBlendValue);
   visit("Reacquire", s.reacquire, d.reacquire);
+  visit("RealtimeInterval", s.realtimeInterval, d.realtimeInterval);
+  visit("SmoothFollow", s.smoothFollow, d.smoothFollow);
+  visit("KeepOnScreen", s.keepOnScreen, d.keepOnScreen);
 }
 
 constexpr std::int32_t kRotationCount = 4;
@@ -41,6 +44,10 @@ MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults
   });
   if (settings.rotateType < 0 || settings.rotateType >= kRotationCount) {
     settings.rotateType = MainSettings::kDefaultRotateType;
+  }
+  if (settings.realtimeInterval < MainSettings::kMinRealtimeInterval ||
+      settings.realtimeInterval > MainSettings::kMaxRealtimeInterval) {
+    settings.realtimeInterval = MainSettings::kDefaultRealtimeInterval;
   }
   return settings;
 }

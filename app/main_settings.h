@@ -37,6 +37,13 @@ struct MainSettings {
   static constexpr bool kDefaultAlphaBlend = false;
   static constexpr std::uint8_t kDefaultAlphaBlendValue = 255;
   static constexpr bool kDefaultReacquire = false;
+  // The real-time tick's period in milliseconds: about 30 ticks a second,
+  // and the range a stored period must lie in.
+  static constexpr std::int32_t kDefaultRealtimeInterval = 33;
+  static constexpr std::int32_t kMinRealtimeInterval = 10;
+  static constexpr std::int32_t kMaxRealtimeInterval = 100;
+  static constexpr bool kDefaultSmoothFollow = false;
+  static constexpr bool kDefaultKeepOnScreen = false;
 
   // The main window.
   std::int32_t top = kDefaultTop;
@@ -63,18 +70,24 @@ struct MainSettings {
   // The menu switch that takes a lost target again when its program comes
   // back; written after the others, so that older files keep their order.
   bool reacquire = kDefaultReacquire;
+  // How the mouse is followed: the tick's period and the menu switches that
+  // let the rectangle glide and keep it on the screen.
+  std::int32_t realtimeInterval = kDefaultRealtimeInterval;
+  bool smoothFollow = kDefaultSmoothFollow;
+  bool keepOnScreen = kDefaultKeepOnScreen;
 
   bool operator==(const MainSettings&) const = default;
 };
 
-// Reads the nineteen keys in order. A missing key or a value that is no
+// Reads the twenty-two keys in order. A missing key or a value that is no
 // integer gives its value in defaults (the shell passes the window's
 // initial size there, which may exceed the designed one); a RotateType outside 0-3 gives 0 ("0ﾟ"), so
 // the rotation list always has a selected item; only the low 8 bits of
-// AlphaBlendValue count.
+// AlphaBlendValue count; a RealtimeInterval outside 10-100 gives 33, which
+// is then the period in force and written back at exit.
 MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults = {});
 
-// Writes the nineteen keys in the same order, as decimal integers and flags
+// Writes the twenty-two keys in the same order, as decimal integers and flags
 // as 0 or 1. The first key that cannot be written raises Error and ends the
 // writing. The shell takes x, y, captureWidth, captureHeight from the edits
 // with ToInteger.

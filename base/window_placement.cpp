@@ -21,8 +21,8 @@ bool Overlaps(const WindowRect& a, const WindowRect& b) {
 
 // The start of a span of the given length moved as little as possible into
 // [begin, end); when it is longer, it starts at begin.
-std::int32_t MoveInto(std::int32_t start, std::int32_t length, std::int32_t begin, std::int32_t end) {
-  std::int64_t moved = std::min<std::int64_t>(start, std::int64_t{end} - length);
+std::int32_t MoveInto(std::int32_t start, std::int32_t length, std::int64_t begin, std::int64_t end) {
+  std::int64_t moved = std::min<std::int64_t>(start, end - length);
   return static_cast<std::int32_t>(std::max<std::int64_t>(moved, begin));
 }
 
@@ -41,11 +41,14 @@ WindowRect PlaceOnMonitors(const WindowRect& stored, const std::vector<MonitorAr
     if (Overlaps(stored, m.work)) return stored;
     if (Distance2(stored, m.work) < Distance2(stored, nearest->work)) nearest = &m;
   }
-  const WindowRect& work = nearest->work;
-  WindowRect placed = stored;
-  placed.left = MoveInto(stored.left, stored.width, work.left, work.left + work.width);
-  placed.top = MoveInto(stored.top, stored.height, work.top, work.top + work.height);
-  return placed;
+  return MovedInto(stored, nearest->work);
+}
+
+WindowRect MovedInto(const WindowRect& rect, const WindowRect& area) {
+  WindowRect moved = rect;
+  moved.left = MoveInto(rect.left, rect.width, area.left, Right(area));
+  moved.top = MoveInto(rect.top, rect.height, area.top, Bottom(area));
+  return moved;
 }
 
 WindowRect PlaceOverOwner(const WindowRect& owner, std::int32_t width, std::int32_t height,
@@ -70,11 +73,7 @@ WindowRect PlaceOverOwner(const WindowRect& owner, std::int32_t width, std::int3
   }
   placed.left = static_cast<std::int32_t>(owner.left + (std::int64_t{owner.width} - placed.width) / 2);
   placed.top = static_cast<std::int32_t>(owner.top + (std::int64_t{owner.height} - placed.height) / 2);
-  if (!best) return placed;
-  const WindowRect& work = best->work;
-  placed.left = MoveInto(placed.left, placed.width, work.left, work.left + work.width);
-  placed.top = MoveInto(placed.top, placed.height, work.top, work.top + work.height);
-  return placed;
+  return best ? MovedInto(placed, best->work) : placed;
 }
 
 WindowRect WorkspaceToScreen(const WindowRect& workspace, const MonitorArea& monitor) {

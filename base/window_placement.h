@@ -44,6 +44,11 @@ WindowRect PlaceOnMonitors(const WindowRect& stored, const std::vector<MonitorAr
 WindowRect PlaceOverOwner(const WindowRect& owner, std::int32_t width, std::int32_t height,
                           const std::vector<MonitorArea>& monitors);
 
+// The rectangle moved as little as possible to lie inside the area, keeping
+// its size; on an axis where it is larger than the area it starts at the
+// area's start (left or top).
+WindowRect MovedInto(const WindowRect& rect, const WindowRect& area);
+
 // A rectangle in workspace coordinates (the system's coordinates of a
 // window's restored place, relative to the work area of its monitor) in
 // screen coordinates.

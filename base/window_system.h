@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/capture_hook.h"
+#include "base/window_placement.h"
 
 namespace nolb {
 
@@ -43,6 +44,10 @@ class WindowSystem {
   virtual std::string ClassName(WindowId window) = 0;
   // The top-left corner of the virtual screen (all monitors).
   virtual Point VirtualScreenOrigin() = 0;
+  // The whole rectangle of the monitor that a screen point lies on, else of
+  // the nearest one; nothing when it cannot be read. Safe on any thread: it
+  // sends no message to a window.
+  virtual std::optional<WindowRect> MonitorOf(Point screen) = 0;
 };
 
 }  // namespace nolb

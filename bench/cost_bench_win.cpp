@@ -41,40 +41,6 @@ constexpr int kStarts = 10;
 constexpr int kDefaultSeconds = 20;
 constexpr DWORD kSettleMs = 2000;
 
-// What one process did over an interval.
-struct Figures {
-  double seconds = 0;
-  double cpuMs = 0;
-  std::vector<LinuxThread> threads;  // cpuMs and wakeups over the interval
-  double Share() const { return cpuMs / (seconds * 1000.0); }
-};
-
-class Interval {
- public:
-  explicit Interval(const LinuxProcess& process) : process_(process), start_(NowMs()) {
-    for (const auto& thread : process.Threads()) before_[thread.tid] = thread;
-  }
-
-  Figures End() const {
-    Figures figures;
-    figures.seconds = (NowMs() - start_) / 1000.0;
-    for (LinuxThread thread : process_.Threads()) {
-      if (auto was = before_.find(thread.tid); was != before_.end()) {
-        thread.cpuMs -= was->second.cpuMs;
-        thread.wakeups -= was->second.wakeups;
-      }
-      figures.cpuMs += thread.cpuMs;
-      figures.threads.push_back(thread);
-    }
-    return figures;
-  }
-
- private:
-  LinuxProcess process_;
-  double start_;
-  std::map<int, LinuxThread> before_;
-};
-
 LinuxProcess Find(const std::wstring& commandLinePart) {
   auto process = LinuxProcess::Find(commandLinePart);
   if (!process) throw std::runtime_error("the program's Linux process is not found (run under Wine)");
@@ -98,11 +64,11 @@ int Frames(const nolb::standin::StandinLibrary& library, DWORD processId) {
   return frames;
 }
 
-void PrintShare(const char* what, const Figures& f) {
+void PrintShare(const char* what, const ProcessFigures& f) {
   std::printf("  %-40s %7.2f %%   (%.0f ms in %.1f s)\n", what, 100.0 * f.Share(), f.cpuMs, f.seconds);
 }
 
-void PrintThreads(const char* program, const LinuxProcess& process, const Figures& f) {
+void PrintThreads(const char* program, const LinuxProcess& process, const ProcessFigures& f) {
   std::printf("  %s (pid %d)\n", program, process.Pid());
   std::vector<LinuxThread> threads = f.threads;
   std::sort(threads.begin(), threads.end(), [](const auto& a, const auto& b) { return a.tid < b.tid; });
@@ -136,26 +102,26 @@ int Run(int seconds) {
 
   // At rest, both; their memory once both hold their DirectDraw object.
   Sleep(kSettleMs);
-  Interval panelRest(linuxPanel), plainRest(linuxPlain);
+  ProcessInterval panelRest(linuxPanel), plainRest(linuxPlain);
   Sleep(intervalMs);
-  const Figures rest = panelRest.End(), plainAtRest = plainRest.End();
+  const ProcessFigures rest = panelRest.End(), plainAtRest = plainRest.End();
   const auto panelKib = linuxPanel.AnonymousKib(), plainKib = linuxPlain.AnonymousKib();
   const bool panelDirectDraw = linuxPanel.Maps("ddraw.dll"), plainDirectDraw = linuxPlain.Maps("ddraw.dll");
   CloseWindowAndWait(plain, plainMain, "plain_main_window.exe");
 
   Click(main, L"CheckBoxAutoMouse");
   WaitChecked(main, L"CheckBoxAutoMouse", true);
-  Interval mouseInterval(linuxPanel);
+  ProcessInterval mouseInterval(linuxPanel);
   CircleTheCursor(NowMs() + intervalMs);
-  const Figures mouse = mouseInterval.End();
+  const ProcessFigures mouse = mouseInterval.End();
   Click(main, L"ButtonUncheck");
   WaitChecked(main, L"CheckBoxAutoMouse", false);
 
   Click(main, L"CheckBoxAutoWindow");
   WaitChecked(main, L"CheckBoxAutoWindow", true);
-  Interval windowInterval(linuxPanel);
+  ProcessInterval windowInterval(linuxPanel);
   Sleep(intervalMs);
-  const Figures window = windowInterval.End();
+  const ProcessFigures window = windowInterval.End();
   Click(main, L"ButtonUncheck");
   WaitChecked(main, L"CheckBoxAutoWindow", false);
 
@@ -163,9 +129,9 @@ int Run(int seconds) {
   WaitForWindow(panel.Id(), L"TFormPreview");
   Sleep(1000);  // the surface is built at the first frame
   const int framesBefore = Frames(library, panel.Id());
-  Interval previewInterval(linuxPanel);
+  ProcessInterval previewInterval(linuxPanel);
   Sleep(intervalMs);
-  const Figures preview = previewInterval.End();
+  const ProcessFigures preview = previewInterval.End();
   const int frames = Frames(library, panel.Id()) - framesBefore;
   Click(main, L"ButtonPreview");
   if (!WaitFor([&] { return VisibleWindow(panel.Id(), L"TFormPreview") == nullptr; })) {
@@ -173,9 +139,9 @@ int Run(int seconds) {
   }
 
   Sleep(kSettleMs);
-  Interval againInterval(linuxPanel);
+  ProcessInterval againInterval(linuxPanel);
   Sleep(intervalMs);
-  const Figures again = againInterval.End();
+  const ProcessFigures again = againInterval.End();
   CloseWindowAndWait(panel, main, "NOLBPanel.exe");
 
   std::printf("load average: %s at the start, %s after the starts, %s at the end\n\n", loadAtStart.c_str(),

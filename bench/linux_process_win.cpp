@@ -7,6 +7,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "bench/bench_support_win.h"
+
 namespace bench {
 namespace {
 
@@ -92,6 +94,24 @@ bool LinuxProcess::Maps(const std::string& file) const {
 
 std::uint64_t LinuxProcess::Status(const char* key) const {
   return StatusValue("\n" + FileText(kProc / std::to_wstring(pid_) / L"status"), key);
+}
+
+ProcessInterval::ProcessInterval(const LinuxProcess& process) : process_(process), start_(NowMs()) {
+  for (const auto& thread : process.Threads()) before_[thread.tid] = thread;
+}
+
+ProcessFigures ProcessInterval::End() const {
+  ProcessFigures figures;
+  figures.seconds = (NowMs() - start_) / 1000.0;
+  for (LinuxThread thread : process_.Threads()) {
+    if (auto was = before_.find(thread.tid); was != before_.end()) {
+      thread.cpuMs -= was->second.cpuMs;
+      thread.wakeups -= was->second.wakeups;
+    }
+    figures.cpuMs += thread.cpuMs;
+    figures.threads.push_back(thread);
+  }
+  return figures;
 }
 
 }  // namespace bench

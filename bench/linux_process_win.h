@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,26 @@ class LinuxProcess {
   explicit LinuxProcess(int pid) : pid_(pid) {}
   std::uint64_t Status(const char* key) const;
   int pid_;
+};
+
+// What one process did over an interval.
+struct ProcessFigures {
+  double seconds = 0;
+  double cpuMs = 0;
+  std::vector<LinuxThread> threads;  // cpuMs and wakeups over the interval
+  double Share() const { return cpuMs / (seconds * 1000.0); }
+};
+
+// An interval from construction to End, over the process's threads.
+class ProcessInterval {
+ public:
+  explicit ProcessInterval(const LinuxProcess& process);
+  ProcessFigures End() const;
+
+ private:
+  LinuxProcess process_;
+  double start_;
+  std::map<int, LinuxThread> before_;
 };
 
 // True under Wine.

@@ -34,6 +34,26 @@ std::int32_t PushedToCursor(std::int32_t cursor, std::int32_t origin, std::int32
   return origin;
 }
 
+std::int32_t EasedToward(std::int32_t from, std::int32_t goal) {
+  const std::int64_t way = std::int64_t{goal} - from;
+  std::int64_t step = way / kSmoothShareDivisor;
+  if (step == 0 && way != 0) step = way > 0 ? 1 : -1;
+  return static_cast<std::int32_t>(from + step);
+}
+
+Point FollowedCorner(const MouseFollowing& how, Point corner, Size size, Point cursor,
+                     const std::optional<WindowRect>& monitor) {
+  Point goal = how.centred ? CentredOnCursor(cursor, size.width, size.height)
+                           : Point{PushedToCursor(cursor.x, corner.x, size.width),
+                                   PushedToCursor(cursor.y, corner.y, size.height)};
+  if (how.keepOnScreen && monitor) {
+    const WindowRect kept = MovedInto({goal.x, goal.y, size.width, size.height}, *monitor);
+    goal = Point{kept.left, kept.top};
+  }
+  if (!how.smooth) return goal;
+  return Point{EasedToward(corner.x, goal.x), EasedToward(corner.y, goal.y)};
+}
+
 FollowBoxRules FollowWindowClicked(bool on) {
   FollowBoxRules rules;
   rules.followMouseEnabled = !on;
@@ -64,6 +84,10 @@ FollowDisplay FollowModes::SetFollowMouse(bool on) {
 }
 
 void FollowModes::SetMouseCenter(bool on) { mouseCenter_ = on; }
+
+void FollowModes::SetSmoothFollow(bool on) { smoothFollow_ = on; }
+
+void FollowModes::SetKeepOnScreen(bool on) { keepOnScreen_ = on; }
 
 FollowDisplay FollowModes::Halt() {
   followMouse_ = false;
@@ -98,12 +122,13 @@ void FollowModes::Tick(CaptureState& state, CaptureHook& hook, WindowSystem& win
 void FollowModes::FollowMouse(CaptureState& state, CaptureHook& hook, WindowSystem& windows) {
   const std::optional<Point> cursor = windows.CursorPos();
   if (!cursor) return;
-  const bool centred = mouseCenter_;
+  const MouseFollowing how{mouseCenter_, smoothFollow_, keepOnScreen_};
+  // Asked only when it counts, so that plain following costs what it did.
+  const std::optional<WindowRect> monitor = how.keepOnScreen ? windows.MonitorOf(*cursor) : std::nullopt;
   CaptureSettings s;
   state.Update([&](CaptureSettings& settings, DesktopRect& desktop) {
-    const Point corner = centred ? CentredOnCursor(*cursor, settings.width, settings.height)
-                                 : Point{PushedToCursor(cursor->x, settings.x, settings.width),
-                                         PushedToCursor(cursor->y, settings.y, settings.height)};
+    const Point corner = FollowedCorner(how, Point{settings.x, settings.y},
+                                        Size{settings.width, settings.height}, *cursor, monitor);
     settings.x = desktop.x = corner.x;
     settings.y = desktop.y = corner.y;
     s = settings;

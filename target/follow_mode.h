@@ -2,6 +2,9 @@
 // client size or the mouse cursor in real time, pushed into the capture
 // hook library by a tick on the main window's periodic timer.
 //
+// While the mouse is followed, the rectangle may also glide (a share of the
+// way at each tick) and be kept on the cursor's monitor.
+//
 // The tick runs on the timer's worker thread. It never touches a control:
 // the check boxes' states reach it through atomics that their click
 // handlers set, the record through CaptureState's guard, and what the edits
@@ -17,6 +20,7 @@
 
 #include "base/capture_hook.h"
 #include "base/capture_settings.h"
+#include "base/window_placement.h"
 #include "base/window_system.h"
 
 namespace nolb {
@@ -29,6 +33,33 @@ Point CentredOnCursor(Point cursor, std::int32_t width, std::int32_t height);
 // One coordinate of the rectangle's corner, moved only as far as needed to
 // keep the cursor inside: first against the near edge, then the far one.
 std::int32_t PushedToCursor(std::int32_t cursor, std::int32_t origin, std::int32_t extent);
+
+// How the rectangle follows the mouse: centred on the cursor, else pushed
+// along at its edges; smoothly, a share of the way at each tick, else at
+// once; kept inside the cursor's monitor, else free to leave the screen.
+struct MouseFollowing {
+  bool centred = false;
+  bool smooth = false;
+  bool keepOnScreen = false;
+};
+
+// A smooth tick goes a quarter of the way.
+inline constexpr std::int32_t kSmoothShareDivisor = 4;
+
+// One coordinate moved that share of the way from `from` toward `goal`
+// (rounded toward `from`), yet at least one pixel, and never past the goal.
+std::int32_t EasedToward(std::int32_t from, std::int32_t goal);
+
+// Where one tick of mouse following puts the rectangle's corner, from where
+// the rectangle is now. The goal is the corner centred on the cursor, or the
+// corner pushed from where it is; kept on the screen, the goal is moved
+// inside the cursor's monitor (a rectangle larger than it aligned to its
+// top-left corner; without a monitor it stays); smoothly, the rectangle goes
+// only a share of the way toward the goal. Pushed, the goal of a corner
+// already moved part of the way is the same as before, so the rectangle
+// approaches it from one side and comes to rest there.
+Point FollowedCorner(const MouseFollowing& how, Point corner, Size size, Point cursor,
+                     const std::optional<WindowRect>& monitor);
 
 // What a click handler of a mode box leaves enabled (nothing for the boxes
 // it does not touch) and whether the target and range controls are locked.
@@ -65,6 +96,12 @@ class FollowModes {
   [[nodiscard]] FollowDisplay SetFollowWindow(bool on);
   [[nodiscard]] FollowDisplay SetFollowMouse(bool on);
   void SetMouseCenter(bool on);
+  // The rectangle glides; it stays on the cursor's monitor. Both count from
+  // the next tick on, starting from the rectangle where it is.
+  void SetSmoothFollow(bool on);
+  void SetKeepOnScreen(bool on);
+  // Whether the timer runs (the GUI thread's view).
+  bool Ticking() const { return ticking_; }
   // Both modes off, for the shut-down.
   [[nodiscard]] FollowDisplay Halt();
 
@@ -90,6 +127,8 @@ class FollowModes {
   std::atomic<bool> followWindow_{false};
   std::atomic<bool> followMouse_{false};
   std::atomic<bool> mouseCenter_{false};
+  std::atomic<bool> smoothFollow_{false};
+  std::atomic<bool> keepOnScreen_{false};
   // Held by the worker for a whole tick.
   std::mutex tickUnderWay_;
   std::mutex displayMutex_;

@@ -1,7 +1,11 @@
 // The follow modes in the main window: the three check boxes of
 // "リアルタイム設定", the release button, the lock of the target and range
-// controls, and the real-time tick that the periodic timer runs.
+// controls, the menu items that set how the mouse is followed, and the
+// real-time tick that the periodic timer runs.
 #include "app/main_form_win.h"
+
+#include <utility>
+
 #include "base/integer_text.h"
 #include "ui/messages_win.h"
 #include "ui/window_system_win.h"
@@ -18,6 +22,11 @@ constexpr const wchar_t* kDisabledWhileLocked[] = {L"GroupBoxTarget", L"ButtonDi
                                                    L"ButtonAddPos",   L"ButtonAddSize",
                                                    L"ButtonDesktop",  L"ButtonParent",
                                                    L"ButtonSetPos",   L"ButtonSetRange"};
+
+// The radio items of "追従の間隔" and their periods in milliseconds.
+constexpr std::pair<const wchar_t*, std::int32_t> kRealtimeIntervalItems[] = {{L"I33", 33}, {L"I16", 16}};
+
+void RealtimeTimerTick(std::uint32_t userValue) { MainForm->RealtimeTick(userValue); }
 
 }  // namespace
 
@@ -76,6 +85,27 @@ void TMainForm::CheckBoxAutoMouseClick(ui::Component*) {
 void TMainForm::CheckBoxMouseCenterClick(ui::Component*) {
   follow_.SetMouseCenter(Find(L"CheckBoxMouseCenter").Checked());
 }
+
+void TMainForm::RealtimeIntervalClick(ui::Component* sender) {
+  for (const auto& [name, periodMs] : kRealtimeIntervalItems) {
+    if (ui::SenderName(sender) == name) SetRealtimeInterval(periodMs);
+  }
+}
+
+void TMainForm::SetRealtimeInterval(std::int32_t periodMs) {
+  realtimePeriodMs_ = periodMs;
+  for (const auto& [name, choice] : kRealtimeIntervalItems) Menu(name).SetChecked(choice == periodMs);
+  if (follow_.Ticking()) StartRealtimeTimer();
+}
+
+void TMainForm::StartRealtimeTimer() {
+  // Started again, the timer replaces the one running.
+  timer_.Start(static_cast<std::uint32_t>(realtimePeriodMs_), RealtimeTimerTick, 0);
+}
+
+void TMainForm::S1Click(ui::Component*) { follow_.SetSmoothFollow(Menu(L"S1").Checked()); }
+
+void TMainForm::K1Click(ui::Component*) { follow_.SetKeepOnScreen(Menu(L"K1").Checked()); }
 
 void TMainForm::ButtonUncheckClick(ui::Component*) {
   Find(L"CheckBoxAutoMouse").SetChecked(false);

@@ -271,14 +271,25 @@ void Form::AddHint(const Control& control, const wchar_t* hint) {
 void Form::AddMenu(const std::vector<MenuDesc>& menu) {
   menuBar_ = CreateMenu();
   HMENU popup = nullptr;
+  HMENU submenu = nullptr;
   std::wstring current;
+  std::wstring currentSubmenu;
   for (const auto& desc : menu) {
     if (!popup || current != desc.menu) {
       current = desc.menu;
       popup = CreatePopupMenu();
+      submenu = nullptr;
       AppendMenuW(menuBar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), desc.menu);
     }
-    AppendMenuItem(popup, desc);
+    if (!desc.submenu) {
+      submenu = nullptr;
+    } else if (!submenu || currentSubmenu != desc.submenu) {
+      // Destroyed with the menu bar, as the top-level menus are.
+      currentSubmenu = desc.submenu;
+      submenu = CreatePopupMenu();
+      AppendMenuW(popup, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu), desc.submenu);
+    }
+    AppendMenuItem(submenu ? submenu : popup, desc);
   }
   SetMenu(hwnd_, menuBar_);
 }
@@ -288,6 +299,13 @@ void Form::AppendMenuItem(HMENU popup, const MenuDesc& desc) {
   std::wstring caption = desc.caption ? desc.caption : L"";
   if (desc.ctrlKey) caption += L"\tCtrl+" + std::wstring(1, static_cast<wchar_t>(desc.ctrlKey));
   AppendMenuW(popup, desc.caption ? MF_STRING : MF_SEPARATOR, command, desc.caption ? caption.c_str() : nullptr);
+  if (desc.radio) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    info.fType = MFT_STRING | MFT_RADIOCHECK;
+    SetMenuItemInfoW(popup, command, FALSE, &info);
+  }
   if (desc.isDefault) SetMenuDefaultItem(popup, command, FALSE);
   menuItems_.push_back(
       std::make_unique<MenuItem>(popup, command, desc.name, desc.autoCheck, desc.click));

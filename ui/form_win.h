@@ -59,6 +59,10 @@ struct MenuDesc {
   // Ctrl and this virtual key ('A' to 'Z') choose the item while its form
   // is active and the item enabled; the caption shows "Ctrl+<key>".
   UINT ctrlKey = 0;
+  // The caption of a submenu of the top-level menu that holds the item;
+  // consecutive items with the same one share it (menu bars only).
+  const wchar_t* submenu = nullptr;
+  bool radio = false;  // its check is a dot: one of a group of choices
 };
 
 struct FontDesc {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/monitor_scaling_win.h"
 #include "ui/text_win.h"
 
 namespace nolb {
@@ -63,6 +64,15 @@ std::string Win32WindowSystem::ClassName(WindowId window) {
 
 Point Win32WindowSystem::VirtualScreenOrigin() {
   return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+}
+
+std::optional<WindowRect> Win32WindowSystem::MonitorOf(Point screen) {
+  // Neither call reaches a window: the real-time tick's worker uses them.
+  const HMONITOR monitor = MonitorFromPoint(POINT{screen.x, screen.y}, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!monitor || !GetMonitorInfoW(monitor, &info)) return std::nullopt;
+  return ui::ToWindowRect(info.rcMonitor);
 }
 
 }  // namespace nolb

@@ -18,6 +18,7 @@ class Win32WindowSystem : public WindowSystem {
   std::string Text(WindowId window) override;
   std::string ClassName(WindowId window) override;
   Point VirtualScreenOrigin() override;
+  std::optional<WindowRect> MonitorOf(Point screen) override;
 };
 
 }  // namespace nolb

@@ -3,6 +3,7 @@
 // target and range controls are locked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -73,6 +74,55 @@ void FollowTheMouseAt(const e2e::Panel& panel, POINT cursor) {
 // mark: longer than ten periods of the real-time timer.
 void LetTheGuiThreadTick(const e2e::Panel& panel, uint32_t mark) {
   ASSERT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(panel, mark) >= 2; }, "two status ticks"));
+}
+
+// The tick's pushes while the mouse is followed: when each came, the
+// rectangle's corner and the cursor it passed.
+struct MousePush {
+  uint64_t microseconds = 0;
+  std::vector<int32_t> corner, cursor;
+};
+
+std::vector<MousePush> MousePushes(const e2e::Panel& panel, uint32_t mark) {
+  std::vector<MousePush> found;
+  for (const auto& push : TickPushes(panel, mark)) {
+    if (push.size() != 5 || push[2].function != "NOLB_SetMousePos") continue;
+    found.push_back({push[0].microseconds, {push[1].args.at(1), push[1].args.at(2)}, push[2].args});
+  }
+  return found;
+}
+
+// The corner of the rectangle the library has now.
+std::vector<int32_t> PushedCorner(const e2e::Panel& panel) {
+  const NolbStateView state = panel.Library().State();
+  return {state.x, state.y};
+}
+
+// Chooses a menu item by its underlined letters and returns once the panel
+// has carried out the choice: the menu closed, what it posted handled.
+template <typename... Keys>
+void ChooseFromMenu(const e2e::Panel& panel, Keys... keys) {
+  panel.Menu(keys...);
+  ASSERT_TRUE(e2e::Eventually([] {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) && !IsWindowVisible(menu)) {
+    }
+    return menu == nullptr;
+  }, "the menu closed"));
+  e2e::Settle(panel);
+}
+
+// The median interval of the tick's next 60 pushes, in ms.
+double MedianIntervalMs(const e2e::Panel& panel) {
+  const uint32_t mark = e2e::JournalMark();
+  std::vector<MousePush> pushes;
+  EXPECT_TRUE(e2e::Eventually([&] { return (pushes = MousePushes(panel, mark)).size() > 60; }, "61 pushes"));
+  std::vector<double> intervals;
+  for (size_t i = 1; i < pushes.size() && i <= 60; ++i) {
+    intervals.push_back(static_cast<double>(pushes[i].microseconds - pushes[i - 1].microseconds) / 1000);
+  }
+  std::nth_element(intervals.begin(), intervals.begin() + 30, intervals.end());
+  return intervals.size() == 60 ? intervals[30] : 0;
 }
 
 void ExpectEnabled(const e2e::Panel& panel, std::initializer_list<const char*> names, bool enabled) {
@@ -242,6 +292,66 @@ TEST(FollowModes, WindowSizeFollowingTracksTheWindowUntilItCloses) {
   EXPECT_TRUE(TickCalls(panel, closed).empty());
   ExpectEnabled(panel, {"CheckBoxAutoMouse", "CheckBoxMouseCenter", "ButtonDesktop", "EditX"}, true);
   EXPECT_EQ(panel.Close(), 0u);
+}
+
+// The tick's period from the settings file, then from "追従の間隔" at once,
+// kept at exit: about 60 and 30 pushes a second.
+TEST(FollowModes, TheIntervalSetsThePaceOfThePushesAtOnceAndIsKept) {
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nRealtimeInterval=16\r\n"});
+  FollowTheMouseAt(panel, {600, 400});
+  EXPECT_NEAR(MedianIntervalMs(panel), 16, 3);
+  ChooseFromMenu(panel, 'O', 'I', '3');
+  EXPECT_NEAR(MedianIntervalMs(panel), 33, 4);
+  EXPECT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"Main", L"RealtimeInterval"), std::optional<std::wstring>(L"33"));
+}
+
+// Smoothly, a cursor that jumped is followed over several ticks: the pushed
+// corner approaches its new place from one side, never passes it and is
+// there within a second, while the library gets the cursor where it is.
+TEST(FollowModes, SmoothlyTheRectangleGlidesToAJumpedCursorWithoutOvershooting) {
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nCentreCursor=1\r\nRealtimeInterval=16\r\n"});
+  FollowTheMouseAt(panel, {300, 300});
+  ASSERT_TRUE(e2e::Becomes([&] { return PushedCorner(panel); }, std::vector<int32_t>{140, 180}));
+  const uint32_t mark = e2e::JournalMark();
+  ChooseFromMenu(panel, 'O', 'S');
+  const std::vector<int32_t> jumpedTo{1000, 800}, goal{840, 680};
+  e2e::input::MoveMouse({jumpedTo[0], jumpedTo[1]});
+  ASSERT_TRUE(e2e::Becomes([&] { return PushedCorner(panel); }, goal));
+  const std::vector<MousePush> pushes = MousePushes(panel, mark);
+  // Right after a move the system may show the cursor at its old place for
+  // a moment: the glide counts from the last push of another place.
+  auto last = std::find_if(pushes.rbegin(), pushes.rend(), [&](const MousePush& p) { return p.cursor != jumpedTo; });
+  ASSERT_NE(last, pushes.rend());
+  const auto from = last.base() - 1;
+  const auto arrived = std::find_if(from, pushes.end(), [&](const MousePush& p) { return p.corner == goal; });
+  ASSERT_NE(arrived, pushes.end());
+  EXPECT_GE(arrived - from, 5) << "the rectangle glides over several ticks";
+  EXPECT_LE(arrived->microseconds - (from + 1)->microseconds, 1'000'000u) << "it arrives within a second";
+  for (auto p = from; p + 1 != pushes.end(); ++p) {
+    for (size_t axis : {0, 1}) {
+      EXPECT_TRUE(p->corner[axis] <= (p + 1)->corner[axis] && (p + 1)->corner[axis] <= goal[axis])
+          << "axis " << axis << ": " << p->corner[axis] << " to " << (p + 1)->corner[axis];
+    }
+  }
+  EXPECT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"Main", L"SmoothFollow"), std::optional<std::wstring>(L"1"));
+}
+
+// Kept on the screen, the rectangle ends at the edges of the monitor that
+// the cursor reaches; switched off, it may leave.
+TEST(FollowModes, KeptOnTheScreenTheRectangleEndsAtTheMonitorsEdge) {
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nCentreCursor=1\r\nKeepOnScreen=1\r\n"});
+  const POINT corner{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
+  FollowTheMouseAt(panel, corner);
+  EXPECT_TRUE(e2e::Becomes([&] { return PushedCorner(panel); }, std::vector<int32_t>{corner.x - 319, corner.y - 239}));
+  e2e::input::MoveMouse({0, 0});
+  EXPECT_TRUE(e2e::Becomes([&] { return PushedCorner(panel); }, std::vector<int32_t>{0, 0}));
+  ChooseFromMenu(panel, 'O', 'K');  // off: centred on the cursor, partly off the screen
+  e2e::input::MoveMouse({1, 1});
+  EXPECT_TRUE(e2e::Becomes([&] { return PushedCorner(panel); }, std::vector<int32_t>{-159, -119}));
+  EXPECT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"Main", L"KeepOnScreen"), std::optional<std::wstring>(L"0"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "harness/e2e.h"
 #include "ui/error_report_win.h"
+#include "ui/form_win.h"
 
 namespace {
 
@@ -48,6 +49,47 @@ TEST(WindowLayer, HintsShowOverEnabledAndDisabledControls) {
     e2e::input::MoveMouse(panel.Control(control).Center());
     EXPECT_TRUE(e2e::Becomes([&] { return ShownHint(panel); }, hint)) << control;
   }
+}
+
+// A menu bar with submenus and radio items, made in this process, where its
+// menus can be read (another process's cannot be, under Wine).
+class MenuForm : public ui::Form {
+ public:
+  MenuForm() : Form(L"MenuForm") {
+    Create({.className = L"TMenuForm"}, {},
+           {{.name = L"A", .menu = L"M", .caption = L"A", .autoCheck = true},
+            {.name = L"B", .menu = L"M", .caption = L"B", .submenu = L"S", .radio = true},
+            {.name = L"C", .menu = L"M", .caption = L"C", .submenu = L"S", .radio = true},
+            {.name = L"D", .menu = L"M", .caption = L"D"},
+            {.name = L"E", .menu = L"M", .caption = L"E", .submenu = L"S"}});
+  }
+};
+
+// The items of a menu by their texts, a radio item marked "°", a submenu's
+// own items in brackets.
+std::wstring Items(HMENU menu) {
+  std::wstring items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[32] = L"";
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
+    info.dwTypeData = text;
+    info.cch = 32;
+    GetMenuItemInfoW(menu, i, TRUE, &info);
+    items += (i ? L" " : L"") + std::wstring(text) + ((info.fType & MFT_RADIOCHECK) ? L"°" : L"");
+    if (info.hSubMenu) items += L"[" + Items(info.hSubMenu) + L"]";
+  }
+  return items;
+}
+
+TEST(WindowLayer, MenuItemsGoIntoTheirSubmenusAndRadioItemsShowADot) {
+  MenuForm form;
+  const HMENU menu = GetSubMenu(GetMenu(form.Handle()), 0);
+  EXPECT_EQ(Items(menu), L"A S[B° C°] D S[E]");
+  form.Menu(L"C").SetChecked(true);
+  EXPECT_EQ(GetMenuState(GetSubMenu(menu, 1), 1, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+  EXPECT_TRUE(form.Menu(L"C").Checked());
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ const std::vector<SectionKey>& MainKeys() {
       {"AlphaBlend", KeyRule::kFlag, M::kDefaultAlphaBlend},
       {"AlphaBlendValue", KeyRule::kLowByte, M::kDefaultAlphaBlendValue},
       {"Reacquire", KeyRule::kFlag, M::kDefaultReacquire},
+      {"RealtimeInterval", KeyRule::kTickPeriod, M::kDefaultRealtimeInterval},
+      {"SmoothFollow", KeyRule::kFlag, M::kDefaultSmoothFollow},
+      {"KeepOnScreen", KeyRule::kFlag, M::kDefaultKeepOnScreen},
   };
   return keys;
 }

@@ -87,6 +87,8 @@ std::string WrittenBack(const SectionKey& key, const std::optional<std::string>&
       return IntegerText(n & 0xFF);
     case KeyRule::kRotation:
       return IntegerText(n >= 0 && n <= 3 ? n : 0);
+    case KeyRule::kTickPeriod:
+      return IntegerText(n >= 10 && n <= 100 ? n : 33);
     case KeyRule::kHotkeyValue:
       // Low byte: the key code; 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.
       return IntegerText(static_cast<std::int32_t>(static_cast<std::uint32_t>(n) % 65536 & 0xE0FF));

@@ -75,6 +75,7 @@ enum class KeyRule {
   kFlag,         // set when non-zero, written as 0 or 1
   kLowByte,      // the low 8 bits
   kRotation,     // 0 to 3; any other number gives 0
+  kTickPeriod,   // 10 to 100 (ms); any other number gives 33
   kHotkeyValue,  // modulo 65536, keeping the key code's low byte, Shift, Ctrl and Alt
 };
 

@@ -120,6 +120,21 @@ TEST_F(Guide, Menus) {
   }
 }
 
+// "設定(O)" with the submenu of the following's period open.
+TEST_F(Guide, FollowMenu) {
+  panel.Menu('O', 'I');
+  RECT area = Main().Rect();
+  ASSERT_TRUE(e2e::WaitUntil([&] {
+    int shown = 0;
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, kMenuClass, nullptr)) != nullptr;) {
+      if (IsWindowVisible(menu)) area = Union(area, e2e::Window(menu).Rect()), ++shown;
+    }
+    return shown == 2;
+  }));
+  Shot(panel, "menu-follow", area);
+  CloseMenus();
+}
+
 TEST_F(Guide, TargetDrag) {
   e2e::PickerDrag drag(panel, Button::Left);
   drag.Over(e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));

@@ -207,6 +207,11 @@ void Panel::Menu(char menuKey, char itemKey) const {
   input::Press(static_cast<WORD>(itemKey));
 }
 
+void Panel::Menu(char menuKey, char itemKey, char subItemKey) const {
+  Menu(menuKey, itemKey);
+  input::Press(static_cast<WORD>(subItemKey));
+}
+
 std::vector<Call> Panel::Calls() const { return FromProcess(Library().Journal(), ProcessId()); }
 
 void Panel::RequestClose() const { MainWindow().Close(); }

@@ -103,6 +103,8 @@ class Panel {
   // Opens a menu with Alt+menuKey and chooses the item with itemKey
   // (the underlined letters): Menu('O', 'H').
   void Menu(char menuKey, char itemKey) const;
+  // The same for an item of a submenu: Menu('O', 'I', '1').
+  void Menu(char menuKey, char itemKey, char subItemKey) const;
 
   // The stand-in library and this process's calls into it.
   const StandinLibrary& Library() const { return StandinLibrary::Get(); }

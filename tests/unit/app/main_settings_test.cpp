@@ -12,7 +12,7 @@ const char* const kKeysInOrder[] = {
     "Top",       "Left",       "Width", "Height",     "X",               "Y",
     "sWidth",    "sHeight",    "FixAspect", "RotateType", "Zoom",        "ShowCursor",
     "ShowAlphaWindow", "BltMode", "ShowRange", "CentreCursor", "AlphaBlend", "AlphaBlendValue",
-    "Reacquire"};
+    "Reacquire", "RealtimeInterval", "SmoothFollow", "KeepOnScreen"};
 
 TEST(ReadMainSettings, EmptyFileGivesTheDesignedState) {
   MemorySettingsStore store;
@@ -112,6 +112,17 @@ TEST(ReadMainSettings, RotationOutsideTheListFallsBackToNoRotation) {
   EXPECT_EQ(ReadMainSettings(store).rotateType, 3);
 }
 
+TEST(ReadMainSettings, ARealtimeIntervalOutsideTenToAHundredMillisecondsGivesThirtyThree) {
+  const std::pair<const char*, int> cases[] = {{"16", 16}, {"10", 10}, {"100", 100}, {"20", 20},
+                                               {"9", 33},  {"101", 33}, {"0", 33},   {"-16", 33},
+                                               {"x", 33},  {"", 33}};
+  for (const auto& [text, period] : cases) {
+    MemorySettingsStore store;
+    store.Set("Main", "RealtimeInterval", text);
+    EXPECT_EQ(ReadMainSettings(store).realtimeInterval, period) << text;
+  }
+}
+
 TEST(ReadMainSettings, ShrinkModeOutsideTheListSelectsNoItem) {
   MemorySettingsStore store;
   store.Set("Main", "BltMode", "5");
@@ -123,7 +134,7 @@ TEST(ReadMainSettings, ShrinkModeOutsideTheListSelectsNoItem) {
   EXPECT_EQ(BltModeListIndex(1), 1);
 }
 
-TEST(WriteMainSettings, WritesAllNineteenKeysInOrderAsDecimalIntegers) {
+TEST(WriteMainSettings, WritesAllKeysInOrderAsDecimalIntegers) {
   MemorySettingsStore store;
   MainSettings s;
   s.top = -5;
@@ -134,6 +145,8 @@ TEST(WriteMainSettings, WritesAllNineteenKeysInOrderAsDecimalIntegers) {
   s.bltMode = 1;
   s.alphaBlendValue = 44;
   s.reacquire = true;
+  s.realtimeInterval = 16;
+  s.keepOnScreen = true;
   WriteMainSettings(store, s);
   ASSERT_EQ(store.writes.size(), std::size(kKeysInOrder));
   for (std::size_t i = 0; i < store.writes.size(); ++i) {
@@ -141,7 +154,8 @@ TEST(WriteMainSettings, WritesAllNineteenKeysInOrderAsDecimalIntegers) {
     EXPECT_EQ(store.writes[i].key, kKeysInOrder[i]);
   }
   const std::string expected[] = {"-5", "16", "289", "487", "0", "0", "640", "240", "0",
-                                  "2",  "1",  "1",   "0",   "1", "0", "0",   "0",   "44", "1"};
+                                  "2",  "1",  "1",   "0",   "1", "0", "0",   "0",   "44", "1",
+                                  "16", "0", "1"};
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_EQ(store.writes[i].value, expected[i]) << kKeysInOrder[i];
   }
@@ -163,6 +177,9 @@ TEST(WriteMainSettings, WrittenSettingsReadBackUnchanged) {
   s.alphaBlend = true;
   s.alphaBlendValue = 0;
   s.reacquire = true;
+  s.realtimeInterval = 100;
+  s.smoothFollow = true;
+  s.keepOnScreen = true;
   WriteMainSettings(store, s);
   EXPECT_EQ(ReadMainSettings(store), s);
 }

@@ -85,6 +85,7 @@ class FakeWindowSystem : public WindowSystem {
   std::string Text(WindowId window) override { return Find(window).text; }
   std::string ClassName(WindowId window) override { return Find(window).className; }
   Point VirtualScreenOrigin() override { return virtualScreenOrigin; }
+  std::optional<WindowRect> MonitorOf(Point) override { return std::nullopt; }
 
  private:
   // A window that no longer exists reads as empty, at the screen origin.

@@ -107,6 +107,7 @@ class Windows : public WindowSystem {
     log_.push_back("VirtualScreenOrigin");
     return virtualScreenOrigin;
   }
+  std::optional<WindowRect> MonitorOf(Point) override { return std::nullopt; }
 
  private:
   CallLog& log_;
