@@ -32,6 +32,8 @@ class WindowTree {
   // The file name, without folder, of the executable of the window's
   // process (UTF-8); empty when it cannot be read.
   virtual std::string ExecutableName(WindowId window) = 0;
+  // Whether the window belongs to this program's own process.
+  virtual bool BelongsToThisProgram(WindowId window) = 0;
 };
 
 }  // namespace nolb

@@ -64,4 +64,9 @@ std::string Win32WindowTree::ExecutableName(WindowId window) {
   return ui::Narrow(name);
 }
 
+bool Win32WindowTree::BelongsToThisProgram(WindowId window) {
+  DWORD processId = 0;
+  return GetWindowThreadProcessId(Handle(window), &processId) && processId == GetCurrentProcessId();
+}
+
 }  // namespace nolb

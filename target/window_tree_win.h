@@ -17,6 +17,7 @@ class Win32WindowTree : public WindowTree {
   std::string ClassName(WindowId window) override;
   std::int32_t ControlId(WindowId window) override;
   std::string ExecutableName(WindowId window) override;
+  bool BelongsToThisProgram(WindowId window) override;
 
  private:
   Win32WindowSystem windows_;

@@ -17,15 +17,17 @@ class FakeWindowTree : public WindowTree {
     std::string executable, className, text;
     std::int32_t controlId = 0;
     bool visible = true;
+    bool ours = false;  // one of the program's own windows
   };
 
   WindowId AddTopLevel(std::string executable, std::string className, std::string title) {
-    windows_[next_] = {0, std::move(executable), std::move(className), std::move(title), 0, true};
+    windows_[next_] = {0, std::move(executable), std::move(className), std::move(title), 0, true, false};
     zOrder_.insert(zOrder_.begin(), next_);
     return next_++;
   }
   WindowId AddChild(WindowId parent, std::string className, std::int32_t controlId) {
-    windows_[next_] = {parent, windows_.at(parent).executable, std::move(className), "", controlId, true};
+    windows_[next_] = {parent, windows_.at(parent).executable, std::move(className), "", controlId, true,
+                        windows_.at(parent).ours};
     return next_++;
   }
   // Removes the window and its children.
@@ -51,6 +53,7 @@ class FakeWindowTree : public WindowTree {
   std::string ClassName(WindowId window) override { return Get(window).className; }
   std::int32_t ControlId(WindowId window) override { return Get(window).controlId; }
   std::string ExecutableName(WindowId window) override { return Get(window).executable; }
+  bool BelongsToThisProgram(WindowId window) override { return Get(window).ours; }
 
  private:
   // A window that no longer exists reads as empty and hidden.
