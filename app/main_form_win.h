@@ -42,6 +42,12 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   void TimerGetHandleTimer(ui::Component* sender) override;
   void ButtonDesktopClick(ui::Component* sender);
   void ButtonParentClick(ui::Component* sender);
+  // Takes the window as the target as a left release of the finder on it
+  // does (its whole client area, the caption box, the re-acquire follows
+  // it) and applies, or with apply false only fills in, as the right
+  // button does. False, and nothing changed, when the window has gone or
+  // its client size cannot be read.
+  bool TakeWindow(WindowId window, bool apply);
 
   // The capture rectangle and its presets.
   void ButtonAddPosClick(ui::Component* sender);
@@ -122,6 +128,9 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   bool Dragging() const;
   void BeginDrag();
   void EndDrag(bool apply);
+  // The end of a choice of target: Apply unless only the values were asked
+  // for, and the focus on it.
+  void FinishTargetChoice(bool apply);
   // Inverts a 3-pixel frame inside the window's client area on the screen.
   void InvertWindowFrame(WindowId window);
   PresetList& PresetsOf(ui::Component* sender);

@@ -1,5 +1,5 @@
 // Choosing the target window: dragging from PanelDrag onto any window,
-// walking to the parent, or going back to the desktop.
+// taking a given one, walking to the parent, or going back to the desktop.
 #include <windows.h>
 
 #include "app/main_form_win.h"
@@ -56,8 +56,22 @@ void TMainForm::EndDrag(bool apply) {
   if (GetCapture() == panel.Handle()) ReleaseCapture();
   if (highlightedWindow_) InvertWindowFrame(highlightedWindow_);
   highlightedWindow_ = 0;
+  FinishTargetChoice(apply);
+}
+
+void TMainForm::FinishTargetChoice(bool apply) {
   if (apply) Invoke(On<TMainForm>(&TMainForm::ButtonApplyClick), nullptr);
   FocusApply();
+}
+
+bool TMainForm::TakeWindow(WindowId window, bool apply) {
+  std::optional<TargetView> view = nolb::TakeWindow(state_, windows_, window);
+  if (!view) return false;
+  // A choice of target, as the drag's: a wait for a lost one ends.
+  CancelReacquire();
+  ShowTargetView(*view);
+  FinishTargetChoice(apply);
+  return true;
 }
 
 void TMainForm::TimerGetHandleTimer(ui::Component* sender) {

@@ -1,22 +1,6 @@
 #include "target/target_selection.h"
 
 namespace nolb {
-namespace {
-
-// The window with its whole client area as target and rectangle.
-TargetView TakeWholeClientArea(CaptureState& state, WindowSystem& windows, WindowId window,
-                               Size size) {
-  state.Update([&](CaptureSettings& s, DesktopRect&) {
-    s.target = window;
-    s.x = 0;
-    s.y = 0;
-    s.width = size.width;
-    s.height = size.height;
-  });
-  return TargetView{window, TargetCaption(windows, window), 0, 0, size.width, size.height};
-}
-
-}  // namespace
 
 TargetView ViewOf(const CaptureSettings& s, std::string caption) {
   return TargetView{s.target, std::move(caption), s.x, s.y, s.width, s.height};
@@ -43,11 +27,24 @@ TargetView SelectDesktop(CaptureState& state, WindowSystem& windows) {
   return view;
 }
 
+std::optional<TargetView> TakeWindow(CaptureState& state, WindowSystem& windows, WindowId window) {
+  std::optional<Size> size = windows.ClientSize(window);
+  if (!size) return std::nullopt;
+  state.Update([&](CaptureSettings& s, DesktopRect&) {
+    s.target = window;
+    s.x = 0;
+    s.y = 0;
+    s.width = size->width;
+    s.height = size->height;
+  });
+  return TargetView{window, TargetCaption(windows, window), 0, 0, size->width, size->height};
+}
+
 PickResult PickWindowUnderCursor(CaptureState& state, WindowSystem& windows) {
   if (std::optional<Point> cursor = windows.CursorPos()) {
     if (WindowId window = windows.WindowFromPoint(*cursor)) {
-      if (std::optional<Size> size = windows.ClientSize(window)) {
-        return PickResult{TakeWholeClientArea(state, windows, window, *size), true};
+      if (std::optional<TargetView> view = TakeWindow(state, windows, window)) {
+        return PickResult{*view, true};
       }
     }
   }
@@ -57,9 +54,7 @@ PickResult PickWindowUnderCursor(CaptureState& state, WindowSystem& windows) {
 std::optional<TargetView> SelectParent(CaptureState& state, WindowSystem& windows) {
   const WindowId parent = windows.Parent(state.Settings().target);
   if (parent == 0) return std::nullopt;
-  std::optional<Size> size = windows.ClientSize(parent);
-  if (!size) return std::nullopt;
-  return TakeWholeClientArea(state, windows, parent, *size);
+  return TakeWindow(state, windows, parent);
 }
 
 }  // namespace nolb

@@ -41,6 +41,11 @@ std::string TargetCaption(WindowSystem& windows, WindowId window);
 // Nothing is applied: the desktop button applies only when clicked.
 TargetView SelectDesktop(CaptureState& state, WindowSystem& windows);
 
+// The window becomes the target with its whole client area, as the picker
+// takes the window under the cursor. Nothing, and no change, when it is no
+// window any more or its client size cannot be read.
+std::optional<TargetView> TakeWindow(CaptureState& state, WindowSystem& windows, WindowId window);
+
 struct PickResult {
   TargetView view;
   // False when no window could be taken at the cursor (the cursor cannot be

@@ -102,6 +102,21 @@ TEST_F(TargetSelection, PickWithoutAWindowSelectsTheDesktop) {
   EXPECT_EQ(PickWindowUnderCursor(state_, windows_).view, desktop);
 }
 
+TEST_F(TargetSelection, TakeGivesAWindowItsWholeClientAreaOrChangesNothing) {
+  SetRecord(FakeWindowSystem::kDesktop, 9, 9, 9, 9);
+  const TargetView expected{text_, " (Edit)", 0, 0, 640, 460};
+  EXPECT_EQ(TakeWindow(state_, windows_, text_), expected);
+  EXPECT_EQ(Record(" (Edit)"), expected);
+
+  windows_.At(editor_).sizeReadable = false;
+  const WindowId gone = windows_.Add(0, {0, 0}, {10, 10}, "gone", "Gone");
+  windows_.Remove(gone);
+  for (WindowId window : {editor_, gone}) {
+    EXPECT_EQ(TakeWindow(state_, windows_, window), std::nullopt);
+    EXPECT_EQ(Record(" (Edit)"), expected);
+  }
+}
+
 TEST_F(TargetSelection, ParentOrOwnerBecomesTheTarget) {
   SetRecord(text_, 3, 4, 5, 6);
   const TargetView editor{editor_, "メモ帳 (Notepad)", 0, 0, 640, 480};
