@@ -1,0 +1,273 @@
+// Driving the panel from outside: a second start with a command line hands
+// it to the running panel, which carries it out as the user would in the
+// main window and answers with the exit code; what went wrong is written to
+// the starting process's output. Without a panel the process becomes one.
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+#include "harness/e2e.h"
+#include "harness/notepad.h"
+#include "harness/panel_session.h"
+#include "harness/target_picking.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A second process must end well within this, answer included; generous
+// for a loaded machine (measured: see the test's output).
+constexpr double kCommandSeconds = 2.0;
+
+struct CommandRun {
+  DWORD code = 0;
+  std::string output;  // standard output and error, UTF-8
+  double seconds = 0;
+};
+
+// Runs the program with the arguments beside the panel, its output into a
+// file, and waits for its end.
+CommandRun RunCommand(const e2e::Panel& panel, const std::vector<std::wstring>& args) {
+  const std::filesystem::path file = panel.Folder() / L"command-output.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (output == INVALID_HANDLE_VALUE) throw e2e::HarnessError("cannot make " + e2e::Utf8(file.wstring()));
+  const Clock::time_point start = Clock::now();
+  e2e::Process copy = panel.StartCopy(args, output);
+  CloseHandle(output);
+  const std::optional<DWORD> code = copy.WaitForExit(std::chrono::seconds(10));
+  CommandRun run;
+  run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  if (!code) throw e2e::HarnessError("the command did not end in 10 s");
+  run.code = *code;
+  run.output = e2e::ReadFile(file);
+  return run;
+}
+
+// The process's threads stand still while the object lives: a hung panel.
+class SuspendedProcess {
+ public:
+  explicit SuspendedProcess(DWORD processId) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+      if (entry.th32OwnerProcessID != processId) continue;
+      if (HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
+        SuspendThread(thread);
+        threads_.push_back(thread);
+      }
+    }
+    CloseHandle(snapshot);
+    if (threads_.empty()) throw e2e::HarnessError("no thread of the panel to suspend");
+  }
+  ~SuspendedProcess() {
+    for (HANDLE thread : threads_) {
+      ResumeThread(thread);
+      CloseHandle(thread);
+    }
+  }
+
+ private:
+  std::vector<HANDLE> threads_;
+};
+
+// The panel's main window among a process's windows, if it has one.
+std::optional<e2e::Window> MainWindowOf(DWORD processId) {
+  for (const auto& window : e2e::TopLevelWindows(processId)) {
+    if (window.ClassName() == e2e::kMainWindowClass && window.Visible()) return window;
+  }
+  return std::nullopt;
+}
+
+std::string Shown(const std::vector<std::wstring>& args) {
+  std::string shown;
+  for (const auto& arg : args) shown += e2e::Utf8(arg) + " ";
+  return shown;
+}
+
+class CommandLine : public ::testing::Test {
+ protected:
+  // What a command that fails must leave as it was.
+  struct Snapshot {
+    std::vector<std::wstring> edits;
+    std::wstring caption;
+    bool operator==(const Snapshot&) const = default;
+  };
+  Snapshot Now() const { return {e2e::RectangleEdits(panel), panel.Control("EditWindowCaption").Text()}; }
+
+  // Runs a command and checks its code, its time and what it wrote.
+  CommandRun Expect(const std::vector<std::wstring>& args, DWORD code, const std::string& says = {}) const {
+    const CommandRun run = RunCommand(panel, args);
+    EXPECT_EQ(run.code, code) << Shown(args) << run.output;
+    EXPECT_LT(run.seconds, kCommandSeconds) << Shown(args);
+    std::printf("  %-50s code %lu in %.2f s\n", Shown(args).c_str(), run.code, run.seconds);
+    if (!says.empty()) {
+      EXPECT_NE(run.output.find(says), std::string::npos) << Shown(args) << run.output;
+    }
+    if (code != 0 && !says.empty()) {
+      EXPECT_NE(run.output.find("(終了コード " + std::to_string(code) + ")"), std::string::npos) << run.output;
+    }
+    return run;
+  }
+
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
+  e2e::Panel panel = e2e::Panel::Start({.listPos = "0, 0\r\n100, 50\r\n", .listSize = "320, 240\r\n640, 480\r\n"});
+};
+
+TEST_F(CommandLine, TheRunningPanelCarriesOutEachCommandAsTheUserWould) {
+  const e2e::Notepad notepad = e2e::Notepad::Start();
+  const int32_t desktop = e2e::DesktopArg();
+  const int32_t targetArg = e2e::HandleArg(target.Main());
+  const SIZE client = e2e::ClientSize(target.Main());
+  const SIZE notepadClient = e2e::ClientSize(notepad.Main());
+  struct Step {
+    std::vector<std::wstring> args;
+    // The push the command makes, if it succeeds and pushes.
+    std::vector<std::string> push;
+    std::function<void()> check{};
+  };
+  const Step steps[] = {
+      // Without a target window: desktop coordinates.
+      {{L"/rect", L"10,20,300,200"}, e2e::PushOf(desktop, 10, 20, 300, 200)},
+      // The title in any case; its whole client area, as after a drop.
+      {{L"/window", L"nolb E2E TARGET"}, e2e::PushOf(targetArg, 0, 0, client.cx, client.cy),
+       [&] { EXPECT_EQ(panel.Control("EditWindowCaption").Text(), e2e::TargetCaption(target.Main())); }},
+      // With a target window: its client coordinates.
+      {{L"/rect", L"5,6,100,80"}, e2e::PushOf(targetArg, 5, 6, 100, 80)},
+      {{L"-POS", L"2", L"/Size", L"2"}, e2e::PushOf(targetArg, 100, 50, 640, 480),
+       [&] {
+         EXPECT_EQ(panel.Control("ComboBoxPos").Selection(), 1);
+         EXPECT_EQ(panel.Control("ComboBoxSize").Selection(), 1);
+       }},
+      {{L"/exe", L"NOTEPAD.EXE"},
+       e2e::PushOf(e2e::HandleArg(notepad.Main()), 0, 0, notepadClient.cx, notepadClient.cy)},
+      {{L"/exe", L"e2e_target.exe", L"/window", L"e2e target"}, e2e::PushOf(targetArg, 0, 0, client.cx, client.cy)},
+      // The remembered desktop rectangle comes back.
+      {{L"/desktop"}, e2e::PushOf(desktop, 10, 20, 300, 200)},
+  };
+  for (const Step& step : steps) {
+    const uint32_t mark = e2e::JournalMark();
+    Expect(step.args, 0);
+    // The answer comes once the push is made.
+    EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), step.push)) << Shown(step.args);
+    if (step.check) step.check();
+  }
+
+  // Following the mouse locks the rectangle until it is released.
+  Expect({L"/follow", L"mouse"}, 0);
+  EXPECT_TRUE(panel.Control("CheckBoxAutoMouse").Checked());
+  EXPECT_FALSE(panel.Control("ButtonDesktop").Enabled());
+  Expect({L"/rect", L"1,1,1,1"}, 4, "/follow off");
+  Expect({L"/disable"}, 4, "/follow off");
+  EXPECT_TRUE(panel.Control("CheckBoxAutoMouse").Checked());
+  Expect({L"/follow", L"off"}, 0);
+  EXPECT_FALSE(panel.Control("CheckBoxAutoMouse").Checked());
+  EXPECT_TRUE(panel.Control("ButtonDesktop").Enabled());
+
+  uint32_t mark = e2e::JournalMark();
+  Expect({L"/disable"}, 0);
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {"NOLB_Enabled(0)"}));
+
+  // Faults: a code and a message each, and nothing changes.
+  const Snapshot before = Now();
+  mark = e2e::JournalMark();
+  Expect({L"/bogus"}, 2, "「/bogus」");
+  Expect({L"/rect", L"1,2,3"}, 2, "「1,2,3」");
+  Expect({L"/size", L"3"}, 3, "サイズのプリセットに 3 番目");
+  Expect({L"/window", L"no window has this title", L"/rect", L"0,0,1,1"}, 3, "「no window has this title」");
+  Expect({L"/exe", L"e2e_target.exe", L"/window", L"Notepad"}, 3, "e2e_target.exe");
+  Expect({L"/?"}, 0, "/follow centre");
+  EXPECT_EQ(Now(), before);
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
+  EXPECT_EQ(panel.Library().State().enabled, 0);
+
+  // Only /apply: what the panel holds, and the redirection on again.
+  Expect({L"/apply"}, 0);
+  auto edit = [&](int i) { return std::stoi(before.edits[static_cast<size_t>(i)]); };
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), e2e::PushOf(desktop, edit(0), edit(1), edit(2), edit(3))));
+}
+
+TEST_F(CommandLine, ABusyPanelDoesNothingAndAHungOneGivesNoAnswer) {
+  // The selection is up.
+  panel.Control("ButtonSetRange").Click();
+  std::optional<e2e::Window> selection;
+  ASSERT_TRUE(e2e::WaitUntil([&] {
+    for (const auto& window : panel.TopLevelWindows()) {
+      if (window.ClassName() == L"TFormSelect" && window.Visible()) selection = window;
+    }
+    return selection.has_value();
+  }));
+  Expect({L"/rect", L"1,2,3,4"}, 4, "範囲指定");
+  e2e::BringToFront(*selection);
+  e2e::input::Press(VK_ESCAPE);
+  ASSERT_TRUE(e2e::Eventually([&] { return !selection->Visible(); }, "the selection closes"));
+
+  // A message box is up: "適用" with a text that is no number.
+  const Snapshot before = Now();
+  const uint32_t mark = e2e::JournalMark();
+  panel.Control("EditX").SetText(L"abc");
+  panel.Control("ButtonApply").Click();
+  const e2e::MessageDialog box = panel.WaitForMessageBox();
+  Expect({L"/desktop"}, 4, "メッセージ");
+  box.Press(IDOK);
+  ASSERT_TRUE(box.WaitClosed());
+  // The closing apply would meet the same text: refused, while a command
+  // that fills the edit goes through.
+  Expect({L"/apply"}, 4, "X の欄");
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {}));
+  EXPECT_EQ(panel.Control("EditX").Text(), L"abc");
+  Expect({L"/pos", L"1"}, 0);
+  EXPECT_EQ(Now(), before);
+
+  // A panel that takes no messages.
+  {
+    SuspendedProcess hung(panel.ProcessId());
+    Expect({L"/apply"}, 5, "応答しませんでした");
+  }
+  Expect({L"/apply"}, 0);
+}
+
+TEST(CommandLineStart, WithoutAPanelTheProcessBecomesOneAndCarriesItOut) {
+  e2e::Panel panel = e2e::Panel::Start(
+      {.listSize = "320, 240\r\n640, 480\r\n", .arguments = {L"/rect", L"7,8,90,60", L"/size", L"2"}});
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(7, 8, 640, 480)));
+  EXPECT_TRUE(e2e::Eventually(
+      [&] {
+        const NolbStateView state = panel.Library().State();
+        return state.x == 7 && state.y == 8 && state.width == 640 && state.height == 480 && state.enabled;
+      },
+      "the command reaches the library"));
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
+TEST(CommandLineStart, TwoStartsAtOnceMakeOnePanelThatCarriesOutBoth) {
+  e2e::Panel first = e2e::Panel::Start({.listPos = "0, 0\r\n100, 50\r\n",
+                                        .listSize = "320, 240\r\n640, 480\r\n",
+                                        .arguments = {L"/pos", L"2"},
+                                        .waitForMainWindow = false});
+  e2e::Process second = first.StartCopy({L"/size", L"2"});
+  // The one that found the other's mutex hands its command over and ends.
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !first.Running() || !second.Running(); }, std::chrono::seconds(20)));
+  const bool firstIsPanel = first.Running();
+  const DWORD handedOver = firstIsPanel ? second.ExitCode() : first.GetProcess().ExitCode();
+  EXPECT_EQ(handedOver, 0u) << (firstIsPanel ? "the second start" : "the first start");
+  const DWORD panelId = firstIsPanel ? first.ProcessId() : second.Id();
+  EXPECT_TRUE(e2e::Eventually(
+      [&] {
+        const NolbStateView state = first.Library().State();
+        return state.x == 100 && state.y == 50 && state.width == 640 && state.height == 480;
+      },
+      "both commands reach the library"));
+  std::optional<e2e::Window> main;
+  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = MainWindowOf(panelId)).has_value(); }));
+  main->Post(WM_CLOSE);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return firstIsPanel ? !first.Running() : !second.Running(); }));
+}
+
+}  // namespace
