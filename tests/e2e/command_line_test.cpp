@@ -233,6 +233,30 @@ TEST_F(CommandLine, ABusyPanelDoesNothingAndAHungOneGivesNoAnswer) {
   Expect({L"/apply"}, 0);
 }
 
+TEST_F(CommandLine, TheStartingConsoleReadsTheMessageInJapanese) {
+  // A console of this test's own, as a command prompt has; the command
+  // started without handles of it, as from the prompt.
+  FreeConsole();
+  ASSERT_TRUE(AllocConsole());
+  if (HWND window = GetConsoleWindow()) ShowWindow(window, SW_HIDE);
+  e2e::Process copy = panel.StartCopy({L"/size", L"9"});
+  EXPECT_EQ(copy.WaitForExit(), std::optional<DWORD>(3));
+  HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(console, INVALID_HANDLE_VALUE);
+  std::wstring screen;
+  for (SHORT row = 0; row < 3; ++row) {
+    std::wstring line(120, L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(console, line.data(), static_cast<DWORD>(line.size()), COORD{0, row}, &read);
+    screen += line.substr(0, read);
+  }
+  CloseHandle(console);
+  FreeConsole();
+  EXPECT_NE(screen.find(L"NOLB: サイズのプリセットに 9 番目の項目はありません。 (終了コード 3)"), std::wstring::npos)
+      << e2e::Utf8(screen);
+}
+
 TEST(CommandLineStart, WithoutAPanelTheProcessBecomesOneAndCarriesItOut) {
   e2e::Panel panel = e2e::Panel::Start(
       {.listSize = "320, 240\r\n640, 480\r\n", .arguments = {L"/rect", L"7,8,90,60", L"/size", L"2"}});
