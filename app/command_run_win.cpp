@@ -14,9 +14,7 @@ constexpr const wchar_t* kRectangleEdits[] = {L"EditX", L"EditY", L"EditWidth", 
 
 PanelState TMainForm::CommandPanelState() const {
   PanelState panel;
-  if (ShutDownBegun()) {
-    panel.busy = CommandReason::kClosing;
-  } else if (SelectionShown()) {
+  if (SelectionShown()) {
     panel.busy = CommandReason::kSelecting;
   } else if (Dragging()) {
     panel.busy = CommandReason::kDragging;
@@ -35,6 +33,8 @@ PanelState TMainForm::CommandPanelState() const {
 }
 
 CommandResult TMainForm::CarryOutCommand(const Command& command) {
+  // The window's controls may be going already.
+  if (ShutDownBegun()) return {CommandReason::kClosing, -1};
   Win32WindowTree tree;
   const CommandPlan plan =
       CheckCommand(command, CommandPanelState(), [&tree](std::string_view title, std::string_view program) {
