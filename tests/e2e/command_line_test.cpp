@@ -244,6 +244,20 @@ TEST_F(CommandLine, TheStartingConsoleReadsTheMessageInJapanese) {
       << e2e::Utf8(screen);
 }
 
+// The single-instance mutex is held, but no panel ever takes commands (one
+// that cannot start, say): the command waits a bounded time for it.
+TEST(CommandLineStart, APanelThatNeverComesIsWaitedForAtMostFiveSeconds) {
+  const HANDLE mutex = CreateMutexW(nullptr, TRUE, L"NOLB_Boot");
+  ASSERT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "a panel runs";
+  const Clock::time_point start = Clock::now();
+  e2e::Process command = e2e::Process::Start(e2e::BinDir() / e2e::kPanelExe, {L"/apply"});
+  EXPECT_EQ(command.WaitForExit(std::chrono::seconds(15)), std::optional<DWORD>(5));
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  EXPECT_GE(seconds, 5.0);
+  EXPECT_LT(seconds, 8.0);
+  CloseHandle(mutex);
+}
+
 // Two starts at once, neither finding a panel: the one that takes the
 // single-instance mutex becomes the panel and carries its own command out
 // after its start-up; the other waits for it and hands its command over.

@@ -9,13 +9,13 @@ using R = CommandReason;
 
 constexpr WindowId kNotepad = 0x1234;
 
-PanelState Panel(FollowState follow = FollowState::kOff, std::string y = "0", std::string height = "240") {
-  return {R::kNone, follow, {"0", y, "320", height}, {"0, 0", "100, 50"}, {"320, 240", "not a pair"}};
+PanelState Panel(FollowState follow = FollowState::kOff, std::array<std::string, 4> edits = {"0", "0", "320", "240"}) {
+  return {R::kNone, follow, edits, {"0, 0", "100, 50"}, {"320, 240", "not a pair"}};
 }
 
 TEST(CheckCommand, RefusalsNameTheirSwitchAndAcceptedWindowsAreTheOnesTaken) {
   const PanelState mouse = Panel(FollowState::kMouse);
-  const PanelState badY = Panel(FollowState::kOff, "abc");
+  const PanelState badY = Panel(FollowState::kOff, {"0", "abc", "320", "240"});
   PanelState selecting = Panel();
   selecting.busy = R::kSelecting;
   const std::tuple<std::vector<std::string>, PanelState, CommandResult> cases[] = {
@@ -44,8 +44,9 @@ TEST(CheckCommand, RefusalsNameTheirSwitchAndAcceptedWindowsAreTheOnesTaken) {
       {{"/window", "Notepad"}, badY, {}},
       {{"/desktop"}, badY, {}},
       {{"/follow", "window", "/follow", "centre", "/follow", "off"}, badY, {}},
+      {{"/size", "1"}, Panel(FollowState::kOff, {"0", "0", "", "x"}), {}},
       // An item without the pair changes no edit, as when it is chosen.
-      {{"/pos", "2", "/size", "2"}, Panel(FollowState::kOff, "0", ""), {R::kEditNotANumber, 3}},
+      {{"/pos", "2", "/size", "2"}, Panel(FollowState::kOff, {"0", "0", "320", ""}), {R::kEditNotANumber, 3}},
   };
   for (const auto& [arguments, panel, result] : cases) {
     const ParsedCommand parsed = ParseCommandLine(arguments);

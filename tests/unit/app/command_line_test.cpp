@@ -97,6 +97,8 @@ TEST(CommandResultText, NamesTheSwitchItsValueAndTheCode) {
       {{R::kMissingValue, 200}, " の後に値がありません。 (終了コード 2)"},
   };
   for (const auto& [result, text] : cases) EXPECT_EQ(CommandResultText(result, arguments), "NOLB: " + text + "\n");
+  EXPECT_EQ(CommandResultText({R::kNoSuchWindow, 0}, {"/window", "x"}),
+            "NOLB: 題名に 「x」 を含むウィンドウが見つかりません。 (終了コード 3)\n");
   EXPECT_EQ(CommandResultText({}, arguments), "");
 }
 
