@@ -23,32 +23,6 @@ using Clock = std::chrono::steady_clock;
 // for a loaded machine (measured: see the test's output).
 constexpr double kCommandSeconds = 2.0;
 
-struct CommandRun {
-  DWORD code = 0;
-  std::string output;  // standard output and error, UTF-8
-  double seconds = 0;
-};
-
-// Runs the program with the arguments beside the panel, its output into a
-// file, and waits for its end.
-CommandRun RunCommand(const e2e::Panel& panel, const std::vector<std::wstring>& args) {
-  const std::filesystem::path file = panel.Folder() / L"command-output.txt";
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (output == INVALID_HANDLE_VALUE) throw e2e::HarnessError("cannot make " + e2e::Utf8(file.wstring()));
-  const Clock::time_point start = Clock::now();
-  e2e::Process copy = panel.StartCopy(args, output);
-  CloseHandle(output);
-  const std::optional<DWORD> code = copy.WaitForExit(std::chrono::seconds(10));
-  CommandRun run;
-  run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  if (!code) throw e2e::HarnessError("the command did not end in 10 s");
-  run.code = *code;
-  run.output = e2e::ReadFile(file);
-  return run;
-}
-
 // The process's threads stand still while the object lives: a hung panel.
 class SuspendedProcess {
  public:
@@ -57,20 +31,14 @@ class SuspendedProcess {
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-      if (entry.th32OwnerProcessID != processId) continue;
-      if (HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
-        SuspendThread(thread);
-        threads_.push_back(thread);
-      }
+      HANDLE thread = entry.th32OwnerProcessID == processId ? OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID) : nullptr;
+      if (thread && SuspendThread(thread) != static_cast<DWORD>(-1)) threads_.push_back(thread);
     }
     CloseHandle(snapshot);
     if (threads_.empty()) throw e2e::HarnessError("no thread of the panel to suspend");
   }
   ~SuspendedProcess() {
-    for (HANDLE thread : threads_) {
-      ResumeThread(thread);
-      CloseHandle(thread);
-    }
+    for (HANDLE thread : threads_) ResumeThread(thread), CloseHandle(thread);
   }
 
  private:
@@ -92,15 +60,23 @@ class CommandLine : public ::testing::Test {
     return shown;
   }
 
-  // Runs a command and checks its code, its time and what it wrote.
+  // Runs the program with the arguments beside the panel, its output into a
+  // file, and checks its code, its time and what it wrote.
   void Expect(const std::vector<std::wstring>& args, DWORD code, const std::string& says = {}) const {
-    const CommandRun run = RunCommand(panel, args);
-    EXPECT_EQ(run.code, code) << Shown(args) << run.output;
-    EXPECT_LT(run.seconds, kCommandSeconds) << Shown(args);
-    std::printf("  %-50s code %lu in %.2f s\n", Shown(args).c_str(), run.code, run.seconds);
+    const std::filesystem::path file = panel.Folder() / L"command-output.txt";
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    const Clock::time_point start = Clock::now();
+    e2e::Process copy = panel.StartCopy(args, output);
+    CloseHandle(output);
+    EXPECT_EQ(copy.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(code)) << Shown(args);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    EXPECT_LT(seconds, kCommandSeconds) << Shown(args);
+    std::printf("  %-50s code %lu in %.2f s\n", Shown(args).c_str(), copy.ExitCode(), seconds);
+    const std::string written = e2e::ReadFile(file);
     const std::string ending = code ? " (終了コード " + std::to_string(code) + ")" : "";
-    const size_t at = run.output.find(says);
-    EXPECT_TRUE(at != std::string::npos && run.output.find(ending, at) != std::string::npos) << Shown(args) << run.output;
+    const size_t at = written.find(says);
+    EXPECT_TRUE(at != std::string::npos && written.find(ending, at) != std::string::npos) << Shown(args) << written;
   }
 
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
