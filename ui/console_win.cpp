@@ -19,15 +19,17 @@ std::wstring WithCrLf(std::wstring_view text) {
   return out;
 }
 
+// Writes to the handle when it is a console; false when it is none.
 bool WriteConsoleText(HANDLE console, const std::wstring& text) {
   DWORD mode = 0;
   if (!GetConsoleMode(console, &mode)) return false;
-  // In pieces: old consoles refuse large writes.
+  // In pieces: old consoles refuse large writes. A console that fails is
+  // not written again in another form.
   constexpr std::size_t kPiece = 8192;
   for (std::size_t at = 0; at < text.size(); at += kPiece) {
     const std::size_t length = std::min(kPiece, text.size() - at);
     DWORD written = 0;
-    if (!WriteConsoleW(console, text.data() + at, static_cast<DWORD>(length), &written, nullptr)) return false;
+    if (!WriteConsoleW(console, text.data() + at, static_cast<DWORD>(length), &written, nullptr)) break;
   }
   return true;
 }
