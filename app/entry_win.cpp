@@ -7,6 +7,9 @@
 #include <memory>
 #include <optional>
 
+#include "app/command_sender_win.h"
+#include "app/command_start_win.h"
+#include "app/command_window_win.h"
 #include "app/main_form_win.h"
 #include "hotkey/hotkey_form_win.h"
 #include "hook/nolb_library_win.h"
@@ -17,11 +20,16 @@
 #include "ui/handles_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  ui::KernelHandle instanceMutex(CreateMutexW(nullptr, TRUE, L"NOLB_Boot"));
+  // A command line is read whole before anything else.
+  const nolb::StartCommand start = nolb::ReadStartCommand();
+  if (start.exitCode) return *start.exitCode;
+  ui::KernelHandle instanceMutex(CreateMutexW(nullptr, TRUE, nolb::kInstanceMutexName));
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    // Another copy runs: end silently and leave it alone.
+    // Another copy runs: end silently and leave it alone, or hand it the
+    // command. The mutex goes with the other copy, not with this one.
     ReleaseMutex(instanceMutex.Get());
-    return 0;
+    instanceMutex.Reset();
+    return nolb::HandOverToPanel(start);
   }
 
   INITCOMMONCONTROLSEX controls{sizeof controls,
@@ -42,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     std::optional<nolb::TFormPreview> previewForm;
     std::optional<nolb::TFormHotkey> formHotkey;
     std::optional<nolb::TFormSelect> formSelect;
+    std::optional<nolb::CommandWindow> commandWindow;
     mainForm.Create();
     mainForm.Later([&] {
       // An error here ends the program, as it did before the window was shown.
@@ -52,6 +61,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
           })) {
         DestroyWindow(mainForm.Handle());
       }
+    });
+    // The start-up is done: commands are taken from here on, this
+    // process's own first.
+    mainForm.Later([&] {
+      commandWindow.emplace([&](const nolb::Command& command) { return mainForm.CarryOutCommand(command); });
+      nolb::RunStartCommand(*commandWindow, start);
     });
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
     // Painted before the windows made after it.

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/command_check.h"
 #include "app/main_settings.h"
 #include "base/capture_hook.h"
 #include "base/capture_settings.h"
@@ -97,6 +98,11 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // Shows the window list, from which a window is taken as the target.
   void L2Click(ui::Component* sender);
 
+  // Carries out a command of the command line, read and well formed, as
+  // the user would in this window, once it is checked whole against what
+  // the window holds; a command refused changes nothing.
+  CommandResult CarryOutCommand(const Command& command);
+
   // What the preview window and the hotkey dialog ask of the main window.
   void EnableHideButton(bool enabled) override;
   bool MainWindowShown() const override;
@@ -141,6 +147,12 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // Inverts a 3-pixel frame inside the window's client area on the screen.
   void InvertWindowFrame(WindowId window);
   PresetList& PresetsOf(ui::Component* sender);
+  // The chosen item of the sender's preset list into its two edits, when
+  // it holds two numbers.
+  void ShowChosenPreset(ui::Component* sender);
+  // What a command is checked against, and one step of it.
+  PanelState CommandPanelState() const;
+  void CarryOutStep(const CommandStep& step, WindowId window);
   // The enable states a mode box's click leaves, and the lock.
   void ApplyFollowBoxRules(const FollowBoxRules& rules);
   // Writes what the real-time tick asked the edits to show.

@@ -22,13 +22,17 @@ void TMainForm::ButtonAddPosClick(ui::Component* sender) {
 }
 
 void TMainForm::ComboBoxPosSelect(ui::Component* sender) {
+  ShowChosenPreset(sender);
+  ButtonApplyClick(nullptr);
+}
+
+void TMainForm::ShowChosenPreset(ui::Component* sender) {
   const bool size = ui::SenderName(sender) == L"ComboBoxSize";
   std::optional<std::string> item = PresetsOf(sender).Chosen();
   if (auto pair = item ? ReadPresetItem(*item) : std::nullopt) {
     Find(size ? L"EditWidth" : L"EditX").SetTextUtf8(IntegerText(pair->first));
     Find(size ? L"EditHeight" : L"EditY").SetTextUtf8(IntegerText(pair->second));
   }
-  ButtonApplyClick(nullptr);
 }
 
 void TMainForm::C1Click(ui::Component*) {

@@ -25,6 +25,7 @@ class PresetList {
   void Add(std::string item);
   // The chosen item, unchanged; nothing without a chosen item.
   std::optional<std::string> Chosen() const;
+  const std::vector<std::string>& Items() const { return items_; }
 
  private:
   void Show();

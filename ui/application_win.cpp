@@ -7,6 +7,20 @@ namespace ui {
 namespace {
 
 MessageHook applicationHook;
+// Modal loops of RunModalLoop under way, nested ones counted.
+int modalLoops = 0;
+
+// The class of the system's dialogs, message boxes among them.
+constexpr wchar_t kSystemDialogClass[] = L"#32770";
+
+BOOL CALLBACK FindSystemDialog(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && lstrcmpW(name, kSystemDialogClass) == 0) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
 
 void HandleMessage(MSG& msg) {
   if (applicationHook) ReportingErrors(nullptr, [&] { applicationHook(msg); });
@@ -33,6 +47,10 @@ void RunMessageLoop(const MessageHook& hook) {
 }
 
 void RunModalLoop(const std::function<bool()>& running) {
+  struct Counted {
+    Counted() { ++modalLoops; }
+    ~Counted() { --modalLoops; }
+  } counted;
   MSG msg;
   while (running()) {
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -43,6 +61,13 @@ void RunModalLoop(const std::function<bool()>& running) {
     if (got < 0) return;
     HandleMessage(msg);
   }
+}
+
+bool ModalWindowShown() {
+  if (modalLoops > 0) return true;
+  bool found = false;
+  EnumThreadWindows(GetCurrentThreadId(), &FindSystemDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace ui

@@ -19,4 +19,10 @@ void RunMessageLoop(const MessageHook& hook);
 // request ends it and is passed on to the loop outside.
 void RunModalLoop(const std::function<bool()>& running);
 
+// Whether a modal window of the GUI thread is up: one of the program's
+// own modal loops (a dialog, the selection) or a dialog of the system (a
+// message box). A message sent to a window of the program is handled
+// inside such a loop as well, so a handler asks this before it acts.
+bool ModalWindowShown();
+
 }  // namespace ui

@@ -76,7 +76,7 @@ Panel Panel::Start(const PanelOptions& options) {
   if (options.readOnlyFolder) panel.readOnly_ = std::make_unique<ReadOnlyMount>(folder);
   // The program inherits the variable.
   SetEnvironmentVariableW(L"APPDATA", panel.appData_.c_str());
-  panel.process_ = Process::Start(panel.ExePath(), {}, panel.currentDirectory_);
+  panel.process_ = Process::Start(panel.ExePath(), options.arguments, panel.currentDirectory_);
   if (options.waitForMainWindow) panel.WaitForMainWindowShown();
   return panel;
 }
@@ -106,7 +106,9 @@ std::optional<std::vector<std::string>> Panel::ListFile(std::wstring_view name) 
   return SplitLines(ReadFile(file));
 }
 
-Process Panel::StartCopy() const { return Process::Start(ExePath(), {}, currentDirectory_); }
+Process Panel::StartCopy(const std::vector<std::wstring>& args, HANDLE output) const {
+  return Process::Start(ExePath(), args, currentDirectory_, output);
+}
 
 std::vector<Window> Panel::TopLevelWindows() const { return e2e::TopLevelWindows(ProcessId()); }
 

@@ -53,6 +53,8 @@ struct PanelOptions {
   // The program's folder made read-only once its files are in place (see
   // read_only_mount.h): Start throws MountRefused when that is not allowed.
   bool readOnlyFolder = false;
+  // The program's arguments (a command line).
+  std::vector<std::wstring> arguments{};
   // Start returns once the main window is shown and the windows made after
   // it exist (it throws if the program ends or shows a message box first);
   // false: right after starting.
@@ -85,8 +87,9 @@ class Panel {
   DWORD ProcessId() const { return process_.Id(); }
   bool Running() const { return process_.Running(); }
   // Starts another copy of the program from the same folder and current
-  // directory, without waiting for anything.
-  Process StartCopy() const;
+  // directory, with the arguments and its output going to output (see
+  // Process::Start), without waiting for anything.
+  Process StartCopy(const std::vector<std::wstring>& args = {}, HANDLE output = nullptr) const;
 
   // Windows. Controls and forms are found by their designer name among all
   // top-level windows of the process and their descendants; Control waits

@@ -53,14 +53,19 @@ std::wstring CommandLine(const std::filesystem::path& exe, const std::vector<std
 }
 
 Process Process::Start(const std::filesystem::path& exe, const std::vector<std::wstring>& args,
-                       const std::filesystem::path& currentDirectory) {
+                       const std::filesystem::path& currentDirectory, HANDLE output) {
   std::wstring line = CommandLine(exe, args);
   std::filesystem::path directory = currentDirectory.empty() ? exe.parent_path() : currentDirectory;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  if (output) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+  }
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                      &startup, &info)) {
+  if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, output != nullptr, 0, nullptr,
+                      directory.c_str(), &startup, &info)) {
     ThrowLastError("cannot start " + Utf8(line));
   }
   CloseHandle(info.hThread);

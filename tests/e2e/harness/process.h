@@ -21,9 +21,11 @@ class Process {
  public:
   Process() = default;
   // Starts exe with the arguments (quoted as needed) in currentDirectory
-  // (empty: the exe's folder). Throws HarnessError when it cannot start.
+  // (empty: the exe's folder), its standard output and error going to
+  // output when given (an inheritable handle). Throws HarnessError when it
+  // cannot start.
   static Process Start(const std::filesystem::path& exe, const std::vector<std::wstring>& args = {},
-                       const std::filesystem::path& currentDirectory = {});
+                       const std::filesystem::path& currentDirectory = {}, HANDLE output = nullptr);
 
   Process(Process&& other) noexcept;
   Process& operator=(Process&& other) noexcept;

@@ -1,0 +1,45 @@
+// A command is checked whole against what the panel holds before anything
+// is done: it is refused while the panel is busy, when a step names a
+// preset or window that is not there, when a step needs a control that a
+// follow mode locks at that point of the command, and when the closing
+// "適用" would meet an edit that holds no number. So a command that fails
+// changes nothing at all.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/command_line.h"
+#include "base/capture_hook.h"
+
+namespace nolb {
+
+enum class FollowState : std::uint8_t { kOff, kWindow, kMouse };
+
+// What the main window holds when a command comes.
+struct PanelState {
+  // Why the panel takes no command now (kSelecting, kDragging,
+  // kModalWindow, kClosing, kCommandRunning), or kNone.
+  CommandReason busy = CommandReason::kNone;
+  FollowState follow = FollowState::kOff;
+  std::array<std::string, 4> edits;    // X, Y, width, height (UTF-8)
+  std::vector<std::string> positions;  // the preset items, as the lists hold them
+  std::vector<std::string> sizes;
+};
+
+// The window named by a /window and /exe step: the topmost visible
+// top-level window of another program whose title holds title and whose
+// program file is program (either may be empty: any); 0 when there is none.
+using WindowFinder = std::function<WindowId(std::string_view title, std::string_view program)>;
+
+struct CommandPlan {
+  CommandResult result;          // reason kNone: carry the command out
+  std::vector<WindowId> windows;  // per step: the window a kWindow step takes, else 0
+};
+
+CommandPlan CheckCommand(const Command& command, const PanelState& panel, const WindowFinder& find);
+
+}  // namespace nolb
