@@ -106,6 +106,8 @@ bool ScreenSelection::Enter(bool coordinatesOnly, Point at) {
     coordinatesOnly_ = coordinatesOnly_ || coordinatesOnly;
     return Release(at);
   }
+  // In position mode the rectangle is placed around the cursor.
+  if (mode_ == SelectMode::kPosition) Move(at);
   return Press(coordinatesOnly ? MouseButton::kRight : MouseButton::kLeft, at);
 }
 

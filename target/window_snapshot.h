@@ -13,8 +13,8 @@ namespace nolb {
 
 // One shown window, in screen coordinates.
 struct SnapWindow {
-  WindowRect frame;   // the whole window
-  WindowRect client;  // its client area
+  WindowRect frame{};   // the whole window
+  WindowRect client{};  // its client area
   // A disabled control is not taken; its parent is.
   bool enabled = true;
   // Clicks go through it to what lies beneath (layered and transparent).
@@ -22,7 +22,7 @@ struct SnapWindow {
   // One of the panel's own windows: never taken, and nothing beneath it is.
   bool own = false;
   // Its shown child windows, topmost first.
-  std::vector<SnapWindow> children;
+  std::vector<SnapWindow> children{};
 };
 
 // The shown top-level windows, topmost first.
