@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "target/selection_layout.h"
 #include "target/wrap32.h"
 
 namespace nolb {
@@ -37,6 +38,7 @@ void ScreenSelection::Begin(SelectMode mode, std::int32_t width, std::int32_t he
   selectHeight_ = height;
   windows_ = std::move(windows);
   cursor_ = cursor;
+  steps_.clear();
   dragging_ = false;
   snapping_ = false;
   snapArea_.reset();
@@ -82,6 +84,22 @@ bool ScreenSelection::Press(MouseButton button, Point at) {
 }
 
 void ScreenSelection::Move(Point at) {
+  if (std::find(steps_.begin(), steps_.end(), at) != steps_.end()) return;
+  steps_.clear();
+  MoveTo(at);
+}
+
+Point ScreenSelection::Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors) {
+  constexpr size_t kStepsKept = 64;
+  const Point to = StepCursor(cursor_, dx, dy, monitors);
+  if (steps_.empty()) steps_.push_back(cursor_);
+  if (steps_.size() == kStepsKept) steps_.erase(steps_.begin());
+  steps_.push_back(to);
+  MoveTo(to);
+  return to;
+}
+
+void ScreenSelection::MoveTo(Point at) {
   cursor_ = at;
   FindSnapArea();
   if (mode_ == SelectMode::kPosition) {
@@ -97,7 +115,7 @@ bool ScreenSelection::Release(Point at) {
   // The range ends where the button comes up, also when the last move
   // before the release was not seen; a release at the press point without
   // any move chooses no range.
-  if (outline_ || at != dragAnchor_) Move(at);
+  if (outline_ || at != dragAnchor_) MoveTo(at);
   return Finish(outline_, SelectMode::kRange);
 }
 
@@ -107,7 +125,7 @@ bool ScreenSelection::Enter(bool coordinatesOnly, Point at) {
     return Release(at);
   }
   // In position mode the rectangle is placed around the cursor.
-  if (mode_ == SelectMode::kPosition) Move(at);
+  if (mode_ == SelectMode::kPosition) MoveTo(at);
   return Press(coordinatesOnly ? MouseButton::kRight : MouseButton::kLeft, at);
 }
 

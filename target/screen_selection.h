@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "base/capture_settings.h"
+#include "base/window_placement.h"
 #include "base/window_system.h"
 #include "target/window_snapshot.h"
 
@@ -63,8 +65,16 @@ class ScreenSelection {
   // during a drag starts it anew), its release ends it, wherever that is;
   // in position mode the press places the rectangle shown.
   bool Press(MouseButton button, Point at);
+  // A mouse move. Since the arrow keys last moved the cursor, one to where
+  // they took it, or to where it stood before them, is no move of the
+  // user's: the system may report the steps of the keys as mouse moves late
+  // and out of order (it does under Wine, where moving the pointer is
+  // asynchronous), and a move of the user's is seen at its next pixel.
   void Move(Point at);
   bool Release(Point at);
+  // An arrow key: the cursor a step from where it is now, on the monitors
+  // (see StepCursor). Returns where to put the system's cursor.
+  Point Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors);
   // Enter at the cursor: the left button (with Shift the right one) pressed
   // there; in range mode a second Enter ends the range there. Shift on
   // either Enter only fills in the values.
@@ -99,6 +109,7 @@ class ScreenSelection {
   bool Dragging() const { return dragging_; }
 
  private:
+  void MoveTo(Point at);
   void FindSnapArea();
   bool Finish(std::optional<Corners> result, SelectMode mode);
 
@@ -107,6 +118,9 @@ class ScreenSelection {
   std::int32_t selectHeight_ = 0;
   WindowSnapshot windows_;
   Point cursor_;
+  // Where the arrow keys took the cursor since the last move of the user's,
+  // and where it was before them; the latest few.
+  std::vector<Point> steps_;
   Point dragAnchor_;
   bool dragging_ = false;
   bool snapping_ = false;

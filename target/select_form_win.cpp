@@ -246,12 +246,9 @@ void TFormSelect::MouseUp() {
 }
 
 void TFormSelect::StepCursor(std::int32_t dx, std::int32_t dy) {
-  POINT now{};
-  GetCursorPos(&now);
   const std::int32_t step = Held(VK_SHIFT) ? 10 : 1;
-  const Point to = nolb::StepCursor({now.x, now.y}, dx * step, dy * step, monitors_);
+  const Point to = selection_.Step(dx * step, dy * step, monitors_);
   SetCursorPos(to.x, to.y);
-  selection_.Move(to);
 }
 
 bool TFormSelect::KeyDown(WPARAM key, LPARAM flags) {
@@ -269,9 +266,7 @@ bool TFormSelect::KeyDown(WPARAM key, LPARAM flags) {
     case VK_RETURN: {
       // Enter acts as the left button at the cursor, with Shift as the right one.
       if (repeat) return true;
-      POINT at{};
-      GetCursorPos(&at);
-      if (selection_.Enter(Held(VK_SHIFT), {at.x, at.y})) {
+      if (selection_.Enter(Held(VK_SHIFT), selection_.Cursor())) {
         Close();
         return true;
       }

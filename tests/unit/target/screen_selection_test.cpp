@@ -161,6 +161,27 @@ TEST(ScreenSelectionKeys, EnterMakesTheSelectionAtTheCursor) {
   EXPECT_TRUE(s.CoordinatesOnly());
 }
 
+// The arrow keys step from where the cursor is. Mouse moves to where they
+// took it or to where it was, reported late and in any order, do not take
+// it back; a move elsewhere does.
+TEST(ScreenSelectionKeys, ArrowKeysStepTheCursorAndLateReportsOfStepsAreNoMoves) {
+  const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}};
+  ScreenSelection s;
+  s.Begin(SelectMode::kRange, 0, 0, {200, 150});
+  s.Enter(false, s.Cursor());
+  EXPECT_EQ(s.Step(1, 0, monitors), (Point{201, 150}));
+  EXPECT_EQ(s.Step(1, 0, monitors), (Point{202, 150}));
+  EXPECT_EQ(s.Step(0, 10, monitors), (Point{202, 160}));
+  for (Point late : {Point{201, 150}, Point{200, 150}, Point{202, 160}, Point{202, 150}}) s.Move(late);
+  EXPECT_EQ(s.Cursor(), (Point{202, 160}));
+  EXPECT_EQ(s.Outline(), (Corners{200, 150, 202, 160}));
+  s.Move({500, 500});
+  EXPECT_EQ(s.Cursor(), (Point{500, 500}));
+  s.Move({202, 150});
+  EXPECT_EQ(s.Cursor(), (Point{202, 150})) << "after a move of the user's, every point counts";
+  EXPECT_EQ(s.Step(5000, 0, monitors), (Point{1279, 150})) << "on the monitors";
+}
+
 // Ctrl shows the client area of the window under the cursor, unless a range
 // is being dragged; a press then takes it whole, in either mode.
 TEST(ScreenSelectionSnap, CtrlShowsTheWindowAreaAndAPressTakesIt) {
