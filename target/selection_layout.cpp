@@ -134,7 +134,10 @@ OverlayPlace PlaceOverlay(Point cursor, const WindowRect& monitor, Size readout,
   return {r, std::nullopt};
 }
 
-WindowRect MagnifierInside(const WindowRect& m) { return {m.left + 1, m.top + 1, m.width - 2, m.height - 2}; }
+WindowRect MagnifierInside(const WindowRect& m) {
+  constexpr std::int32_t b = kMagnifierBorder;
+  return {m.left + b, m.top + b, m.width - 2 * b, m.height - 2 * b};
+}
 
 std::optional<MagnifierCopy> MagnifierSource(Point cursor, const WindowRect& magnifier, const WindowRect& picture) {
   constexpr std::int64_t kHalf = kMagnifierCells / 2;

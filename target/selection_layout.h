@@ -17,10 +17,12 @@ namespace nolb {
 
 // The magnifier: kMagnifierCells × kMagnifierCells pixels of the picture
 // around the cursor (the cursor's pixel in the middle), each drawn
-// kMagnifierZoom times as large, inside a 1-pixel border.
+// kMagnifierZoom times as large, inside a border of two pixels (black
+// outside, white inside: seen on any picture).
 inline constexpr std::int32_t kMagnifierCells = 15;
 inline constexpr std::int32_t kMagnifierZoom = 8;
-inline constexpr std::int32_t kMagnifierSide = kMagnifierCells * kMagnifierZoom + 2;
+inline constexpr std::int32_t kMagnifierBorder = 2;
+inline constexpr std::int32_t kMagnifierSide = kMagnifierCells * kMagnifierZoom + 2 * kMagnifierBorder;
 // Between the cursor's pixel and the readout or the magnifier: the arms of
 // the cross cursor stay clear.
 inline constexpr std::int32_t kCursorClearance = 20;

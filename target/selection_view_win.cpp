@@ -123,8 +123,10 @@ void SelectionView::DrawMagnifier(const WindowRect& magnifier, Point cursor) {
     StretchBlt(dc, to.left, to.top, copy->to.width, copy->to.height, picture_->Dc(), copy->from.left - origin_.x,
                copy->from.top - origin_.y, copy->from.width, copy->from.height, SRCCOPY);
   }
-  const RECT border = OnWindow(magnifier);
+  RECT border = OnWindow(magnifier);
   FrameRect(dc, &border, Stock(BLACK_BRUSH));
+  InflateRect(&border, -1, -1);
+  FrameRect(dc, &border, Stock(WHITE_BRUSH));
   // The cursor's pixel: a white frame in a black one, seen on any colour.
   RECT cell = OnWindow(MagnifiedCursor(magnifier));
   FrameRect(dc, &cell, Stock(WHITE_BRUSH));

@@ -173,10 +173,10 @@ TEST(ScreenSelectionMagnifier, ShowsThePictureEnlargedAndMHidesItForNextTime) {
   const COLORREF leftOfEdge = e2e::ScreenPixel({at.x - 3, at.y});
   ASSERT_NE(leftOfEdge, kColour);
   // The magnifier below and right of the cursor: cells 8 pixels square
-  // inside a 1-pixel border; the cursor's pixel is cell 7 of 15.
+  // inside a 2-pixel border, black outside; the cursor's pixel is cell 7 of 15.
   const POINT magnifier{at.x + 20, at.y + 20};
-  auto cell = [&](int column) { return POINT{magnifier.x + 1 + 8 * column + 4, magnifier.y + 1 + 8 * 7 + 4}; };
-  const POINT bottomBorder{magnifier.x + 2, magnifier.y + 15 * 8 + 1};
+  auto cell = [&](int column) { return POINT{magnifier.x + 2 + 8 * column + 4, magnifier.y + 2 + 8 * 7 + 4}; };
+  const POINT bottomBorder{magnifier.x + 4, magnifier.y + 15 * 8 + 3};
 
   e2e::input::MoveMouse(at);
   e2e::BringToFront(e2e::StartSelection(panel, "ButtonSetRange").front());

@@ -140,12 +140,12 @@ TEST(Magnifier, ThePictureAroundTheCursorEightTimesAsLarge) {
   const WindowRect magnifier{100, 100, kM, kM};
   const WindowRect picture{-1024, 0, 2304, 1024};
   EXPECT_EQ(MagnifierSource({500, 500}, magnifier, picture),
-            (MagnifierCopy{{493, 493, 15, 15}, {101, 101, 120, 120}}));
+            (MagnifierCopy{{493, 493, 15, 15}, {102, 102, 120, 120}}));
   // At the picture's top-left corner only its part of the square is there.
   EXPECT_EQ(MagnifierSource({-1024, 2}, magnifier, picture),
-            (MagnifierCopy{{-1024, 0, 8, 10}, {101 + 7 * 8, 101 + 5 * 8, 64, 80}}));
+            (MagnifierCopy{{-1024, 0, 8, 10}, {102 + 7 * 8, 102 + 5 * 8, 64, 80}}));
   EXPECT_EQ(MagnifierSource({-2000, 2}, magnifier, picture), std::nullopt);
-  EXPECT_EQ(MagnifiedCursor(magnifier), (WindowRect{101 + 56, 101 + 56, 8, 8}));
+  EXPECT_EQ(MagnifiedCursor(magnifier), (WindowRect{102 + 56, 102 + 56, 8, 8}));
 }
 
 TEST(StepCursor, OnTheMonitorsOnly) {
