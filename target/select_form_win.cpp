@@ -7,7 +7,6 @@
 #include "target/window_snapshot_win.h"
 #include "ui/monitor_scaling_win.h"
 #include "ui/settings_store_win.h"
-#include "ui/text_win.h"
 
 namespace nolb {
 
@@ -213,17 +212,7 @@ void TFormSelect::Paint(HWND window) {
 }
 
 void TFormSelect::Refresh() {
-  SelectionDecorations d;
-  if (!selection_.Chosen()) {
-    d.outline = selection_.Outline();
-    d.cursor = selection_.Cursor();
-    for (const std::string& line : ReadoutLines(d.cursor, selection_.Pending(), selection_.Snapped())) {
-      d.readout.push_back(ui::Widen(line));
-    }
-    const SelectionView& view = ViewAt(d.cursor);
-    d.overlay = PlaceOverlay(d.cursor, view.Monitor(), view.ReadoutSize(d.readout), magnifier_,
-                             selection_.DragAnchor());
-  }
+  const SelectionDecorations d = DecorationsOf(selection_, ViewAt(selection_.Cursor()), magnifier_);
   for (const auto& view : views_) view->Show(d);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/text_win.h"
+
 namespace nolb {
 namespace {
 
@@ -23,6 +25,19 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
 }
 
 }  // namespace
+
+SelectionDecorations DecorationsOf(const ScreenSelection& selection, const SelectionView& atCursor, bool magnifier) {
+  SelectionDecorations d;
+  if (selection.Chosen()) return d;
+  d.outline = selection.Outline();
+  d.cursor = selection.Cursor();
+  for (const std::string& line : ReadoutLines(d.cursor, selection.Pending(), selection.Snapped())) {
+    d.readout.push_back(ui::Widen(line));
+  }
+  d.overlay = PlaceOverlay(d.cursor, atCursor.Monitor(), atCursor.ReadoutSize(d.readout), magnifier,
+                           selection.DragAnchor());
+  return d;
+}
 
 void SelectionView::Prepare(const ui::MemoryBitmap& picture, Point origin, HFONT font) {
   picture_ = &picture;
@@ -82,6 +97,9 @@ void SelectionView::Show(const SelectionDecorations& next) {
   const std::vector<WindowRect> nextAreas = AreasOf(next);
   areas.insert(areas.end(), nextAreas.begin(), nextAreas.end());
   areas = MergeAreas(areas, monitor_);
+  shown_ = next;
+  // Nothing of it on this monitor.
+  if (areas.empty()) return;
   // The areas get the bare picture back, then what is drawn there now.
   HDC dc = copy_->Dc();
   for (const WindowRect& a : areas) {
@@ -89,7 +107,6 @@ void SelectionView::Show(const SelectionDecorations& next) {
     BitBlt(dc, r.left, r.top, a.width, a.height, picture_->Dc(), a.left - origin_.x, a.top - origin_.y, SRCCOPY);
   }
   Draw(next);
-  shown_ = next;
   ui::WindowDc window(window_);
   for (const WindowRect& a : areas) {
     const RECT r = OnWindow(a);

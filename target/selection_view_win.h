@@ -31,6 +31,13 @@ struct SelectionDecorations {
   bool operator==(const SelectionDecorations&) const = default;
 };
 
+class SelectionView;
+
+// What the selection shows now: its outline, and the readout and (when on)
+// the magnifier at the cursor on the monitor of the view given; nothing once
+// it is made.
+SelectionDecorations DecorationsOf(const ScreenSelection& selection, const SelectionView& atCursor, bool magnifier);
+
 class SelectionView {
  public:
   // The window stands exactly on the monitor.
