@@ -134,6 +134,7 @@ void TFormSelect::FormShow(SelectMode mode, Size size) {
   const WindowRect screen = ui::VirtualScreenRect();
   if (monitors.empty()) monitors.push_back(screen);
   origin_ = {screen.left, screen.top};
+  views_.clear();
   picture_.emplace(screen.width, screen.height);
   // The program's own windows finish their pending paints first, so that
   // the picture shows them as they are (the edits the desktop button filled).
@@ -143,7 +144,6 @@ void TFormSelect::FormShow(SelectMode mode, Size size) {
   GetCursorPos(&cursor);
   selection_.Begin(mode, size.width, size.height, {cursor.x, cursor.y}, TakeWindowSnapshot());
 
-  views_.clear();
   while (panes_.size() + 1 < monitors.size()) {
     panes_.push_back(std::make_unique<SelectPane>(*this));
     panes_.back()->Create(WindowDesc(monitors[panes_.size()]));
@@ -212,6 +212,7 @@ void TFormSelect::Paint(HWND window) {
 }
 
 void TFormSelect::Refresh() {
+  if (views_.empty()) return;  // never shown yet
   const SelectionDecorations d = DecorationsOf(selection_, ViewAt(selection_.Cursor()), magnifier_);
   for (const auto& view : views_) view->Show(d);
 }
@@ -304,7 +305,6 @@ std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPA
       SetCursor(LoadCursorW(nullptr, IDC_CROSS));
       return TRUE;
     case WM_MOUSEMOVE:
-      if (views_.empty()) break;
       selection_.SetSnapping((wParam & MK_CONTROL) != 0);
       selection_.Move(MessagePoint());
       Refresh();
@@ -313,10 +313,10 @@ std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPA
       // The arrow keys, Enter and Esc come here as keys.
       return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
-      if (views_.empty() || !KeyDown(wParam, lParam)) break;
+      if (!KeyDown(wParam, lParam)) break;
       return 0;
     case WM_KEYUP:
-      if (wParam != VK_CONTROL || views_.empty()) break;
+      if (wParam != VK_CONTROL) break;
       selection_.SetSnapping(false);
       Refresh();
       return 0;
