@@ -188,15 +188,7 @@ SelectionView* TFormSelect::ViewOf(HWND window) {
   return nullptr;
 }
 
-const SelectionView& TFormSelect::ViewAt(Point at) const {
-  const SelectionView* nearest = views_.front().get();
-  for (const auto& view : views_) {
-    if (Distance2(view->Monitor(), {at.x, at.y, 1, 1}) < Distance2(nearest->Monitor(), {at.x, at.y, 1, 1})) {
-      nearest = view.get();
-    }
-  }
-  return *nearest;
-}
+const SelectionView& TFormSelect::ViewAt(Point at) const { return *views_[MonitorAt(monitors_, at)]; }
 
 void TFormSelect::Paint(HWND window) {
   SelectionView* view = ViewOf(window);

@@ -55,10 +55,9 @@ std::vector<WindowRect> OutlineStrips(const Corners& o, const WindowRect& bounds
   const std::int64_t t = std::min(o.y1, o.y2), b = std::max(o.y1, o.y2) + std::int64_t{1};
   std::vector<Span> strips{{l, t, r, t + 1}};
   if (b - t > 1) strips.push_back({l, b - 1, r, b});
-  if (b - t > 2) {
-    strips.push_back({l, t + 1, l + 1, b - 1});
-    if (r - l > 1) strips.push_back({r - 1, t + 1, r, b - 1});
-  }
+  // The sides between; none for an outline of one or two rows (empty).
+  strips.push_back({l, t + 1, l + 1, b - 1});
+  if (r - l > 1) strips.push_back({r - 1, t + 1, r, b - 1});
   std::vector<WindowRect> clipped;
   for (const Span& s : strips) {
     if (std::optional<WindowRect> c = Clip(s, bounds)) clipped.push_back(*c);
@@ -156,16 +155,22 @@ WindowRect MagnifiedCursor(const WindowRect& magnifier) {
   return {inside.left + kOffset, inside.top + kOffset, kMagnifierZoom, kMagnifierZoom};
 }
 
+std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at) {
+  std::size_t nearest = 0;
+  for (std::size_t i = 0; i < monitors.size(); ++i) {
+    // A monitor beside the one that shows the point touches it too.
+    if (Holds(monitors[i], at)) return i;
+    if (Distance2(monitors[i], {at.x, at.y, 1, 1}) < Distance2(monitors[nearest], {at.x, at.y, 1, 1})) nearest = i;
+  }
+  return nearest;
+}
+
 Point StepCursor(Point from, std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors) {
   const Point to{Clamp32(std::int64_t{from.x} + dx), Clamp32(std::int64_t{from.y} + dy)};
   if (monitors.empty() || std::any_of(monitors.begin(), monitors.end(), [&](const WindowRect& m) { return Holds(m, to); })) {
     return to;
   }
-  const WindowRect* on = &monitors.front();
-  for (const WindowRect& m : monitors) {
-    if (Distance2(m, {from.x, from.y, 1, 1}) < Distance2(*on, {from.x, from.y, 1, 1})) on = &m;
-  }
-  const Span s = SpanOf(*on);
+  const Span s = SpanOf(monitors[MonitorAt(monitors, from)]);
   return {Clamp32(std::clamp<std::int64_t>(to.x, s.left, s.right - 1)),
           Clamp32(std::clamp<std::int64_t>(to.y, s.top, s.bottom - 1))};
 }

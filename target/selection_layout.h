@@ -72,6 +72,10 @@ std::optional<MagnifierCopy> MagnifierSource(Point cursor, const WindowRect& mag
 // The cursor's own pixel in the magnifier.
 WindowRect MagnifiedCursor(const WindowRect& magnifier);
 
+// The monitor that shows the point (the first listed of those that do),
+// else the nearest one; 0 without monitors.
+std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at);
+
 // The cursor moved by an arrow key: to the point, when a monitor shows it;
 // otherwise as far as the monitor it was on reaches.
 Point StepCursor(Point from, std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors);

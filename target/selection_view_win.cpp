@@ -12,8 +12,6 @@ constexpr COLORREF kReadoutText = RGB(0, 0, 0);
 // Inside the readout's border: left and right, above and below the text.
 constexpr int kPadX = 4;
 constexpr int kPadY = 3;
-// The widest line of the usual numbers.
-constexpr wchar_t kUsualLine[] = L"ウィンドウ -0000, -0000  0000 × 0000";
 
 HBRUSH Stock(int brush) { return static_cast<HBRUSH>(GetStockObject(brush)); }
 
@@ -53,9 +51,6 @@ void SelectionView::Prepare(const ui::MemoryBitmap& picture, Point origin, HFONT
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   lineHeight_ = metrics.tmHeight;
-  SIZE usual{};
-  GetTextExtentPoint32W(dc, kUsualLine, static_cast<int>(std::size(kUsualLine) - 1), &usual);
-  usualWidth_ = usual.cx;
   shown_ = {};
   painted_ = false;
 }
@@ -67,7 +62,7 @@ void SelectionView::Release() {
 }
 
 Size SelectionView::ReadoutSize(const std::vector<std::wstring>& lines) const {
-  int width = usualWidth_;
+  int width = 0;
   for (const std::wstring& line : lines) {
     SIZE size{};
     if (copy_) GetTextExtentPoint32W(copy_->Dc(), line.c_str(), static_cast<int>(line.size()), &size);

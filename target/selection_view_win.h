@@ -54,8 +54,8 @@ class SelectionView {
   // Frees the copy; the view shows nothing until prepared again.
   void Release();
 
-  // The readout's size for these lines: never narrower than for the usual
-  // numbers, so that it does not change its width at every move.
+  // The readout's size for these lines. The line of the keys is the widest
+  // for the usual numbers, so that the width stays as the numbers change.
   Size ReadoutSize(const std::vector<std::wstring>& lines) const;
 
   // Draws what changed and shows it on the window.
@@ -83,7 +83,6 @@ class SelectionView {
   // The font stays selected into the copy's device context until the copy goes.
   std::optional<ui::SelectedObject> font_;
   int lineHeight_ = 0;
-  int usualWidth_ = 0;
   SelectionDecorations shown_;
   bool painted_ = false;
 };

@@ -19,6 +19,7 @@ TEST(PickerFrameBands, EachWindowIsFramedAtItsOwnMonitorsScale) {
   EXPECT_EQ(PickerFrameBands(kLaptopAndMonitor, {2000, 100, 200, 100}),
             (Bands{{2000, 100, 200, 3}, {2000, 197, 200, 3}, {2000, 103, 3, 94}, {2197, 103, 3, 94}}));
   EXPECT_TRUE(PickerFrameBands(kLaptopAndMonitor, {100, 100, 0, 50}).empty()) << "no client area, no frame";
+  EXPECT_EQ(PickerFrameBands(kLaptopAndMonitor, {2000, 100, 1, 1}).size(), 4u) << "a client area of one pixel";
 }
 
 }  // namespace

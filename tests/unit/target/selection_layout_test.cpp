@@ -148,6 +148,14 @@ TEST(Magnifier, ThePictureAroundTheCursorEightTimesAsLarge) {
   EXPECT_EQ(MagnifiedCursor(magnifier), (WindowRect{102 + 56, 102 + 56, 8, 8}));
 }
 
+TEST(MonitorAt, TheMonitorThatShowsThePointElseTheNearest) {
+  const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 1024, 768}};
+  EXPECT_EQ(MonitorAt(monitors, {-1, 100}), 1u) << "the primary touches it, but this one shows it";
+  EXPECT_EQ(MonitorAt(monitors, {0, 100}), 0u);
+  EXPECT_EQ(MonitorAt(monitors, {-300, 900}), 1u) << "below it, where no monitor is";
+  EXPECT_EQ(MonitorAt(monitors, {2000, 2000}), 0u);
+}
+
 TEST(StepCursor, OnTheMonitorsOnly) {
   // The primary and a smaller monitor left of it: nothing below the latter.
   const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 1024, 768}};
@@ -155,6 +163,7 @@ TEST(StepCursor, OnTheMonitorsOnly) {
   EXPECT_EQ(StepCursor({0, 500}, -1, 0, monitors), (Point{-1, 500})) << "onto the other monitor";
   EXPECT_EQ(StepCursor({-5, 900}, -10, 0, monitors), (Point{0, 900})) << "nothing shows it: as far as it goes";
   EXPECT_EQ(StepCursor({-500, 765}, 0, 10, monitors), (Point{-500, 767}));
+  EXPECT_EQ(StepCursor({-1, 767}, 0, 10, monitors), (Point{-1, 767})) << "on the monitor it was on, beside the primary";
   EXPECT_EQ(StepCursor({1279, 1023}, 1, 1, monitors), (Point{1279, 1023}));
 }
 

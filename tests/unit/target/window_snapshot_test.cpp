@@ -14,6 +14,7 @@ const WindowSnapshot kScreen{
      .client = {108, 130, 384, 262},
      .children = {{.frame = {120, 140, 100, 50}, .client = {122, 142, 96, 46}, .enabled = false},
                   {.frame = {120, 140, 60, 20}, .client = {120, 140, 60, 20}},
+                  {.frame = {250, 140, 1, 1}, .client = {250, 140, 1, 1}},
                   {.frame = {300, 200, 150, 100},
                    .client = {302, 202, 146, 96},
                    .children = {{.frame = {310, 210, 20, 20}, .client = {310, 210, 0, 0}}}}}},
@@ -29,6 +30,7 @@ TEST(SnapAreaAt, TheDeepestShownWindowUnderTheCursor) {
   const Case cases[] = {
       {{150, 150}, WindowRect{120, 140, 60, 20}, "an enabled control under a disabled one"},
       {{200, 180}, WindowRect{108, 130, 384, 262}, "a disabled control gives its parent"},
+      {{250, 140}, WindowRect{250, 140, 1, 1}, "a control of one pixel"},
       {{320, 220}, WindowRect{302, 202, 146, 96}, "a control without client area gives its parent"},
       {{100, 100}, WindowRect{108, 130, 384, 262}, "the frame's corner, the caption: the client area"},
       {{500, 399}, WindowRect{54, 74, 792, 572}, "right of A's frame: the window behind"},
