@@ -144,9 +144,10 @@ std::optional<MagnifierCopy> MagnifierSource(Point cursor, const WindowRect& mag
   const std::optional<WindowRect> from = Clip(around, picture);
   if (!from) return std::nullopt;
   const WindowRect inside = MagnifierInside(magnifier);
-  return MagnifierCopy{*from, {Clamp32(inside.left + (from->left - around.left) * kMagnifierZoom),
-                               Clamp32(inside.top + (from->top - around.top) * kMagnifierZoom),
-                               from->width * kMagnifierZoom, from->height * kMagnifierZoom}};
+  return MagnifierCopy{{from->left - picture.left, from->top - picture.top, from->width, from->height},
+                       {Clamp32(inside.left + (from->left - around.left) * kMagnifierZoom),
+                        Clamp32(inside.top + (from->top - around.top) * kMagnifierZoom), from->width * kMagnifierZoom,
+                        from->height * kMagnifierZoom}};
 }
 
 WindowRect MagnifiedCursor(const WindowRect& magnifier) {

@@ -59,10 +59,11 @@ OverlayPlace PlaceOverlay(Point cursor, const WindowRect& monitor, Size readout,
                           std::optional<Point> dragAnchor);
 
 // The magnifier's picture: the part of the picture (the screen area it
-// holds) around the cursor that it shows, and where in the magnifier that
-// goes; nothing when the picture holds none of it.
+// holds) around the cursor that it shows, in the picture's own pixels, and
+// where on the screen in the magnifier that goes; nothing when the picture
+// holds none of it.
 struct MagnifierCopy {
-  WindowRect from;
+  WindowRect from;  // from the picture's top-left pixel
   WindowRect to;
   bool operator==(const MagnifierCopy&) const = default;
 };

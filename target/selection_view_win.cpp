@@ -132,8 +132,8 @@ void SelectionView::DrawMagnifier(const WindowRect& magnifier, Point cursor) {
   if (const std::optional<MagnifierCopy> copy = MagnifierSource(cursor, magnifier, picture)) {
     const RECT to = OnWindow(copy->to);
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, to.left, to.top, copy->to.width, copy->to.height, picture_->Dc(), copy->from.left - origin_.x,
-               copy->from.top - origin_.y, copy->from.width, copy->from.height, SRCCOPY);
+    StretchBlt(dc, to.left, to.top, copy->to.width, copy->to.height, picture_->Dc(), copy->from.left, copy->from.top,
+               copy->from.width, copy->from.height, SRCCOPY);
   }
   RECT border = OnWindow(magnifier);
   FrameRect(dc, &border, Stock(BLACK_BRUSH));

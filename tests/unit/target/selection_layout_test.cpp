@@ -138,12 +138,13 @@ TEST(PlaceOverlay, AnywhereOnTheMonitorItStaysThereAndOffTheCursorsPixel) {
 
 TEST(Magnifier, ThePictureAroundTheCursorEightTimesAsLarge) {
   const WindowRect magnifier{100, 100, kM, kM};
-  const WindowRect picture{-1024, 0, 2304, 1024};
+  // The picture of a monitor left of and one above the primary.
+  const WindowRect picture{-1024, -300, 2304, 1324};
   EXPECT_EQ(MagnifierSource({500, 500}, magnifier, picture),
-            (MagnifierCopy{{493, 493, 15, 15}, {102, 102, 120, 120}}));
+            (MagnifierCopy{{493 + 1024, 493 + 300, 15, 15}, {102, 102, 120, 120}}));
   // At the picture's top-left corner only its part of the square is there.
-  EXPECT_EQ(MagnifierSource({-1024, 2}, magnifier, picture),
-            (MagnifierCopy{{-1024, 0, 8, 10}, {102 + 7 * 8, 102 + 5 * 8, 64, 80}}));
+  EXPECT_EQ(MagnifierSource({-1024, -298}, magnifier, picture),
+            (MagnifierCopy{{0, 0, 8, 10}, {102 + 7 * 8, 102 + 5 * 8, 64, 80}}));
   EXPECT_EQ(MagnifierSource({-2000, 2}, magnifier, picture), std::nullopt);
   EXPECT_EQ(MagnifiedCursor(magnifier), (WindowRect{102 + 56, 102 + 56, 8, 8}));
 }
