@@ -49,10 +49,6 @@ std::int64_t SharedArea(const WindowRect& a, const WindowRect& b) {
   return w > 0 && h > 0 ? w * h : 0;
 }
 
-bool OnOrAtEdge(const WindowRect& r, Point p) {
-  return p.x >= r.left && p.x <= Right(r) && p.y >= r.top && p.y <= Bottom(r);
-}
-
 }  // namespace
 
 MonitorScaling MonitorFromMode(const WindowRect& logical, const std::optional<WindowRect>& mode) {
@@ -107,10 +103,6 @@ std::optional<MonitorScaling> MonitorOfLogical(const std::vector<MonitorScaling>
 WindowRect LogicalToPhysical(const std::vector<MonitorScaling>& monitors, const WindowRect& logical) {
   const std::optional<MonitorScaling> monitor = MonitorOfLogical(monitors, logical);
   return monitor ? LogicalToPhysical(*monitor, logical) : logical;
-}
-
-Point AgreedPhysical(const MonitorScaling& m, Point computed, std::optional<Point> fromSystem) {
-  return fromSystem && OnOrAtEdge(m.physical, *fromSystem) ? *fromSystem : computed;
 }
 
 std::vector<PictureCopy> PictureCopies(const std::vector<MonitorScaling>& monitors, Point origin) {

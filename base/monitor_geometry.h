@@ -50,12 +50,6 @@ std::optional<MonitorScaling> MonitorOfLogical(const std::vector<MonitorScaling>
 // unchanged without monitors.
 WindowRect LogicalToPhysical(const std::vector<MonitorScaling>& monitors, const WindowRect& logical);
 
-// A corner as the system converted it (where it can), checked against the
-// monitor: the system's answer when there is one and it lies on the
-// monitor's physical rectangle (its far edges included), else the computed
-// one.
-Point AgreedPhysical(const MonitorScaling& monitor, Point computed, std::optional<Point> fromSystem);
-
 // One step of taking a frozen picture of every monitor: the physical pixels
 // of the monitor (screen coordinates) into its logical rectangle, relative
 // to the picture's origin.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "target/selection_layout.h"
 #include "target/wrap32.h"
 
 namespace nolb {
@@ -17,78 +18,133 @@ Corners PositionOutline(Point centre, std::int32_t width, std::int32_t height) {
                  Wrap32(centre.y + std::int64_t{height} - 1 - top)};
 }
 
-SelectedRect RangeRectangle(const Corners& r) {
-  return SelectedRect{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::abs(r.x2 - r.x1) + 1,
-                   std::abs(r.y2 - r.y1) + 1};
+namespace {
+
+Corners CornersOf(const WindowRect& r) {
+  return {r.left, r.top, Wrap32(std::int64_t{r.left} + r.width - 1), Wrap32(std::int64_t{r.top} + r.height - 1)};
 }
 
-void ScreenSelection::Begin(SelectMode mode, std::int32_t width, std::int32_t height) {
+}  // namespace
+
+SelectedRect RangeRectangle(const Corners& r) {
+  return SelectedRect{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::abs(r.x2 - r.x1) + 1,
+                      std::abs(r.y2 - r.y1) + 1};
+}
+
+void ScreenSelection::Begin(SelectMode mode, std::int32_t width, std::int32_t height, Point cursor,
+                            WindowSnapshot windows) {
   mode_ = mode;
   selectWidth_ = width;
   selectHeight_ = height;
+  windows_ = std::move(windows);
+  cursor_ = cursor;
+  steps_.clear();
   dragging_ = false;
-  drawn_.reset();
+  snapping_ = false;
+  snapArea_.reset();
+  outline_.reset();
+  if (mode == SelectMode::kPosition) outline_ = PositionOutline(cursor, width, height);
   selectResult_.reset();
+  resultMode_ = mode;
   chosen_ = false;
 }
 
-void ScreenSelection::Paint(Point cursor) {
-  if (mode_ == SelectMode::kPosition && !drawn_) {
-    drawn_ = PositionOutline(cursor, selectWidth_, selectHeight_);
-  }
+void ScreenSelection::SetSnapping(bool held) {
+  snapping_ = held;
+  FindSnapArea();
 }
 
-void ScreenSelection::Redraw(SelectionStep& step, const Corners& outline) {
-  if (drawn_) step.invert.push_back(*drawn_);
-  step.invert.push_back(outline);
-  drawn_ = outline;
+void ScreenSelection::FindSnapArea() {
+  snapArea_.reset();
+  if (snapping_ && !dragging_) snapArea_ = SnapAreaAt(windows_, cursor_);
 }
 
-SelectionStep ScreenSelection::Finish(SelectionStep step) {
-  // The outline goes before the window closes, so it never stays on the picture.
-  if (drawn_) step.invert.push_back(*drawn_);
-  selectResult_ = drawn_;
-  drawn_.reset();
+bool ScreenSelection::Finish(std::optional<Corners> result, SelectMode mode) {
+  selectResult_ = result;
+  resultMode_ = mode;
+  outline_.reset();
+  snapArea_.reset();
   dragging_ = false;
   chosen_ = true;
-  step.close = true;
-  return step;
+  return true;
 }
 
-SelectionStep ScreenSelection::Press(MouseButton button, Point at) {
+bool ScreenSelection::Press(MouseButton button, Point at) {
   coordinatesOnly_ = button == MouseButton::kRight;
-  SelectionStep step;
-  if (mode_ == SelectMode::kPosition) {
-    if (!drawn_) drawn_ = PositionOutline(at, selectWidth_, selectHeight_);
-    return Finish(step);
-  }
-  // A second button pressed during a drag starts the range anew.
-  if (drawn_) step.invert.push_back(*drawn_);
-  drawn_.reset();
+  cursor_ = at;
+  FindSnapArea();
+  if (snapArea_) return Finish(CornersOf(*snapArea_), SelectMode::kRange);
+  // The rectangle shown is the one placed, also when the last move before
+  // the press was not seen.
+  if (mode_ == SelectMode::kPosition) return Finish(outline_, SelectMode::kPosition);
+  outline_.reset();
   dragging_ = true;
   dragAnchor_ = at;
-  return step;
+  return false;
 }
 
-SelectionStep ScreenSelection::Move(Point at) {
-  SelectionStep step;
-  if (mode_ == SelectMode::kRange && !dragging_) return step;  // moves without a press draw nothing
-  const Corners outline = mode_ == SelectMode::kPosition
-                              ? PositionOutline(at, selectWidth_, selectHeight_)
-                              : Corners{dragAnchor_.x, dragAnchor_.y, at.x, at.y};
-  if (drawn_ != outline) Redraw(step, outline);
-  return step;
+void ScreenSelection::Move(Point at) {
+  if (std::find(steps_.begin(), steps_.end(), at) != steps_.end()) return;
+  steps_.clear();
+  MoveTo(at);
 }
 
-SelectionStep ScreenSelection::Release(MouseButton, Point at) {
-  // Only the release of a drag that began on this window ends it.
-  if (mode_ != SelectMode::kRange || !dragging_) return {};
+Point ScreenSelection::Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors) {
+  constexpr size_t kStepsKept = 64;
+  const Point to = StepCursor(cursor_, dx, dy, monitors);
+  if (steps_.empty()) steps_.push_back(cursor_);
+  if (steps_.size() == kStepsKept) steps_.erase(steps_.begin());
+  steps_.push_back(to);
+  MoveTo(to);
+  return to;
+}
+
+void ScreenSelection::MoveTo(Point at) {
+  cursor_ = at;
+  FindSnapArea();
+  if (mode_ == SelectMode::kPosition) {
+    outline_ = PositionOutline(at, selectWidth_, selectHeight_);
+  } else if (dragging_) {
+    outline_ = Corners{dragAnchor_.x, dragAnchor_.y, at.x, at.y};
+  }
+}
+
+bool ScreenSelection::Release(Point at) {
+  // Only the release of a range being dragged ends it.
+  if (mode_ != SelectMode::kRange || !dragging_) return false;
   // The range ends where the button comes up, also when the last move
   // before the release was not seen; a release at the press point without
-  // any move draws nothing.
-  SelectionStep step;
-  if (drawn_ || at != dragAnchor_) step = Move(at);
-  return Finish(step);
+  // any move chooses no range.
+  if (outline_ || at != dragAnchor_) MoveTo(at);
+  return Finish(outline_, SelectMode::kRange);
+}
+
+bool ScreenSelection::Enter(bool coordinatesOnly, Point at) {
+  if (mode_ == SelectMode::kRange && dragging_) {
+    coordinatesOnly_ = coordinatesOnly_ || coordinatesOnly;
+    return Release(at);
+  }
+  // In position mode the rectangle is placed around the cursor.
+  if (mode_ == SelectMode::kPosition) MoveTo(at);
+  return Press(coordinatesOnly ? MouseButton::kRight : MouseButton::kLeft, at);
+}
+
+std::optional<Corners> ScreenSelection::Outline() const {
+  return snapArea_ ? CornersOf(*snapArea_) : outline_;
+}
+
+std::optional<Point> ScreenSelection::DragAnchor() const {
+  if (!dragging_) return std::nullopt;
+  return dragAnchor_;
+}
+
+std::optional<SelectedRect> ScreenSelection::Pending() const {
+  if (snapArea_) return SelectedRect{snapArea_->left, snapArea_->top, snapArea_->width, snapArea_->height};
+  if (mode_ == SelectMode::kPosition && outline_) {
+    return SelectedRect{outline_->x1, outline_->y1, selectWidth_, selectHeight_};
+  }
+  if (dragging_) return RangeRectangle({dragAnchor_.x, dragAnchor_.y, cursor_.x, cursor_.y});
+  return std::nullopt;
 }
 
 bool TakeSelection(CaptureState& state, SelectMode mode, const std::optional<Corners>& result) {

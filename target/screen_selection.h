@@ -1,8 +1,9 @@
 // Choosing the capture rectangle on a frozen picture of the screen: a range
-// dragged with the mouse, or a rectangle of fixed size placed with a click.
-// The selection window feeds its mouse events in here and inverts the
-// outlines that each step returns; the main window takes the result into
-// the capture settings record.
+// dragged with the mouse or the keyboard, a rectangle of fixed size placed
+// with a click or Enter, or with Ctrl the client area of the window under
+// the cursor. The selection windows feed their mouse and key events in here
+// and draw the outline it shows; the main window takes the result into the
+// capture settings record. All points are screen coordinates.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "base/capture_settings.h"
+#include "base/window_placement.h"
 #include "base/window_system.h"
+#include "target/window_snapshot.h"
 
 namespace nolb {
 
@@ -43,54 +46,90 @@ struct SelectedRect {
 // The rectangle of a dragged range, in whichever direction it was dragged.
 SelectedRect RangeRectangle(const Corners& result);
 
-// What the window does after one event: invert these outlines in order (an
-// outline inverted a second time is erased), then close when asked.
-struct SelectionStep {
-  std::vector<Corners> invert;
-  bool close = false;
-};
-
-// One selection at a time, from the window's showing to its close.
+// One selection at a time, from the windows' showing to their close.
 class ScreenSelection {
  public:
-  // Each showing: the mode and, for position mode, the size of the
-  // rectangle; no outline, no result.
-  void Begin(SelectMode mode, std::int32_t width, std::int32_t height);
+  // Each showing: the mode, the size of the rectangle placed in position
+  // mode, where the cursor is (a position outline stands around it at once)
+  // and the windows on the screen for Ctrl; no result.
+  void Begin(SelectMode mode, std::int32_t width, std::int32_t height, Point cursor,
+             WindowSnapshot windows = {});
 
-  // The outline on the window now, which a repaint draws again.
-  std::optional<Corners> Drawn() const { return drawn_; }
-  // A paint: in position mode the outline appears at the cursor the first
-  // time. The painter then draws Drawn() over the picture.
-  void Paint(Point cursor);
+  // Ctrl is held (true) or not. While it is, and no range is being
+  // dragged, the outline is the window area under the cursor, and a press
+  // or Enter takes it.
+  void SetSnapping(bool held);
 
-  SelectionStep Press(MouseButton button, Point at);
-  SelectionStep Move(Point at);
-  SelectionStep Release(MouseButton button, Point at);
+  // The events; each returns true when it made the selection, and the
+  // windows close. A press in range mode starts the range (a second press
+  // during a drag starts it anew), its release ends it, wherever that is;
+  // in position mode the press places the rectangle shown.
+  bool Press(MouseButton button, Point at);
+  // A mouse move. Since the arrow keys last moved the cursor, one to where
+  // they took it, or to where it stood before them, is no move of the
+  // user's: the system may report the steps of the keys as mouse moves late
+  // and out of order (it does under Wine, where moving the pointer is
+  // asynchronous), and a move of the user's is seen at its next pixel.
+  void Move(Point at);
+  bool Release(Point at);
+  // An arrow key: the cursor a step from where it is now, on the monitors
+  // (see StepCursor). Returns where to put the system's cursor.
+  Point Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors);
+  // Enter at the cursor: the left button (with Shift the right one) pressed
+  // there; in range mode a second Enter ends the range there. Shift on
+  // either Enter only fills in the values.
+  bool Enter(bool coordinatesOnly, Point at);
 
-  // True once the mouse made the selection and closed the window; false
-  // after a close by any other way (Esc, the system's close command), which
-  // cancels.
+  // The outline to show now, if any.
+  std::optional<Corners> Outline() const;
+  // The outline is the window area under the cursor.
+  bool Snapped() const { return snapArea_.has_value(); }
+  // Where the last event put the cursor.
+  Point Cursor() const { return cursor_; }
+  // Where the range being dragged began.
+  std::optional<Point> DragAnchor() const;
+  // The numbers the edits would get if the selection were made now: the
+  // range being dragged, the placed rectangle (position mode: its size is
+  // the present one) or the window area; nothing while no range is dragged.
+  std::optional<SelectedRect> Pending() const;
+
+  // True once an event made the selection; false after a close by any other
+  // way (Esc, the system's close command), which cancels.
   bool Chosen() const { return chosen_; }
-  // The chosen rectangle's corners, in screen coordinates; nothing until
-  // chosen, and when a range was pressed and released without being drawn.
-  // Any corner may lie in column or row 0, or left of and above it.
+  // The chosen rectangle's corners; nothing until chosen, and when a range
+  // was pressed and released in place without being drawn. Any corner may
+  // lie in column or row 0, or left of and above it.
   std::optional<Corners> SelectResult() const { return selectResult_; }
-  // The selection was made with the right button: only fill in the values.
+  // How the result is taken: a window area replaces the whole rectangle,
+  // as a range does, in either mode.
+  SelectMode ResultMode() const { return resultMode_; }
+  // The selection was made with the right button or Shift+Enter: only fill
+  // in the values.
   bool CoordinatesOnly() const { return coordinatesOnly_; }
   bool Dragging() const { return dragging_; }
 
  private:
-  // Erases the outline on the window (if any) and draws this one.
-  void Redraw(SelectionStep& step, const Corners& outline);
-  SelectionStep Finish(SelectionStep step);
+  void MoveTo(Point at);
+  void FindSnapArea();
+  bool Finish(std::optional<Corners> result, SelectMode mode);
 
   SelectMode mode_ = SelectMode::kRange;
   std::int32_t selectWidth_ = 0;
   std::int32_t selectHeight_ = 0;
+  WindowSnapshot windows_;
+  Point cursor_;
+  // Where the arrow keys took the cursor since the last move of the user's,
+  // and where it was before them; the latest few.
+  std::vector<Point> steps_;
   Point dragAnchor_;
   bool dragging_ = false;
-  std::optional<Corners> drawn_;
+  bool snapping_ = false;
+  // The outline of the range or of the placed rectangle, and the window
+  // area that Ctrl shows instead.
+  std::optional<Corners> outline_;
+  std::optional<WindowRect> snapArea_;
   std::optional<Corners> selectResult_;
+  SelectMode resultMode_ = SelectMode::kRange;
   bool coordinatesOnly_ = false;
   bool chosen_ = false;
 };

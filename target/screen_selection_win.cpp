@@ -26,7 +26,7 @@ void TMainForm::RunScreenSelection(SelectMode mode) {
   // changes and nothing is applied; nor after the session's end has shut
   // the window down meanwhile.
   if (!selection.Chosen() || ShutDownBegun()) return;
-  if (TakeSelection(state_, mode, selection.SelectResult())) {
+  if (TakeSelection(state_, selection.ResultMode(), selection.SelectResult())) {
     const CaptureSettings taken = state_.Settings();
     ShowRectangle(taken.x, taken.y, taken.width, taken.height);
   }

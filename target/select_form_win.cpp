@@ -3,18 +3,44 @@
 #include <windowsx.h>
 
 #include "status/translucency_win.h"
-#include "target/wrap32.h"
-#include "ui/handles_win.h"
+#include "target/select_settings.h"
+#include "target/window_snapshot_win.h"
 #include "ui/monitor_scaling_win.h"
+#include "ui/settings_store_win.h"
 
 namespace nolb {
 
 TFormSelect* FormSelect = nullptr;
 
-namespace {
+// The selection's window on a monitor other than the primary: everything
+// it sees goes to the selection.
+class SelectPane : public ui::Form {
+ public:
+  explicit SelectPane(TFormSelect& selection) : ui::Form(L"FormSelectPane"), selection_(selection) {}
+  ~SelectPane() override {
+    if (HWND hwnd = Handle()) DestroyWindow(hwnd);
+  }
 
-// What no monitor shows, between and beside monitors of different sizes.
-constexpr COLORREF kNothingShown = RGB(32, 32, 32);
+  void Create(const ui::FormDesc& desc) { Form::Create(desc, {}); }
+
+ protected:
+  void FormCreate() override { SetTranslucency(Handle(), true, 0); }
+  // Closing a pane closes the selection.
+  bool FormCloseQuery() override {
+    selection_.Close();
+    return false;
+  }
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // A click leaves the keyboard with the selection's own window.
+    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    return selection_.WindowMessage(Handle(), message, wParam, lParam);
+  }
+
+ private:
+  TFormSelect& selection_;
+};
+
+namespace {
 
 struct ButtonEvent {
   MouseButton button;
@@ -43,61 +69,96 @@ BOOL CALLBACK PaintNow(HWND window, LPARAM) {
   return TRUE;
 }
 
-}  // namespace
-
-void InvertRectOutline(HDC dc, const Corners& r) {
-  const int previous = SetROP2(dc, R2_NOTXORPEN);
-  const POINT points[] = {{r.x1, r.y1}, {r.x1, r.y2}, {r.x2, r.y2}, {r.x2, r.y1}, {r.x1, r.y1}};
-  Polyline(dc, points, 5);
-  SetROP2(dc, previous);
+// The point of the mouse message being handled, in screen coordinates.
+// Not the message's client point: the window holding the mouse during a
+// drag may lie on a monitor of another scaling than the cursor.
+Point MessagePoint() {
+  const DWORD at = GetMessagePos();
+  return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
 }
+
+bool Held(int key) { return GetKeyState(key) < 0; }
+
+ui::FormDesc WindowDesc(const WindowRect& monitor) {
+  ui::FormDesc desc;
+  desc.className = L"TFormSelect";
+  desc.style = WS_POPUP;
+  // No button on the task bar; layered from the start.
+  desc.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
+  desc.place = {monitor.left, monitor.top, monitor.width, monitor.height};
+  desc.backgroundColor = ui::kNoBackground;
+  return desc;
+}
+
+}  // namespace
 
 TFormSelect::TFormSelect() : ui::Form(L"FormSelect") {}
 
 TFormSelect::~TFormSelect() {
   if (FormSelect == this) FormSelect = nullptr;
+  // The panes go first: their messages come here.
+  views_.clear();
+  panes_.clear();
+  // Destroyed here, not by the base, so that FormDestroy still saves the section.
   if (HWND hwnd = Handle()) DestroyWindow(hwnd);
 }
 
 void TFormSelect::Create() {
   FormSelect = this;
-  ui::FormDesc desc;
-  desc.className = L"TFormSelect";
-  desc.style = WS_POPUP;
-  // No button on the task bar; the window is layered from the start.
-  desc.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-  const nolb::WindowRect screen = ui::VirtualScreenRect();
-  desc.place = {screen.left, screen.top, screen.width, screen.height};
-  desc.backgroundColor = ui::kNoBackground;
-  Form::Create(desc, {});
+  Form::Create(WindowDesc(ui::VirtualScreenRect()), {});
 }
 
-void TFormSelect::FormCreate() { SetTranslucency(Handle(), true, 0); }
+void TFormSelect::FormCreate() {
+  SetTranslucency(Handle(), true, 0);
+  ProfileSettingsStore store;
+  magnifier_ = ReadSelectSettings(store).magnifier;
+}
+
+void TFormSelect::FormDestroy() {
+  ProfileSettingsStore store;
+  WriteSelectSettings(store, {.magnifier = magnifier_});
+}
 
 const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size) {
-  selection_.Begin(mode, size.width, size.height);
-  FormShow();
+  FormShow(mode, size);
   ShowModal();
+  // The pictures are as large as the screens: not kept between uses.
+  for (const auto& view : views_) view->Release();
+  picture_.reset();
   return selection_;
 }
 
-void TFormSelect::FormShow() {
-  // Every monitor: the window's client coordinates plus the virtual
-  // screen's origin are screen coordinates.
-  const nolb::WindowRect screen = ui::VirtualScreenRect();
+void TFormSelect::FormShow(SelectMode mode, Size size) {
+  std::vector<WindowRect> monitors;
+  ui::ForEachMonitor([&](const MONITORINFOEXW& info) { monitors.push_back(ui::ToWindowRect(info.rcMonitor)); });
+  const WindowRect screen = ui::VirtualScreenRect();
+  if (monitors.empty()) monitors.push_back(screen);
   origin_ = {screen.left, screen.top};
-  const int width = screen.width;
-  const int height = screen.height;
-  SetWindowPos(Handle(), nullptr, screen.left, screen.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  if (!picture_ || picture_->Width() != width || picture_->Height() != height) {
-    picture_.emplace(width, height);
-  }
+  views_.clear();
+  picture_.emplace(screen.width, screen.height);
   // The program's own windows finish their pending paints first, so that
   // the picture shows them as they are (the edits the desktop button filled).
   EnumThreadWindows(GetCurrentThreadId(), &PaintNow, 0);
   ui::CopyScreen(picture_->Dc(), {origin_.x, origin_.y}, kNothingShown);
-  opaque_ = false;
-  InvalidateRect(Handle(), nullptr, FALSE);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  selection_.Begin(mode, size.width, size.height, {cursor.x, cursor.y}, TakeWindowSnapshot());
+
+  while (panes_.size() + 1 < monitors.size()) {
+    panes_.push_back(std::make_unique<SelectPane>(*this));
+    panes_.back()->Create(WindowDesc(monitors[panes_.size()]));
+  }
+  panes_.resize(monitors.size() - 1);
+  for (size_t i = 0; i < monitors.size(); ++i) {
+    const WindowRect& m = monitors[i];
+    HWND window = i == 0 ? Handle() : panes_[i - 1]->Handle();
+    SetWindowPos(window, nullptr, m.left, m.top, m.width, m.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    views_.push_back(std::make_unique<SelectionView>(window, m));
+    views_.back()->Prepare(*picture_, origin_, Font());
+    InvalidateRect(window, nullptr, FALSE);
+  }
+  monitors_ = std::move(monitors);
+  Refresh();
 }
 
 bool TFormSelect::FormCloseQuery() {
@@ -106,92 +167,150 @@ bool TFormSelect::FormCloseQuery() {
 }
 
 void TFormSelect::FormClose() {
-  if (GetCapture() == Handle()) ReleaseCapture();
+  if (HWND captured = GetCapture(); captured && ViewOf(captured)) ReleaseCapture();
   SetTranslucency(Handle(), true, 0);
   Show(SW_HIDE);
 }
 
+void TFormSelect::ShowPanes(bool show) {
+  for (const auto& pane : panes_) {
+    if (!show) SetTranslucency(pane->Handle(), true, 0);
+    ShowWindow(pane->Handle(), show ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
 void TFormSelect::FormDblClick(ui::Component*) { Close(); }
 
-void TFormSelect::Paint() {
+SelectionView* TFormSelect::ViewOf(HWND window) {
+  for (const auto& view : views_) {
+    if (view->Window() == window) return view.get();
+  }
+  return nullptr;
+}
+
+const SelectionView& TFormSelect::ViewAt(Point at) const { return *views_[MonitorAt(monitors_, at)]; }
+
+void TFormSelect::Paint(HWND window) {
+  SelectionView* view = ViewOf(window);
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(Handle(), &ps);
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  selection_.Paint({cursor.x, cursor.y});
-  const RECT& r = ps.rcPaint;
-  picture_->DrawTo(dc, r.left, r.top, r.left, r.top, r.right - r.left, r.bottom - r.top);
-  if (std::optional<Corners> outline = selection_.Drawn()) InvertRectOutline(dc, OnWindow(*outline));
-  EndPaint(Handle(), &ps);
-  if (!opaque_) {
+  HDC dc = BeginPaint(window, &ps);
+  if (view) view->Paint(dc, ps.rcPaint);
+  EndPaint(window, &ps);
+  if (view && view->FirstPaint()) {
     // The picture is up: in front of every topmost window, then opaque.
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    SetTranslucency(Handle(), true, 255);
-    opaque_ = true;
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    SetTranslucency(window, true, 255);
   }
 }
 
-Point TFormSelect::PointOf(LPARAM at) const {
-  return {GET_X_LPARAM(at) + origin_.x, GET_Y_LPARAM(at) + origin_.y};
+void TFormSelect::Refresh() {
+  if (views_.empty()) return;  // never shown yet
+  const SelectionDecorations d = DecorationsOf(selection_, ViewAt(selection_.Cursor()), magnifier_);
+  for (const auto& view : views_) view->Show(d);
 }
 
-Corners TFormSelect::OnWindow(const Corners& r) const {
-  // In 64 bits: an outline of a huge typed size reaches the 32-bit limits.
-  auto x = [&](std::int32_t v) { return Wrap32(std::int64_t{v} - origin_.x); };
-  auto y = [&](std::int32_t v) { return Wrap32(std::int64_t{v} - origin_.y); };
-  return {x(r.x1), y(r.y1), x(r.x2), y(r.y2)};
-}
-
-void TFormSelect::Perform(const SelectionStep& step) {
-  if (!step.invert.empty()) {
-    ui::WindowDc dc(Handle());
-    for (const Corners& outline : step.invert) InvertRectOutline(dc.Get(), OnWindow(outline));
+void TFormSelect::MouseDown(HWND window, MouseButton button) {
+  if (selection_.Press(button, MessagePoint())) {
+    Close();
+    return;
   }
-  if (step.close) Close();
-}
-
-void TFormSelect::MouseDown(MouseButton button, LPARAM at) {
-  const SelectionStep step = selection_.Press(button, PointOf(at));
   // A range drag keeps the mouse until its release, wherever that is.
-  if (selection_.Dragging()) SetCapture(Handle());
-  Perform(step);
+  if (selection_.Dragging()) SetCapture(window);
+  Refresh();
 }
 
-void TFormSelect::MouseUp(MouseButton button, LPARAM at) {
-  Perform(selection_.Release(button, PointOf(at)));
+void TFormSelect::MouseUp() {
+  if (selection_.Release(MessagePoint())) {
+    Close();
+  } else {
+    Refresh();
+  }
+}
+
+void TFormSelect::StepCursor(std::int32_t dx, std::int32_t dy) {
+  const std::int32_t step = Held(VK_SHIFT) ? 10 : 1;
+  const Point to = selection_.Step(dx * step, dy * step, monitors_);
+  SetCursorPos(to.x, to.y);
+}
+
+bool TFormSelect::KeyDown(WPARAM key, LPARAM flags) {
+  const bool repeat = (flags & (1 << 30)) != 0;
+  selection_.SetSnapping(Held(VK_CONTROL));
+  switch (key) {
+    case VK_ESCAPE:
+      // Closes without a selection, as the system's close command does.
+      Close();
+      return true;
+    case VK_LEFT: StepCursor(-1, 0); break;
+    case VK_RIGHT: StepCursor(1, 0); break;
+    case VK_UP: StepCursor(0, -1); break;
+    case VK_DOWN: StepCursor(0, 1); break;
+    case VK_RETURN: {
+      // Enter acts as the left button at the cursor, with Shift as the right one.
+      if (repeat) return true;
+      if (selection_.Enter(Held(VK_SHIFT), selection_.Cursor())) {
+        Close();
+        return true;
+      }
+      break;
+    }
+    case 'M':
+      if (!repeat) magnifier_ = !magnifier_;
+      break;
+    case VK_CONTROL:
+      break;
+    default:
+      return false;
+  }
+  Refresh();
+  return true;
 }
 
 std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The panes show and hide with this window.
+  if (message == WM_SHOWWINDOW && lParam == 0) ShowPanes(wParam != FALSE);
+  return WindowMessage(Handle(), message, wParam, lParam);
+}
+
+std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (std::optional<ButtonEvent> event = ButtonEventOf(message)) {
+    selection_.SetSnapping((wParam & MK_CONTROL) != 0);
     if (event->kind == ButtonEvent::kUp) {
-      MouseUp(event->button, lParam);
+      MouseUp();
       return 0;
     }
-    MouseDown(event->button, lParam);
+    MouseDown(window, event->button);
     // The second press of a double click counts as a press, then closes.
     if (event->kind == ButtonEvent::kDoubleClick && Visible()) FormDblClick(this);
     return 0;
   }
   switch (message) {
     case WM_PAINT:
-      if (!picture_) break;
-      Paint();
+      Paint(window);
       return 0;
     case WM_ERASEBKGND:
     case WM_NCPAINT:
       // The frozen picture covers the window: nothing is filled first.
-      return DefWindowProcW(Handle(), message, wParam, lParam);
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) break;
       SetCursor(LoadCursorW(nullptr, IDC_CROSS));
       return TRUE;
     case WM_MOUSEMOVE:
-      Perform(selection_.Move(PointOf(lParam)));
+      selection_.SetSnapping((wParam & MK_CONTROL) != 0);
+      selection_.Move(MessagePoint());
+      Refresh();
       return 0;
+    case WM_GETDLGCODE:
+      // The arrow keys, Enter and Esc come here as keys.
+      return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
-      // Esc closes without a selection, as the system's close command does.
-      if (wParam != VK_ESCAPE) break;
-      Close();
+      if (!KeyDown(wParam, lParam)) break;
+      return 0;
+    case WM_KEYUP:
+      if (wParam != VK_CONTROL) break;
+      selection_.SetSnapping(false);
+      Refresh();
       return 0;
     case WM_COMMAND:
       // Esc, as the dialog keyboard handling reports it.
@@ -203,7 +322,7 @@ std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARA
       if (wParam && Visible()) Close();
       break;
   }
-  return Form::OnMessage(message, wParam, lParam);
+  return std::nullopt;
 }
 
 }  // namespace nolb

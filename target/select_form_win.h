@@ -1,19 +1,28 @@
-// TFormSelect: the selection window. A borderless, topmost window over every
-// monitor that shows a frozen picture of them under a cross cursor;
-// an inverted outline follows the mouse until a press (position) or a
-// release (range) chooses the rectangle. Created once at start-up, hidden
-// and transparent between uses, shown modally for each selection.
+// TFormSelect: the selection. One borderless, topmost window per monitor,
+// each exactly on its monitor and showing its frozen picture under a cross
+// cursor, shown and closed together: this form's window on the primary
+// monitor and a pane on each other one. An inverted outline follows the
+// mouse or the arrow keys until a press or Enter (position) or a release or
+// the second Enter (range) chooses the rectangle; with Ctrl it shows the
+// window under the cursor, which a click takes. A readout of the numbers
+// and a magnifier follow the cursor. Created once at start-up, hidden and
+// transparent between uses, shown modally for each selection.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "target/screen_selection.h"
+#include "target/selection_view_win.h"
 #include "ui/form_win.h"
 #include "ui/memory_bitmap_win.h"
 
 namespace nolb {
+
+class SelectPane;
 
 class TFormSelect : public ui::Form {
  public:
@@ -23,47 +32,57 @@ class TFormSelect : public ui::Form {
   // Makes the window, hidden and fully transparent.
   void Create();
 
-  // Runs one selection and returns once the window has closed again. The
+  // Runs one selection and returns once the windows have closed again. The
   // size is that of the rectangle placed in position mode.
   const ScreenSelection& Select(SelectMode mode, Size size);
 
   void FormDblClick(ui::Component* sender);
 
+  // A message of any of the selection's windows, the panes' included.
+  std::optional<LRESULT> WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  protected:
+  // Reads and writes section Select: whether the magnifier shows.
   void FormCreate() override;
-  // Closing only hides the window.
+  void FormDestroy() override;
+  // Closing only hides the windows.
   bool FormCloseQuery() override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // Covers the virtual screen and freezes its picture. The picture is taken
-  // before the window shows, so it never holds the window's own pixels,
-  // whether or not the system leaves a transparent window out of a copy
-  // of the screen.
-  void FormShow();
+  // Freezes the picture of every monitor and puts a window on each. The
+  // picture is taken before the windows show, so it never holds their own
+  // pixels, whether or not the system leaves a transparent window out of a
+  // copy of the screen; so are the windows on the screen, for Ctrl.
+  void FormShow(SelectMode mode, Size size);
   void FormClose();
-  void Paint();
-  void MouseDown(MouseButton button, LPARAM at);
-  void MouseUp(MouseButton button, LPARAM at);
-  // A mouse event's client point in screen coordinates, and an outline in
-  // screen coordinates on the window.
-  Point PointOf(LPARAM at) const;
-  Corners OnWindow(const Corners& outline) const;
-  // Inverts the step's outlines on the window, then closes it when asked.
-  void Perform(const SelectionStep& step);
+  void ShowPanes(bool show);
+  void Paint(HWND window);
+  void MouseDown(HWND window, MouseButton button);
+  void MouseUp();
+  // True when the key is one of the selection's.
+  bool KeyDown(WPARAM key, LPARAM flags);
+  // The cursor moved by an arrow key, by ten pixels with Shift.
+  void StepCursor(std::int32_t dx, std::int32_t dy);
+  // Draws the outline, the readout and the magnifier as the selection
+  // stands now, on every window.
+  void Refresh();
+  SelectionView* ViewOf(HWND window);
+  // The view of the monitor that shows the point, else the nearest one.
+  const SelectionView& ViewAt(Point at) const;
 
   ScreenSelection selection_;
   std::optional<ui::MemoryBitmap> picture_;
-  bool opaque_ = false;
-  // The virtual screen's top-left corner, where the window stands.
+  // The virtual screen's top-left corner: the picture's first pixel.
   Point origin_;
+  std::vector<WindowRect> monitors_;
+  std::vector<std::unique_ptr<SelectPane>> panes_;
+  // One per monitor: this window's first, then the panes'.
+  std::vector<std::unique_ptr<SelectionView>> views_;
+  bool magnifier_ = true;
 };
 
 // The selection window, for the main window.
 extern TFormSelect* FormSelect;
-
-// Draws or erases one outline: a not-XOR polyline with the context's
-// default black pen, which inverts every pixel of the outline once.
-void InvertRectOutline(HDC dc, const Corners& outline);
 
 }  // namespace nolb

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/main_form_win.h"
+#include "target/picker_frame.h"
 #include "ui/handles_win.h"
 #include "ui/monitor_scaling_win.h"
 
@@ -12,7 +13,6 @@ namespace {
 constexpr wchar_t kIdleCaption[] = L"Drag here.";
 constexpr wchar_t kSearchingCaption[] = L"Searching...";
 constexpr COLORREF kSearchingColor = RGB(255, 0, 0);
-constexpr int kFrameThickness = 3;
 
 }  // namespace
 
@@ -117,21 +117,11 @@ void TMainForm::InvertWindowFrame(WindowId window) {
       !ClientToScreen(hwnd, reinterpret_cast<POINT*>(&r.right))) {
     return;
   }
-  if (IsRectEmpty(&r)) return;
-  // The screen's device context counts the monitors' own pixels, which
-  // differ from the window's scaled ones above 100 %; its coordinates are
-  // screen coordinates on every monitor.
-  r = ui::PhysicalScreenRect(Handle(), r);
+  const std::vector<WindowRect> bands = PickerFrameBands(ui::MonitorScalings(), ui::ToWindowRect(r));
+  if (bands.empty()) return;
   ui::WindowDc screen(nullptr);
   if (!screen) return;
-  const int t = kFrameThickness;
-  const int width = r.right - r.left;
-  const int innerHeight = r.bottom - r.top - 2 * t;
-  HDC dc = screen.Get();
-  PatBlt(dc, r.left, r.top, width, t, DSTINVERT);
-  PatBlt(dc, r.left, r.bottom - t, width, t, DSTINVERT);
-  PatBlt(dc, r.left, r.top + t, t, innerHeight, DSTINVERT);
-  PatBlt(dc, r.right - t, r.top + t, t, innerHeight, DSTINVERT);
+  for (const WindowRect& b : bands) PatBlt(screen.Get(), b.left, b.top, b.width, b.height, DSTINVERT);
 }
 
 }  // namespace nolb

@@ -31,16 +31,6 @@ std::optional<nolb::WindowRect> DisplayMode(const MONITORINFOEXW& info) {
   return physical;
 }
 
-// The system's own conversion, where it has one (Windows 8.1 and later).
-std::optional<nolb::Point> SystemPhysicalPoint(HWND window, nolb::Point logical) {
-  using Convert = BOOL(WINAPI*)(HWND, POINT*);
-  static const auto convert = reinterpret_cast<Convert>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "LogicalToPhysicalPointForPerMonitorDPI")));
-  POINT p{logical.x, logical.y};
-  if (!convert || !convert(window, &p)) return std::nullopt;
-  return nolb::Point{p.x, p.y};
-}
-
 }  // namespace
 
 nolb::WindowRect ToWindowRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
@@ -82,19 +72,6 @@ void CopyScreen(HDC picture, POINT origin, COLORREF nothingShown) {
       BitBlt(picture, c.to.left, c.to.top, c.to.width, c.to.height, screen.Get(), c.from.left, c.from.top, SRCCOPY);
     }
   }
-}
-
-RECT PhysicalScreenRect(HWND window, const RECT& logical) {
-  const nolb::WindowRect rect = ToWindowRect(logical);
-  const std::optional<nolb::MonitorScaling> monitor = nolb::MonitorOfLogical(MonitorScalings(), rect);
-  if (!monitor) return logical;
-  const nolb::WindowRect mapped = nolb::LogicalToPhysical(*monitor, rect);
-  const nolb::Point topLeft = nolb::AgreedPhysical(*monitor, {mapped.left, mapped.top},
-                                                   SystemPhysicalPoint(window, {logical.left, logical.top}));
-  const nolb::Point bottomRight =
-      nolb::AgreedPhysical(*monitor, {mapped.left + mapped.width, mapped.top + mapped.height},
-                           SystemPhysicalPoint(window, {logical.right, logical.bottom}));
-  return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 }  // namespace ui

@@ -33,9 +33,4 @@ nolb::WindowRect VirtualScreenRect();
 // monitor shows is filled with the colour.
 void CopyScreen(HDC picture, POINT origin, COLORREF nothingShown);
 
-// A logical rectangle of the screen in the screen device context's pixels,
-// by the monitor it lies on; the system converts the corners where it can
-// (the window's scaling is the one used).
-RECT PhysicalScreenRect(HWND window, const RECT& logical);
-
 }  // namespace ui

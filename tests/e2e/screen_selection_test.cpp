@@ -5,42 +5,20 @@
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
+#include "harness/screen_selection.h"
 #include "harness/target_picking.h"
 
 namespace {
 
 using e2e::input::Button;
 
-BYTE Opacity(const e2e::Window& window) {
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  if (!GetLayeredWindowAttributes(window.Handle(), nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return 0;
-  return alpha;
-}
-
 class ScreenSelection : public ::testing::Test {
  protected:
-  // The selection window, made hidden at start-up.
-  e2e::Window SelectionWindow() const {
-    for (const auto& window : panel.TopLevelWindows()) {
-      if (window.ClassName() == L"TFormSelect") return window;
-    }
-    throw e2e::HarnessError("no selection window");
-  }
-
   // Clicks the button and waits until the window shows the picture.
-  e2e::Window Start(std::string_view button) const {
-    panel.Control(button).Click();
-    e2e::Window window = SelectionWindow();
-    if (!e2e::WaitUntil([&] { return window.Visible() && Opacity(window) == 255; })) {
-      throw e2e::HarnessError("the selection window did not come up");
-    }
-    return window;
-  }
+  e2e::Window Start(std::string_view button) const { return e2e::StartSelection(panel, button).front(); }
 
-  static void ExpectClosed(const e2e::Window& window) {
-    EXPECT_TRUE(e2e::Eventually([&] { return !window.Visible(); }, "the selection window closes"));
-    EXPECT_EQ(Opacity(window), 0) << "transparent again after the close";
+  void ExpectClosed() const {
+    EXPECT_TRUE(e2e::Eventually([&] { return e2e::SelectionClosed(panel); }, "the selection closes, transparent"));
   }
 
   void PickTheTargetWindow() const {
@@ -59,22 +37,22 @@ TEST_F(ScreenSelection, LeftDragAppliesTheRangeWithTheDesktopAsTarget) {
   PickTheTargetWindow();
   uint32_t mark = e2e::JournalMark();
 
-  e2e::Window window = Start("ButtonSetRange");
+  Start("ButtonSetRange");
   e2e::input::SettledDrag({200, 150}, {100, 50});
 
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 100, 50, 101, 101)));
   EXPECT_EQ(Edits(), e2e::RectangleTexts(100, 50, 101, 101));
   EXPECT_EQ(Caption(), "Desktop");
-  ExpectClosed(window);
+  ExpectClosed();
 }
 
 TEST_F(ScreenSelection, RightDragOnlyFillsInButTheTargetIsTheDesktop) {
   PickTheTargetWindow();
   uint32_t mark = e2e::JournalMark();
 
-  e2e::Window window = Start("ButtonSetRange");
+  Start("ButtonSetRange");
   e2e::input::SettledDrag({300, 200}, {500, 260}, Button::Right);
-  ExpectClosed(window);
+  ExpectClosed();
   e2e::Settle(panel);
 
   EXPECT_EQ(Edits(), e2e::RectangleTexts(300, 200, 201, 61));
@@ -90,12 +68,12 @@ TEST_F(ScreenSelection, MiddleClickPlacesTheRectangleOfTheCurrentSizeAroundTheCu
   e2e::SetRectangleEdits(panel, 0, 0, 640, 480);  // typed, not applied: the record keeps 320 x 240
   uint32_t mark = e2e::JournalMark();
 
-  e2e::Window window = Start("ButtonSetPos");
+  Start("ButtonSetPos");
   e2e::input::SettledClick({1000, 500}, Button::Middle);
 
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 840, 380, 320, 240)));
   EXPECT_EQ(Edits(), e2e::RectangleTexts(840, 380, 320, 240));
-  ExpectClosed(window);
+  ExpectClosed();
 }
 
 TEST_F(ScreenSelection, EscAndTheSystemCloseCommandCancelAfterAnAppliedSelection) {
@@ -109,16 +87,117 @@ TEST_F(ScreenSelection, EscAndTheSystemCloseCommandCancelAfterAnAppliedSelection
   e2e::Window window = Start("ButtonSetPos");
   e2e::input::MoveMouse({700, 300});
   e2e::input::Press(VK_ESCAPE);
-  ExpectClosed(window);
+  ExpectClosed();
 
   Start("ButtonSetRange");
   e2e::input::MoveMouse({600, 400});
   window.Post(WM_SYSCOMMAND, SC_CLOSE, 0);
-  ExpectClosed(window);
+  ExpectClosed();
 
   e2e::Settle(panel);
   EXPECT_EQ(Edits(), e2e::RectangleTexts(840, 380, 320, 240)) << "a cancel leaves the rectangle";
   EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "a cancel must not apply";
+}
+
+// The whole selection with the keyboard: the arrow keys move the cursor by
+// a pixel, by ten with Shift; the first Enter starts the range and the
+// second ends it, as the left button does.
+TEST_F(ScreenSelection, TheKeyboardAloneMakesARangeToThePixel) {
+  uint32_t mark = e2e::JournalMark();
+  e2e::input::MoveMouse({200, 150});
+  e2e::BringToFront(Start("ButtonSetRange"));
+  for (int i = 0; i < 3; ++i) e2e::input::Press(VK_RIGHT);
+  for (int i = 0; i < 2; ++i) e2e::input::Chord({VK_SHIFT, VK_DOWN});
+  e2e::input::Press(VK_RETURN);
+  for (int i = 0; i < 5; ++i) e2e::input::Chord({VK_SHIFT, VK_RIGHT});
+  for (int i = 0; i < 7; ++i) e2e::input::Press(VK_DOWN);
+  e2e::input::Press(VK_RETURN);
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 203, 170, 51, 8)));
+  EXPECT_EQ(Edits(), e2e::RectangleTexts(203, 170, 51, 8));
+  POINT cursor{};
+  EXPECT_TRUE(e2e::Eventually([&] { return GetCursorPos(&cursor) && cursor.x == 253 && cursor.y == 177; },
+                              "the cursor stands where the keys took it"));
+  ExpectClosed();
+}
+
+// Position mode: Shift+Enter places the rectangle around the cursor as the
+// right button does, filling in the values without applying them.
+TEST_F(ScreenSelection, TheKeyboardPlacesAPositionAndShiftEnterOnlyFillsIn) {
+  uint32_t mark = e2e::JournalMark();
+  e2e::input::MoveMouse({1000, 500});
+  e2e::BringToFront(Start("ButtonSetPos"));
+  for (int i = 0; i < 5; ++i) e2e::input::Press(VK_LEFT);
+  e2e::input::Chord({VK_SHIFT, VK_UP});
+  e2e::input::Chord({VK_SHIFT, VK_RETURN});
+  ExpectClosed();
+  e2e::Settle(panel);
+
+  EXPECT_EQ(Edits(), e2e::RectangleTexts(995 - 160, 490 - 120, 320, 240));
+  EXPECT_EQ(Caption(), "Desktop");
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Shift+Enter must not apply";
+}
+
+// With Ctrl held the outline is the client area of the control under the
+// cursor, as the windows stood when the picture was frozen; Ctrl+click takes it.
+TEST_F(ScreenSelection, CtrlClickTakesTheClientAreaOfTheControlUnderTheCursor) {
+  const POINT corner = e2e::ClientOrigin(target.Child());
+  const SIZE size = e2e::ClientSize(target.Child());
+  uint32_t mark = e2e::JournalMark();
+  e2e::input::MoveMouse(e2e::InsideChild(target));
+  e2e::BringToFront(Start("ButtonSetRange"));
+  const COLORREF frozen = e2e::ScreenPixel(corner);
+
+  e2e::input::KeyDown(VK_CONTROL);
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(corner); }, e2e::Inverted(frozen)))
+      << "the outline around the control";
+  e2e::input::Click(e2e::InsideChild(target));
+  e2e::input::KeyUp(VK_CONTROL);
+
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
+                                e2e::PushOf(e2e::DesktopArg(), corner.x, corner.y, size.cx, size.cy)));
+  ExpectClosed();
+}
+
+// Beside the readout near the cursor, the magnifier shows the frozen picture
+// around the cursor eight times as large; M hides it, and the choice is kept
+// in the settings file for the next start.
+TEST(ScreenSelectionMagnifier, ShowsThePictureEnlargedAndMHidesItForNextTime) {
+  constexpr COLORREF kColour = RGB(30, 160, 90);
+  constexpr COLORREF kBorder = RGB(0, 0, 0);
+  e2e::input::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 8, GetSystemMetrics(SM_CYSCREEN) - 8});
+  auto helper = e2e::TargetWindow::Start({.frame = {400, 200, 1000, 800}, .background = kColour});
+  auto panel = e2e::Panel::Start();
+  // The cursor two pixels inside the helper's left edge, below its child.
+  const POINT at{e2e::ClientOrigin(helper.Main()).x + 2, e2e::ClientOrigin(helper.Main()).y + 150};
+  const COLORREF leftOfEdge = e2e::ScreenPixel({at.x - 3, at.y});
+  ASSERT_NE(leftOfEdge, kColour);
+  // The magnifier below and right of the cursor: cells 8 pixels square
+  // inside a 2-pixel border, black outside; the cursor's pixel is cell 7 of 15.
+  const POINT magnifier{at.x + 20, at.y + 20};
+  auto cell = [&](int column) { return POINT{magnifier.x + 2 + 8 * column + 4, magnifier.y + 2 + 8 * 7 + 4}; };
+  const POINT bottomBorder{magnifier.x + 4, magnifier.y + 15 * 8 + 3};
+
+  e2e::input::MoveMouse(at);
+  e2e::BringToFront(e2e::StartSelection(panel, "ButtonSetRange").front());
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(bottomBorder); }, kBorder));
+  EXPECT_EQ(e2e::ScreenPixel(cell(5)), kColour) << "the helper's first pixel";
+  EXPECT_EQ(e2e::ScreenPixel(cell(4)), leftOfEdge) << "left of the helper";
+
+  e2e::input::Press('M');
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(bottomBorder); }, kColour)) << "the magnifier is gone";
+  EXPECT_EQ(e2e::ScreenPixel(magnifier), kBorder) << "the readout takes its place";
+  e2e::input::Press(VK_ESCAPE);
+  ASSERT_TRUE(e2e::Eventually([&] { return e2e::SelectionClosed(panel); }, "the selection closes"));
+  ASSERT_EQ(panel.Close(), 0u);
+  EXPECT_EQ(panel.Setting(L"Select", L"Magnifier"), L"0");
+
+  auto again = e2e::Panel::Start(e2e::CarriedOver(panel));
+  e2e::input::MoveMouse(at);
+  e2e::StartSelection(again, "ButtonSetPos");
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(magnifier); }, kBorder)) << "the readout";
+  EXPECT_EQ(e2e::ScreenPixel(bottomBorder), kColour) << "no magnifier";
+  e2e::input::Press(VK_ESCAPE);
 }
 
 // The picture shown is the screen as it was before the window came up; the
@@ -135,15 +214,7 @@ TEST(ScreenSelectionPicture, ShowsTheScreenAsItWasAndKeepsNoOutline) {
   const POINT away{1100, 800};                         // outside the helper
   ASSERT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(anchor); }, kColour));
   const COLORREF background = e2e::ScreenPixel(away);
-  auto start = [&](std::string_view button) {
-    panel.Control(button).Click();
-    EXPECT_TRUE(e2e::Eventually([&] {
-      for (const auto& window : panel.TopLevelWindows()) {
-        if (window.ClassName() == L"TFormSelect" && window.Visible() && Opacity(window) == 255) return true;
-      }
-      return false;
-    }, "the selection window comes up"));
-  };
+  auto start = [&](std::string_view button) { e2e::StartSelection(panel, button); };
 
   // The cursor waits where the drag begins: under Wine the window that
   // comes up under it may see a late move to where the cursor was then.

@@ -212,10 +212,11 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndTheExitGoesOn) {
   panel.RequestClose();
 
   // Each window that writes its section reports it: the preview window and
-  // the hotkey dialog, then the main window. The status line ticks under the
-  // first two; once the main window's shut-down has begun, no tick reaches
-  // the library while its report is up (watched for three ticks' time).
-  for (int window = 0; window < 3; ++window) {
+  // the hotkey dialog, then the main window, and the selection window once
+  // the main window has gone. The status line ticks under the first two;
+  // once the main window's shut-down has begun, no tick reaches the library
+  // while a report is up (watched for three ticks' time).
+  for (int window = 0; window < 4; ++window) {
     e2e::MessageDialog box = panel.WaitForMessageBox();
     const uint32_t shown = e2e::JournalMark();
     if (window < 2) {

@@ -15,6 +15,7 @@
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
+#include "harness/screen_selection.h"
 #include "harness/target_picking.h"
 #include "preview_windows.h"
 
@@ -145,19 +146,20 @@ TEST_F(Guide, TargetDrag) {
 // The cursor of the screen selections.
 HCURSOR Cross() { return LoadCursorW(nullptr, IDC_CROSS); }
 
+// The readout and the magnifier stand below and right of the cursor.
+constexpr int kOverlayWidth = 300;
+constexpr int kOverlayHeight = 220;
+
 TEST_F(Guide, RangeSelection) {
-  panel.Control("ButtonSetRange").Click();
-  ASSERT_TRUE(e2e::WaitUntil([&] {
-    for (const auto& window : panel.TopLevelWindows()) {
-      if (window.ClassName() == L"TFormSelect" && window.Visible()) return true;
-    }
-    return false;
-  }));
-  POINT from{400, 120}, to{640, 300};
+  e2e::StartSelection(panel, "ButtonSetRange");
+  // The range ends on the last pixel of the child window's frame, which
+  // the magnifier shows.
+  const RECT child = target.Child().Rect();
+  POINT to{child.right - 1, child.bottom - 1}, from{to.x - 150, to.y - 70};
   e2e::input::MouseDownAt(from, Button::Right);
-  e2e::input::MoveMouse({520, 200});
+  e2e::input::MoveMouse({to.x - 60, to.y - 30});
   e2e::input::MoveMouse(to);
-  Shot(panel, "range-selection", Grown({from.x, from.y, to.x, to.y}, 60), Cross());
+  Shot(panel, "range-selection", {from.x - 40, from.y - 40, to.x + kOverlayWidth, to.y + kOverlayHeight}, Cross());
   e2e::input::MouseUpAt(to, Button::Right);
 }
 
@@ -165,10 +167,23 @@ TEST_F(Guide, PositionSelection) {
   e2e::SetRectangleEdits(panel, 0, 0, 200, 150);
   panel.Control("ButtonApply").Click();
   e2e::input::MoveMouse({530, 210});
-  panel.Control("ButtonSetPos").Click();
+  e2e::StartSelection(panel, "ButtonSetPos");
   e2e::input::MoveMouse({520, 200});
-  Shot(panel, "position-selection", Grown({520 - 100, 200 - 75, 520 + 100, 200 + 75}, 60), Cross());
+  Shot(panel, "position-selection", {520 - 160, 200 - 135, 520 + kOverlayWidth, 200 + kOverlayHeight}, Cross());
   e2e::input::Click({520, 200}, Button::Right);
+}
+
+// Ctrl over the target window: its client area.
+TEST_F(Guide, WindowSelection) {
+  e2e::input::MoveMouse(e2e::InsideMainNotChild(target));
+  e2e::BringToFront(e2e::StartSelection(panel, "ButtonSetRange").front());
+  e2e::input::KeyDown(VK_CONTROL);
+  e2e::input::MoveMouse({e2e::InsideMainNotChild(target).x + 1, e2e::InsideMainNotChild(target).y});
+  const POINT at = e2e::InsideMainNotChild(target);
+  Shot(panel, "window-selection", Union(Grown(target.Main().Rect(), 20), {at.x, at.y, at.x + kOverlayWidth, at.y + kOverlayHeight}),
+       Cross());
+  e2e::input::KeyUp(VK_CONTROL);
+  e2e::input::Press(VK_ESCAPE);
 }
 
 TEST_F(Guide, RangeMarkers) {

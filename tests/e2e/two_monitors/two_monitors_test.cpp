@@ -2,20 +2,21 @@
 // left of it, at x = -1024 .. -1 (scripts/two-monitors.sh makes them).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
+#include "harness/screen_selection.h"
 #include "harness/target_picking.h"
 #include "marker_windows.h"
 #include "preview_windows.h"
 
 namespace {
 
+constexpr RECT kPrimaryMonitor{0, 0, 1280, 1024};
 constexpr RECT kLeftMonitor{-1024, 0, 0, 768};
 constexpr RECT kVirtualScreen{-1024, 0, 1280, 1024};
-// What the selection window shows where no monitor is.
-constexpr COLORREF kNothingShown = RGB(32, 32, 32);
 
 std::vector<long> Edges(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -31,20 +32,12 @@ class TwoMonitors : public ::testing::Test {
     screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
     ASSERT_EQ(Edges(screen), Edges(kVirtualScreen));
   }
-
-  // Clicks the button and waits until the selection window shows its picture.
-  static e2e::Window StartSelection(const e2e::Panel& panel, std::string_view button) {
-    panel.Control(button).Click();
-    for (const auto& window : panel.TopLevelWindows()) {
-      if (window.ClassName() != L"TFormSelect") continue;
-      if (!e2e::WaitUntil([&] { return window.Visible() && e2e::Opacity(window) == 255; })) break;
-      return window;
-    }
-    throw e2e::HarnessError("the selection window did not come up");
-  }
 };
 
-TEST_F(TwoMonitors, ARangeDraggedOnTheLeftMonitorIsAppliedWithNegativeX) {
+// One selection window per monitor, each exactly its monitor, so that
+// Windows scales each by its own monitor's factor; a range dragged from one
+// into the other is drawn on both and applied in screen coordinates.
+TEST_F(TwoMonitors, OneSelectionWindowPerMonitorAndARangeDraggedAcrossBoth) {
   constexpr COLORREF kColour = RGB(30, 160, 90);
   auto helper = e2e::TargetWindow::Start({.frame = {-900, 400, -500, 700}, .background = kColour});
   auto panel = e2e::Panel::Start();
@@ -53,21 +46,26 @@ TEST_F(TwoMonitors, ARangeDraggedOnTheLeftMonitorIsAppliedWithNegativeX) {
   uint32_t mark = e2e::JournalMark();
 
   e2e::input::MoveMouse({-800, 100});
-  e2e::Window window = StartSelection(panel, "ButtonSetRange");
-  EXPECT_EQ(Edges(window.Rect()), Edges(kVirtualScreen)) << "over both monitors";
-  // The frozen picture holds the window on the left monitor, and below
-  // that monitor, where no monitor shows anything, it is dark.
-  EXPECT_EQ(e2e::ScreenPixel(inHelper), kColour);
-  EXPECT_EQ(e2e::ScreenPixel({-500, 900}), kNothingShown);
+  std::vector<std::vector<long>> windows;
+  for (const e2e::Window& window : e2e::StartSelection(panel, "ButtonSetRange")) windows.push_back(Edges(window.Rect()));
+  std::sort(windows.begin(), windows.end());
+  EXPECT_EQ(windows, (std::vector<std::vector<long>>{Edges(kLeftMonitor), Edges(kPrimaryMonitor)}));
+  EXPECT_EQ(e2e::ScreenPixel(inHelper), kColour) << "the frozen picture of the left monitor";
+  // Points on the range's top edge, one on each monitor, as frozen.
+  const POINT onLeft{-300, 100}, onPrimary{200, 100};
+  const COLORREF left = e2e::ScreenPixel(onLeft), primary = e2e::ScreenPixel(onPrimary);
 
   e2e::input::SettleMouse({-800, 100});
   e2e::input::MouseDownAt({-800, 100});
-  for (POINT p : {POINT{-700, 200}, POINT{-600, 300}}) e2e::input::MoveMouse(p);
+  for (POINT p : {POINT{-400, 200}, POINT{300, 400}}) e2e::input::MoveMouse(p);
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(onLeft); }, e2e::Inverted(left)));
+  EXPECT_EQ(e2e::ScreenPixel(onPrimary), e2e::Inverted(primary)) << "the outline on both windows";
   if (const char* shots = std::getenv("NOLB_TWO_MONITORS_SHOT")) e2e::SaveScreenshot(shots);
-  e2e::input::MouseUpAt({-600, 300});
+  e2e::input::MouseUpAt({300, 400});
 
-  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), -800, 100, 201, 201)));
-  EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(-800, 100, 201, 201));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), -800, 100, 1101, 301)));
+  EXPECT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(-800, 100, 1101, 301));
+  EXPECT_TRUE(e2e::Eventually([&] { return e2e::SelectionClosed(panel); }, "both windows close"));
 }
 
 TEST_F(TwoMonitors, ThePickerFramesAWindowOnTheLeftMonitor) {
@@ -89,7 +87,7 @@ TEST_F(TwoMonitors, ThePickerFramesAWindowOnTheLeftMonitor) {
 TEST_F(TwoMonitors, APositionPlacedOnTheLeftMonitorAndTheMarkersStandThere) {
   auto panel = e2e::Panel::Start({.settings = e2e::MainSettings(0, 0, 320, 240, true)});
   uint32_t mark = e2e::JournalMark();
-  StartSelection(panel, "ButtonSetPos");
+  e2e::StartSelection(panel, "ButtonSetPos");
   e2e::input::Click({-500, 400});
 
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), -660, 280, 320, 240)));

@@ -74,12 +74,5 @@ TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {
   EXPECT_EQ(MonitorFromMode(primary, std::nullopt), unscaled);
 }
 
-TEST(MonitorGeometry, TheSystemsConversionCountsOnlyOnTheMonitor) {
-  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{-1049, -151}), (Point{-1049, -151}));
-  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{0, 0}), (Point{0, 0})) << "the far edge is on it";
-  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, Point{-700, 700}), (Point{-1050, -150}));
-  EXPECT_EQ(AgreedPhysical(kLeftAbove, {-1050, -150}, std::nullopt), (Point{-1050, -150}));
-}
-
 }  // namespace
 }  // namespace nolb
