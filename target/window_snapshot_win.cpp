@@ -2,27 +2,13 @@
 
 #include <windows.h>
 
-#include "ui/handles_win.h"
+#include "target/window_tree_win.h"
 #include "ui/monitor_scaling_win.h"
 
 namespace nolb {
 namespace {
 
-constexpr DWORD kCloaked = 14;  // DWMWA_CLOAKED
-
-// Windows 8 and later keep some windows visible but hidden ("cloaked": apps
-// suspended or on another virtual desktop); they are not on the screen.
-bool Cloaked(HWND window) {
-  using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
-  static const ui::Module dwm(LoadLibraryW(L"dwmapi.dll"));
-  static const auto get = dwm ? reinterpret_cast<GetAttribute>(reinterpret_cast<void*>(
-                                    GetProcAddress(dwm.Get(), "DwmGetWindowAttribute")))
-                              : nullptr;
-  DWORD cloaked = 0;
-  return get && SUCCEEDED(get(window, kCloaked, &cloaked, sizeof cloaked)) && cloaked != 0;
-}
-
-bool Shown(HWND window) { return IsWindowVisible(window) && !Cloaked(window); }
+bool Shown(HWND window) { return IsWindowVisible(window) && !IsCloakedWindow(window); }
 
 SnapWindow Describe(HWND window, bool own) {
   SnapWindow w;

@@ -65,12 +65,13 @@ std::string Win32WindowTree::ExecutableName(WindowId window) {
   return ui::Narrow(name);
 }
 
-bool Win32WindowTree::IsCloaked(WindowId window) {
+bool IsCloakedWindow(HWND window) {
   // Before Windows 8 nothing is cloaked, and the attribute is unknown.
   DWORD cloaked = 0;
-  return SUCCEEDED(DwmGetWindowAttribute(Handle(window), DWMWA_CLOAKED, &cloaked, sizeof cloaked)) &&
-         cloaked != 0;
+  return SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked != 0;
 }
+
+bool Win32WindowTree::IsCloaked(WindowId window) { return IsCloakedWindow(Handle(window)); }
 
 bool Win32WindowTree::BelongsToThisProgram(WindowId window) {
   DWORD processId = 0;

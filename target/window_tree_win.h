@@ -1,10 +1,16 @@
 // The window tree over the real Win32 API.
 #pragma once
 
+#include <windows.h>
+
 #include "ui/window_system_win.h"
 #include "target/window_tree.h"
 
 namespace nolb {
+
+// Windows 8 and later keep some windows visible but hidden ("cloaked": apps
+// suspended or on another virtual desktop); they are not on the screen.
+bool IsCloakedWindow(HWND window);
 
 class Win32WindowTree : public WindowTree {
  public:
