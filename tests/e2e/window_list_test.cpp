@@ -135,7 +135,9 @@ TEST_F(WindowList, NotOfferedUnderTheLockAndKeepsTheSizeTheUserGaveIt) {
   SetWindowPos(dialog.Handle(), nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   input::Press(VK_ESCAPE);
   ASSERT_TRUE(Closed());
-  EXPECT_EQ(panel.Setting(L"WindowList", L"Width"), L"500");
+  // Written once the dialog is hidden, after it closes.
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Setting(L"WindowList", L"Width"); },
+                           std::optional<std::wstring>(L"500")));
   const RECT shown = Open(L"cover ウ").Parent().Rect();
   EXPECT_EQ(std::vector({shown.right - shown.left, shown.bottom - shown.top}), std::vector({500L, 300L}));
   input::Press(VK_ESCAPE);
