@@ -291,10 +291,17 @@ void TMainForm::FormDestroy() {
   // From here on the real-time tick pushes nothing, so no tick comes
   // between the calls of the shut-down.
   ShowFollowDisplay(follow_.Halt());
-  // A file that cannot be written is reported, and the shut-down goes on:
-  // the redirection is still switched off and the library released.
   const std::optional<KeptTarget> kept = TargetToKeep();
   ButtonDesktopClick(this);
+  // At the session's end the system may end the process a few seconds
+  // after: the encoder gets its own capture area back before anything is
+  // written, which a slow disk or a folder on the network may hold up.
+  if (SessionEnding()) {
+    timer_.StopAndWait();
+    ReleaseLibrary();
+  }
+  // A file that cannot be written is reported, and the shut-down goes on:
+  // the redirection is still switched off and the library released.
   ui::ReportingErrors(Handle(), [&] {
     ProfileSettingsStore settings;
     WriteMainSettings(settings, CurrentMainSettings());
@@ -303,6 +310,10 @@ void TMainForm::FormDestroy() {
   timer_.StopAndWait();
   ui::ReportingErrors(Handle(), [&] { SavePresets(*positionPresets_, kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { SavePresets(*sizePresets_, kSizePresetFile); });
+  if (!SessionEnding()) ReleaseLibrary();
+}
+
+void TMainForm::ReleaseLibrary() {
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
   markers_.reset();

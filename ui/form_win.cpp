@@ -25,6 +25,8 @@ HWND mainWindow = nullptr;
 // The system has asked the program to end (the restart manager): its main
 // window closes without the exit question.
 bool endRequested = false;
+// The session ends, or the system has asked the program to end.
+bool sessionEnding = false;
 
 struct ControlClass {
   const wchar_t* className;
@@ -539,6 +541,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // wait for nobody while the system's few seconds run out.
       if (wParam) {
         SilenceErrorReports();
+        sessionEnding = true;
+        // The main form shuts down first: it releases the library before
+        // any form writes its file.
+        if (Form* main = FromHandle(mainWindow)) main->ShutDown();
         ShutDown();
         // The restart manager asks the program to end (an installer needs a
         // file it holds) while the session goes on: it ends as when its main
@@ -566,6 +572,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
+
+bool Form::SessionEnding() { return sessionEnding; }
 
 void Form::ShutDown() {
   if (shutDown_) return;
