@@ -1,5 +1,6 @@
 #include "app/main_form_win.h"
 
+#include "app/restart_registration_win.h"
 #include "app/version.h"
 #include "base/integer_text.h"
 #include "base/preset_file.h"
@@ -259,6 +260,7 @@ void TMainForm::FormCreate() {
 
   ButtonDesktopClick(nullptr);
   ButtonApplyClick(nullptr);
+  RegisterRestartAfterUpdate();
   // The target kept at the last exit is waited for as a lost one, and a
   // window of it already there is taken too, from the message loop on.
   if (kept) Later([this, kept] { AwaitKeptTarget(*kept); });
