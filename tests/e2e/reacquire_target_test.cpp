@@ -136,7 +136,7 @@ TEST_F(ReacquireTarget, AWindowChosenByConversionEndsTheWait) {
   RestartAndSeeItNotTaken(e2e::TargetCaption(second.Edit())).Quit();
 }
 
-TEST_F(ReacquireTarget, AWindowReplacedAtOnceByItsProgramIsTaken) {
+TEST_F(ReacquireTarget, AWindowReplacedByItsProgramIsTaken) {
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
   SwitchReacquire();
   PickAt(target.Main(), e2e::InsideMainNotChild(target));
@@ -171,6 +171,22 @@ TEST_F(ReacquireTarget, AWindowReplacedAtOnceByItsProgramIsTaken) {
     return control && !pushes.empty() &&
            e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(control), kX, kY, kWidth, kHeight));
   }, "the late control pushed with the rectangle"));
+
+  // The program makes its new window 200 ms (three ticks of the watch)
+  // before it destroys the old one: the new window's control is taken.
+  const uint32_t before = e2e::JournalMark();
+  PostMessageW(again, WM_APP + 1, 200, 0);
+  HWND next = nullptr;
+  ASSERT_TRUE(e2e::Eventually([&] {
+    next = FindWindowW(e2e::TargetWindow::kClass, nullptr);
+    return !IsWindow(again) && next;
+  }, "the old window gone and the new one there"));
+  const HWND nextControl = FindWindowExW(next, nullptr, L"Static", nullptr);
+  EXPECT_TRUE(e2e::Eventually([&] {
+    const auto pushes = e2e::Pushes(e2e::CallsSince(panel, before));
+    return !pushes.empty() &&
+           e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(nextControl), kX, kY, kWidth, kHeight));
+  }, "the new window made before the old one went pushed with the rectangle"));
 }
 
 TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {

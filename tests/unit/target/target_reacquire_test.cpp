@@ -104,12 +104,36 @@ TEST_F(TargetReacquireTest, AmongSeveralTheSameTitleWinsElseTheTopmost) {
   EXPECT_EQ(NoticeAndTry({d.main, e.main}), e.edit) << "no title matches: the topmost";
 }
 
-TEST_F(TargetReacquireTest, WindowsThereAtTheLossAreNeverTakenButNewOnesOfTheirProgramAre) {
+TEST_F(TargetReacquireTest, WindowsThereWhenTheTargetWasTakenAreNeverTakenButNewOnesOfTheirProgramAre) {
   Editor second = Open("editor.exe", "a.txt - Editor");  // a second copy, already running
   LoseEditOf(Open("editor.exe", "a.txt - Editor"));
   EXPECT_FALSE(reacquire.Noticed(tree, second.main, now)) << "shown again";
   Editor fresh = Open("editor.exe", "a.txt - Editor");
   EXPECT_EQ(NoticeAndTry({second.edit, fresh.main}), fresh.edit);
+}
+
+// A program that makes its new window before it destroys the old one (a
+// change to full screen): the new window, listed by the watch's ticks while
+// the target lived, is taken at the loss.
+TEST_F(TargetReacquireTest, AWindowMadeWhileTheTargetLivedIsTakenAtTheLoss) {
+  Editor old = Open("editor.exe", "a.txt - Editor");
+  reacquire.SetEnabled(true);
+  reacquire.Follow(tree, old.edit, kDesktop);
+  Editor replacement = Open("editor.exe", "a.txt - Editor");
+  reacquire.Follow(tree, old.edit, kDesktop);
+  LoseEditOf(old);
+  EXPECT_EQ(NoticeAndTry({}), replacement.edit);
+
+  // The target ends while the windows there are listed as it is taken, and
+  // its replacement comes meanwhile: nothing listed counts as there.
+  Editor next;
+  tree.whileListing = [&] {
+    tree.Remove(replacement.main);
+    next = Open("editor.exe", "a.txt - Editor");
+  };
+  reacquire.Follow(tree, replacement.edit, kDesktop);
+  ASSERT_TRUE(reacquire.Lost(tree, HookTarget{replacement.edit, 12, 34, 320, 200}, now));
+  EXPECT_EQ(NoticeAndTry({}), next.edit);
 }
 
 TEST_F(TargetReacquireTest, ACandidateThatNeverAnswersIsDroppedUntilWordOfItComesAgain) {
