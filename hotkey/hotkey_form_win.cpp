@@ -6,6 +6,7 @@
 
 #include "hotkey/hotkey_dispatch_win.h"
 #include "hotkey/hotkey_slots_win.h"
+#include "ui/error_report_win.h"
 #include "ui/settings_store_win.h"
 #include "ui/window_placement_win.h"
 
@@ -234,10 +235,7 @@ void TFormHotkey::ShowRowState(HotkeyRow row, bool registered) {
   Find(kRowControls[row].unreg).SetEnabled(registered);
 }
 
-void TFormHotkey::ShowFailure() {
-  std::wstring title = host_.HostCaption();
-  MessageBoxW(Handle(), kFailure, title.c_str(), MB_OK | MB_ICONWARNING);
-}
+void TFormHotkey::ShowFailure() { ui::ShowWarning(Handle(), kFailure, host_.HostCaption()); }
 
 bool TFormHotkey::RegisterRow(HotkeyRow row) {
   const auto window = reinterpret_cast<WindowId>(Handle());

@@ -212,6 +212,14 @@ TEST_F(Hotkeys, ACombinationAlreadyHeldIsRefusedWithAMessage) {
   box.Press(IDOK);
   ASSERT_TRUE(box.WaitClosed());
   EXPECT_FALSE(Registered(kSetPos));
+
+  // Once the session ends (told to the main window), the failure is told
+  // no more, as every report: nobody would answer it. The start-up's
+  // failure, shown once every window is made, goes the same way.
+  panel.MainWindow().Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  ClickRegister(kSetPos, VK_F9);
+  EXPECT_FALSE(panel.FindMessageBox());
+  EXPECT_FALSE(Registered(kSetPos));
 }
 
 TEST_F(Hotkeys, ARunWhoseThirdKeyIsHeldElsewhereLeavesNoKeyOfItRegistered) {
