@@ -189,12 +189,20 @@ TEST_F(ReacquireTarget, AWindowReplacedByItsProgramIsTaken) {
   }, "the new window made before the old one went pushed with the rectangle"));
 }
 
+// The kept rectangle, as the settings file holds it.
+std::vector<std::optional<std::wstring>> KeptRectangle(const e2e::Panel& panel) {
+  std::vector<std::optional<std::wstring>> rect;
+  for (const wchar_t* key : {L"X", L"Y", L"Width", L"Height"}) rect.push_back(panel.Setting(L"Reacquire", key));
+  return rect;
+}
+const std::vector<std::optional<std::wstring>> kKeptRectangle{L"10", L"20", L"200", L"100"};
+
 TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
   Notepad pad = Notepad::Start();
   SwitchReacquire();
   PickEditOf(pad);
   ASSERT_EQ(panel.Close(), 0u);
-  EXPECT_EQ(panel.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  EXPECT_EQ(KeptRectangle(panel), kKeptRectangle);
   {
     std::ifstream file(panel.SettingsPath(), std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(file), {}};
@@ -221,7 +229,7 @@ TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
   auto waiting = e2e::Panel::Start(e2e::CarriedOver(next));
   e2e::Settle(waiting);
   ASSERT_EQ(waiting.Close(), 0u);
-  EXPECT_EQ(waiting.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  EXPECT_EQ(KeptRectangle(waiting), kKeptRectangle);
   auto third = e2e::Panel::Start(e2e::CarriedOver(waiting));
   mark = e2e::JournalMark();
   pad = Notepad::Start();

@@ -288,4 +288,22 @@ TEST(SpineShutdown, TheSessionEndToTheMainWindowFirstLeavesNothingAfterTheLibrar
   EXPECT_TRUE(e2e::FramesOnlyWhileDrawingBegun(calls));
 }
 
+// The session ends while the start-up's own tasks still wait in the queue
+// (the windows after the main window, the markers): none of them runs after
+// the exit, and nothing reaches the library after its release.
+TEST(SpineShutdown, TheSessionEndBeforeTheStartupsTasksLeavesThemUndone) {
+  auto panel = e2e::StartWaitingInInit({.settings = "[Main]\r\nShowRange=1\r\n"}, [](const e2e::Window& main) {
+    main.Post(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  });
+  ASSERT_TRUE(e2e::Eventually([&] { return !e2e::Named(panel.Calls(), "NOLB_Uninit").empty(); }, "the release"));
+  // Nothing to wait for: the journal is watched for 300 ms.
+  const auto watched = std::chrono::steady_clock::now() + 300ms;
+  e2e::WaitUntil([&] { return std::chrono::steady_clock::now() >= watched; });
+  EXPECT_TRUE(e2e::CallsAre(e2e::After(panel.Calls(), "NOLB_Uninit"), {}));
+  EXPECT_FALSE(std::ranges::any_of(panel.TopLevelWindows(), [](const e2e::Window& window) {
+    return window.ClassName() == e2e::kLastWindowClass;
+  })) << "the windows after the main window were made after the exit";
+  EXPECT_EQ(panel.Close(), 0u);
+}
+
 }  // namespace

@@ -216,6 +216,14 @@ TEST(KeptTarget, WrittenAndReadBackOrRemovedAndIncompleteIsNone) {
   tooLong.Set("Reacquire", "Links", std::to_string(kMaxKeptLinks + 1));
   for (int i = 0; i <= kMaxKeptLinks; ++i) tooLong.Set("Reacquire", "Class" + std::to_string(i), "C");
   EXPECT_EQ(ReadKeptTarget(tooLong), std::nullopt);
+  // A chain of no link names no window; one of a single link, a top-level
+  // window, does.
+  MemorySettingsStore links = store;
+  links.Set("Reacquire", "Links", "0");
+  EXPECT_EQ(ReadKeptTarget(links), std::nullopt);
+  links.Set("Reacquire", "Links", "1");
+  ASSERT_TRUE(ReadKeptTarget(links));
+  EXPECT_EQ(ReadKeptTarget(links)->identity.chain, (std::vector<ChainLink>{{"EditorMain", 0}}));
 
   WriteKeptTarget(store, std::nullopt);
   EXPECT_EQ(ReadKeptTarget(store), std::nullopt);
