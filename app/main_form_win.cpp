@@ -298,10 +298,7 @@ void TMainForm::FormDestroy() {
   // At the session's end the system may end the process a few seconds
   // after: the encoder gets its own capture area back before anything is
   // written, which a slow disk or a folder on the network may hold up.
-  if (SessionEnding()) {
-    timer_.StopAndWait();
-    ReleaseLibrary();
-  }
+  if (SessionEnding()) ReleaseLibrary();
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ui::ReportingErrors(Handle(), [&] {

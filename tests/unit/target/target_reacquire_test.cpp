@@ -107,6 +107,7 @@ TEST_F(TargetReacquireTest, AmongSeveralTheSameTitleWinsElseTheTopmost) {
 TEST_F(TargetReacquireTest, WindowsThereWhenTheTargetWasTakenAreNeverTakenButNewOnesOfTheirProgramAre) {
   Editor second = Open("editor.exe", "a.txt - Editor");  // a second copy, already running
   LoseEditOf(Open("editor.exe", "a.txt - Editor"));
+  EXPECT_FALSE(reacquire.HasCandidates()) << "the copy there when the target was taken";
   EXPECT_FALSE(reacquire.Noticed(tree, second.main, now)) << "shown again";
   Editor fresh = Open("editor.exe", "a.txt - Editor");
   EXPECT_EQ(NoticeAndTry({second.edit, fresh.main}), fresh.edit);
