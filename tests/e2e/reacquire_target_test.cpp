@@ -115,10 +115,12 @@ TEST_F(ReacquireTarget, OffOrAfterTheDesktopButtonARestartedEditorIsNotTaken) {
 }
 
 TEST_F(ReacquireTarget, AWindowChosenByConversionEndsTheWait) {
+  // A second editor, there when the first one's edit is taken (one made
+  // after would be a candidate), under the first.
+  Notepad second = Notepad::Start();
   Notepad pad = Notepad::Start();
   SwitchReacquire();
   PickEditOf(pad);
-  Notepad second = Notepad::Start();  // on top of the first, there before the loss
   QuitAndSeeTheDesktopPushed(pad);
 
   // A desktop point inside the second editor's edit, applied, then
