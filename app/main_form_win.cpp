@@ -1,5 +1,6 @@
 #include "app/main_form_win.h"
 
+#include "app/restart_registration_win.h"
 #include "app/version.h"
 #include "base/integer_text.h"
 #include "base/preset_file.h"
@@ -266,6 +267,7 @@ void TMainForm::FormCreate() {
 
   ButtonDesktopClick(nullptr);
   ButtonApplyClick(nullptr);
+  RegisterRestartAfterUpdate();
   // The target kept at the last exit is waited for as a lost one, and a
   // window of it already there is taken too, from the message loop on.
   if (kept) Later([this, kept] { AwaitKeptTarget(*kept); });
@@ -298,10 +300,14 @@ void TMainForm::FormDestroy() {
   // From here on the real-time tick pushes nothing, so no tick comes
   // between the calls of the shut-down.
   ShowFollowDisplay(follow_.Halt());
-  // A file that cannot be written is reported, and the shut-down goes on:
-  // the redirection is still switched off and the library released.
   const std::optional<KeptTarget> kept = TargetToKeep();
   ButtonDesktopClick(this);
+  // At the session's end the system may end the process a few seconds
+  // after: the encoder gets its own capture area back before anything is
+  // written, which a slow disk or a folder on the network may hold up.
+  if (SessionEnding()) ReleaseLibrary();
+  // A file that cannot be written is reported, and the shut-down goes on:
+  // the redirection is still switched off and the library released.
   ui::ReportingErrors(Handle(), [&] {
     ProfileSettingsStore settings;
     WriteMainSettings(settings, CurrentMainSettings());
@@ -310,6 +316,10 @@ void TMainForm::FormDestroy() {
   timer_.StopAndWait();
   ui::ReportingErrors(Handle(), [&] { SavePresets(*positionPresets_, kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { SavePresets(*sizePresets_, kSizePresetFile); });
+  if (!SessionEnding()) ReleaseLibrary();
+}
+
+void TMainForm::ReleaseLibrary() {
   hook_.SetMousePos(kWithdrawnMousePos, kWithdrawnMousePos);
   hook_.Enabled(0);
   markers_.reset();

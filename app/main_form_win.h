@@ -184,6 +184,10 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // Runs a change of target that leaves the wait alone: the watch's
   // fallback and the take itself.
   void ChangeTargetKeepingWait(const std::function<void()>& change);
+  // The last steps of the shut-down: the mouse position withdrawn, the
+  // redirection switched off, the markers and DirectDraw released, and the
+  // library.
+  void ReleaseLibrary();
 
   CaptureHook& hook_;
   CaptureState state_;

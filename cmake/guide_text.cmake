@@ -36,24 +36,107 @@ set(guide_text_wide_char "[${guide_text_xc0}-${guide_text_xff}][${guide_text_x80
 # Never at the start of a line, never at the end of one.
 set(guide_text_no_start "、。，．・：；？！ー」』）】〕］｝〉》〜ぁぃぅぇぉっゃゅょァィゥェォッャュョﾟ)]},.:?!%${guide_text_semicolon}${guide_text_close_bracket}")
 set(guide_text_no_end "「『（【〔［｛〈《([{${guide_text_open_bracket}")
+# Scripts, as UTF-8 bytes: hiragana (U+3041-309F), katakana (U+30A0-30FF,
+# with the long vowel mark), kanji (U+4E00-9FFF, and 々).
+string(ASCII 129 guide_text_x81)
+string(ASCII 130 guide_text_x82)
+string(ASCII 131 guide_text_x83)
+string(ASCII 159 guide_text_x9f)
+string(ASCII 160 guide_text_xa0)
+string(ASCII 227 guide_text_xe3)
+string(ASCII 228 guide_text_xe4)
+string(ASCII 233 guide_text_xe9)
+set(guide_text_hiragana
+    "${guide_text_xe3}${guide_text_x81}[${guide_text_x81}-${guide_text_xbf}]|${guide_text_xe3}${guide_text_x82}[${guide_text_x80}-${guide_text_x9f}]")
+set(guide_text_katakana
+    "${guide_text_xe3}${guide_text_x82}[${guide_text_xa0}-${guide_text_xbf}]|${guide_text_xe3}${guide_text_x83}[${guide_text_x80}-${guide_text_xbf}]")
+set(guide_text_kanji "[${guide_text_xe4}-${guide_text_xe9}][${guide_text_x80}-${guide_text_xbf}][${guide_text_x80}-${guide_text_xbf}]|々")
+# Stand-ins for the spans that a line never breaks inside: "<SO>n<SI>" is
+# the n-th of guide_text_kept (a quoted caption, a path, a value with its unit).
+string(ASCII 14 guide_text_keep_open)
+string(ASCII 15 guide_text_keep_close)
+# The quote marks of a caption, one byte each while spans are looked for.
+string(ASCII 5 guide_text_quote_open)
+string(ASCII 6 guide_text_quote_close)
 
 function(guide_text_width out text)
+  guide_text_expand(text "${text}")
   string(REGEX REPLACE "${guide_text_wide_char}" "ww" columns "${text}")
   string(LENGTH "${columns}" width)
   set(${out} ${width} PARENT_SCOPE)
 endfunction()
 
-# Whether a line may break between two pieces of text.
-function(guide_text_may_break out before after)
-  set(may FALSE)
-  if(before MATCHES "${guide_text_wide_char}$" OR after MATCHES "^${guide_text_wide_char}")
-    string(REGEX MATCH "^(${guide_text_wide_char}|.)" first "${after}")
-    string(REGEX MATCH "(${guide_text_wide_char}|.)$" last "${before}")
-    string(FIND "${guide_text_no_start}" "${first}" closing)
-    string(FIND "${guide_text_no_end}" "${last}" opening)
-    if(closing EQUAL -1 AND opening EQUAL -1)
-      set(may TRUE)
+# The text with every stand-in put back, also stand-ins inside a span.
+function(guide_text_expand out text)
+  while(text MATCHES "${guide_text_keep_open}([0-9]+)${guide_text_keep_close}")
+    list(GET guide_text_kept ${CMAKE_MATCH_1} span)
+    string(REPLACE "${CMAKE_MATCH_0}" "${span}" text "${text}")
+  endwhile()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# Replaces each span that the pattern matches in the named variable with a
+# stand-in, and keeps the span in guide_text_kept.
+macro(guide_text_keep var pattern)
+  while(${var} MATCHES "${pattern}")
+    list(LENGTH guide_text_kept guide_text_index)
+    list(APPEND guide_text_kept "${CMAKE_MATCH_0}")
+    string(REPLACE "${CMAKE_MATCH_0}" "${guide_text_keep_open}${guide_text_index}${guide_text_keep_close}" ${var}
+                   "${${var}}")
+  endwhile()
+endmacro()
+
+# A character's script: hiragana, katakana, kanji, digit or other.
+function(guide_text_script out char)
+  if(char MATCHES "^(${guide_text_hiragana})$")
+    set(${out} hiragana PARENT_SCOPE)
+  elseif(char MATCHES "^(${guide_text_katakana})$")
+    set(${out} katakana PARENT_SCOPE)
+  elseif(char MATCHES "^(${guide_text_kanji})$")
+    set(${out} kanji PARENT_SCOPE)
+  elseif(char MATCHES "^[0-9]$")
+    set(${out} digit PARENT_SCOPE)
+  else()
+    set(${out} other PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Whether a line may break between two pieces of text, with or without
+# blanks between them. Never before closing or after opening punctuation;
+# never before hiragana, so that particles and endings ("を", "ます。") stay
+# with the word before them, also across a blank; never inside a word of
+# katakana or of kanji, nor after one hiragana between kanji ("取り込み");
+# never at a blank beside a number ("2 台", "320 x 240"). Quoted
+# captions, paths and values with their unit are kept whole beforehand.
+function(guide_text_may_break out before blank after)
+  guide_text_expand(before "${before}")
+  guide_text_expand(after "${after}")
+  string(REGEX MATCH "^(${guide_text_wide_char}|.)" first "${after}")
+  string(REGEX MATCH "(${guide_text_wide_char}|.)$" last "${before}")
+  string(FIND "${guide_text_no_start}" "${first}" closing)
+  string(FIND "${guide_text_no_end}" "${last}" opening)
+  guide_text_script(first_script "${first}")
+  guide_text_script(last_script "${last}")
+  # One hiragana between kanji is inside a word: 取り込み, 差し替え.
+  set(okurigana FALSE)
+  if(NOT blank AND last_script STREQUAL "hiragana" AND first_script STREQUAL "kanji" AND
+     before MATCHES "(${guide_text_kanji})(${guide_text_hiragana})$")
+    set(okurigana TRUE)
+  endif()
+  set(may TRUE)
+  if(NOT closing EQUAL -1 OR NOT opening EQUAL -1 OR first_script STREQUAL "hiragana" OR okurigana)
+    set(may FALSE)
+  elseif(blank)
+    # A number and what it counts; a name and the word it begins
+    # ("NOLB パネル", "Enter キー").
+    if(first_script STREQUAL "digit" OR last_script STREQUAL "digit" OR
+       (last MATCHES "^[A-Za-z]$" AND first_script STREQUAL "katakana"))
+      set(may FALSE)
     endif()
+  elseif(NOT first MATCHES "^${guide_text_wide_char}$" AND NOT last MATCHES "^${guide_text_wide_char}$")
+    set(may FALSE)  # inside a word of ASCII
+  elseif(first_script STREQUAL last_script AND (first_script STREQUAL "katakana" OR first_script STREQUAL "kanji"))
+    set(may FALSE)
   endif()
   set(${out} ${may} PARENT_SCOPE)
 endfunction()
@@ -77,29 +160,46 @@ function(guide_text_wrap out line)
   string(REPEAT " " ${lead_length} indent)
   math(EXPR room "${guide_text_columns} - ${lead_length}")
 
-  # Pieces that stay together: runs of blanks, and runs of characters
-  # between which the line may not break.
+  # Spans that stay whole: quoted captions (the innermost first), paths,
+  # and values with their unit.
+  set(guide_text_kept "")
+  string(REPLACE "「" "${guide_text_quote_open}" rest "${rest}")
+  string(REPLACE "」" "${guide_text_quote_close}" rest "${rest}")
+  guide_text_keep(rest "${guide_text_quote_open}[^${guide_text_quote_open}${guide_text_quote_close}]*${guide_text_quote_close}")
+  string(REPLACE "${guide_text_quote_open}" "「" guide_text_kept "${guide_text_kept}")
+  string(REPLACE "${guide_text_quote_close}" "」" guide_text_kept "${guide_text_kept}")
+  string(REPLACE "${guide_text_quote_open}" "「" rest "${rest}")
+  string(REPLACE "${guide_text_quote_close}" "」" rest "${rest}")
+  guide_text_keep(rest "([A-Za-z]:|%[A-Za-z]+%)${guide_text_backslash}[^ ]*( [A-Za-z0-9(][!-~]*[A-Za-z0-9)])*")
+  guide_text_keep(rest "[0-9]+ (x|×) [0-9]+")
+  guide_text_keep(rest "[0-9]+(\\.[0-9]+)? ?(つ目|つ|番目|秒|回|台|行|ピクセル|ビット|%|fps|ms|MB)")
+
+  # Pieces that stay together: runs of characters between which the line
+  # may not break, with the blanks inside them.
   string(REGEX MATCHALL " +|[^ ${guide_text_x80}-${guide_text_xff}]+|${guide_text_wide_char}" tokens "${rest}")
   set(pieces "")
   set(piece "")
+  set(blank "")
   foreach(token IN LISTS tokens)
-    if(piece STREQUAL "")
-      set(piece "${token}")
+    if(token MATCHES "^ ")
+      set(blank "${token}")
       continue()
     endif()
-    set(joined FALSE)
-    if(NOT token MATCHES "^ " AND NOT piece MATCHES " $")
-      guide_text_may_break(may "${piece}" "${token}")
-      if(NOT may)
-        set(joined TRUE)
+    if(piece STREQUAL "")
+      set(piece "${token}")
+    else()
+      guide_text_may_break(may "${piece}" "${blank}" "${token}")
+      if(may)
+        list(APPEND pieces "${piece}")
+        if(NOT blank STREQUAL "")
+          list(APPEND pieces "${blank}")
+        endif()
+        set(piece "${token}")
+      else()
+        string(APPEND piece "${blank}${token}")
       endif()
     endif()
-    if(joined)
-      string(APPEND piece "${token}")
-    else()
-      list(APPEND pieces "${piece}")
-      set(piece "${token}")
-    endif()
+    set(blank "")
   endforeach()
   list(APPEND pieces "${piece}")
 
@@ -122,6 +222,7 @@ function(guide_text_wrap out line)
       string(APPEND current "${blank}${piece}")
       set(current_width ${wanted})
     else()
+      guide_text_expand(current "${current}")
       if(first)
         list(APPEND lines "${lead}${current}")
         set(first FALSE)
@@ -134,6 +235,7 @@ function(guide_text_wrap out line)
     set(blank "")
     set(blank_width 0)
   endforeach()
+  guide_text_expand(current "${current}")
   if(first)
     list(APPEND lines "${lead}${current}")
   else()

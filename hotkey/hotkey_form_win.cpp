@@ -6,7 +6,7 @@
 
 #include "hotkey/hotkey_dispatch_win.h"
 #include "hotkey/hotkey_slots_win.h"
-#include "ui/messages_win.h"
+#include "ui/error_report_win.h"
 #include "ui/settings_store_win.h"
 #include "ui/window_placement_win.h"
 
@@ -85,19 +85,13 @@ bool KeyUpNow(std::uint32_t key) {
   return (GetAsyncKeyState(static_cast<int>(key)) & 0x8000) == 0 && !KeyDownNow(key);
 }
 
-// How often a key that has acted is looked at until it is seen up.
+// How often a key whose hotkey came is looked at until it is seen up: more
+// often than the keyboard repeats.
 constexpr UINT kKeyUpLookMs = 10;
 
 }  // namespace
 
-TFormHotkey::TFormHotkey(HotkeyHost& host)
-    : ui::Form(L"FormHotkey"),
-      host_(host),
-      // The watch sees a key before the system turns it into a hotkey
-      // message, so what it posts comes before that message.
-      keyboardWatch_([this](std::uint32_t key, bool down) {
-        PostMessageW(Handle(), ui::kWatchedKeyMessage, key, down ? 1 : 0);
-      }) {}
+TFormHotkey::TFormHotkey(HotkeyHost& host) : ui::Form(L"FormHotkey"), host_(host) {}
 
 std::vector<ui::ControlDesc> TFormHotkey::Controls() {
   auto on = [this](void (TFormHotkey::*method)(ui::Component*)) { return On<TFormHotkey>(method); };
@@ -198,13 +192,10 @@ TFormHotkey::~TFormHotkey() {
   // Destroyed here, not by the base, so that FormDestroy still saves the
   // section when the program ends through an error.
   if (Handle()) DestroyWindow(Handle());
-  StopKeyboardWatch();
   if (FormHotkey == this) FormHotkey = nullptr;
 }
 
 void TFormHotkey::FormDestroy() {
-  // No hotkey message comes once the window is gone.
-  StopKeyboardWatch();
   // Rows never restored keep what the file says.
   if (!restored_) return;
   HotkeySettings settings;
@@ -222,10 +213,6 @@ void TFormHotkey::FormDestroy() {
 std::optional<LRESULT> TFormHotkey::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_HOTKEY) {
     HotKeyPressed(HIWORD(lParam), static_cast<std::int32_t>(wParam));
-  } else if (message == ui::kWatchedKeyMessage) {
-    // Nothing from a watch that has ended since.
-    if (keyboardWatch_.Running()) KeySeen(static_cast<std::uint32_t>(wParam), lParam != 0);
-    return 0;
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
     Close();  // Esc
     return 0;
@@ -248,10 +235,7 @@ void TFormHotkey::ShowRowState(HotkeyRow row, bool registered) {
   Find(kRowControls[row].unreg).SetEnabled(registered);
 }
 
-void TFormHotkey::ShowFailure() {
-  std::wstring title = host_.HostCaption();
-  MessageBoxW(Handle(), kFailure, title.c_str(), MB_OK | MB_ICONWARNING);
-}
+void TFormHotkey::ShowFailure() { ui::ShowWarning(Handle(), kFailure, host_.HostCaption()); }
 
 bool TFormHotkey::RegisterRow(HotkeyRow row) {
   const auto window = reinterpret_cast<WindowId>(Handle());
@@ -297,55 +281,17 @@ void TFormHotkey::ButtonCloseClick(ui::Component*) { Close(); }
 void TFormHotkey::HotKeyPressed(std::uint32_t key, std::int32_t id) {
   // Once the main window has shut down (the session ends), no key acts.
   if (host_.HostShutDownBegun()) return;
-  if (!repeats_.Shown()) {
-    // No keyboard watch while the system sends one message per press (it
-    // honours the no-repeat flag): the key is looked at until it is up.
-    if (repeats_.IsPress(key)) {
-      TimerNamed(L"TimerKeyUp").SetEnabled(true);
-      RunHotkey(host_, id);
-      return;
-    }
-    // A repeat of a key still held: the watch takes over from here on.
-    TimerNamed(L"TimerKeyUp").SetEnabled(false);
-    WatchWhileHeld(key);
-    return;
+  if (HeldHotkeysMayRepeat()) {
+    const bool press = repeats_.IsPress(key);
+    TimerNamed(L"TimerKeyUp").SetEnabled(true);
+    if (!press) return;
   }
-  if (!presses_.IsNewPress(key)) return;
-  WatchWhileHeld(key);
   RunHotkey(host_, id);
 }
 
 void TFormHotkey::TimerKeyUpTimer(ui::Component*) {
-  for (std::uint32_t key : repeats_.HeldKeys()) {
-    if (KeyUpNow(key)) repeats_.Released(key);
-  }
-  if (repeats_.HeldKeys().empty()) TimerNamed(L"TimerKeyUp").SetEnabled(false);
-}
-
-void TFormHotkey::WatchWhileHeld(std::uint32_t key) {
-  // Watching first and then looking at the key: a release after the look
-  // reaches the watch, one before it the look.
-  if (!keyboardWatch_.Start()) return;
-  if (KeyDownNow(key)) {
-    presses_.Held(key);
-  } else if (!presses_.Watching()) {
-    StopKeyboardWatch();
-  }
-}
-
-void TFormHotkey::KeySeen(std::uint32_t key, bool down) {
-  if (down) {
-    presses_.KeyDown(key);
-    return;
-  }
-  presses_.KeyUp(key);
-  // The watch ends with the release of the last key held.
-  if (!presses_.Watching()) StopKeyboardWatch();
-}
-
-void TFormHotkey::StopKeyboardWatch() {
-  keyboardWatch_.Stop();
-  presses_.WatchEnded();
+  for (std::uint32_t key : repeats_.Watched()) repeats_.Looked(key, !KeyUpNow(key));
+  if (repeats_.Watched().empty()) TimerNamed(L"TimerKeyUp").SetEnabled(false);
 }
 
 }  // namespace nolb

@@ -9,8 +9,6 @@
 #include "hotkey/hotkey_host_win.h"
 #include "hotkey/hotkey_settings.h"
 #include "hotkey/key_repeats.h"
-#include "hotkey/keyboard_watch_win.h"
-#include "hotkey/press_filter.h"
 #include "ui/form_win.h"
 
 namespace nolb {
@@ -57,24 +55,14 @@ class TFormHotkey : public ui::Form {
   // A hotkey message: a new press acts on the main window, a repeat of the
   // key still held does nothing.
   void HotKeyPressed(std::uint32_t key, std::int32_t id);
-  // Watches the keyboard while the hotkey just pressed is held, so that the
-  // press filter sees its repeats and its release.
-  void WatchWhileHeld(std::uint32_t key);
-  // A key went down or up anywhere in the system, as the watch saw it.
-  void KeySeen(std::uint32_t key, bool down);
-  void StopKeyboardWatch();
-  // Looks at the keys that have acted until each is seen up, while the
-  // system is not known to repeat held hotkeys.
+  // Looks at the keys whose hotkeys came until each is seen up, where held
+  // hotkeys may repeat.
   void TimerKeyUpTimer(ui::Component* sender);
 
   HotkeyHost& host_;
   KeyRepeats repeats_;
   // Every row has been restored from the settings file.
   bool restored_ = false;
-  PressFilter presses_;
-  // Once the system has shown that it repeats held hotkeys: runs from a
-  // hotkey's press until the last key held is released.
-  KeyboardWatch keyboardWatch_;
 };
 
 extern TFormHotkey* FormHotkey;

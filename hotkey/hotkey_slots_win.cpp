@@ -1,6 +1,9 @@
 #include "hotkey/hotkey_slots_win.h"
 
 #include <windows.h>
+#include <versionhelpers.h>
+
+#include "hotkey/key_repeats.h"
 
 namespace nolb {
 namespace {
@@ -15,13 +18,29 @@ class Win32HotKeyService : public HotKeyService {
     HWND hwnd = reinterpret_cast<HWND>(window);
     if (RegisterHotKey(hwnd, id, modifiers | MOD_NOREPEAT, key)) return true;
     if (GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED) return false;
-    return RegisterHotKey(hwnd, id, modifiers, key) != FALSE;
+    if (!RegisterHotKey(hwnd, id, modifiers, key)) return false;
+    noRepeatRefused_ = true;
+    return true;
   }
 
   bool Unregister(WindowId window, std::int32_t id) override {
     return UnregisterHotKey(reinterpret_cast<HWND>(window), id) != FALSE;
   }
+
+  // A registration was made without the no-repeat flag, which the system
+  // refused.
+  bool NoRepeatRefused() const { return noRepeatRefused_; }
+
+ private:
+  bool noRepeatRefused_ = false;
 };
+
+// Wine marks itself by an export of its own in ntdll.dll, whatever Windows
+// version it reports.
+bool RunsOnWine() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
 
 // Defined before the slots, so it outlives them.
 Win32HotKeyService service;
@@ -29,6 +48,13 @@ Win32HotKeyService service;
 }  // namespace
 
 HotkeySlots HotKeys(service);
+
+bool HeldHotkeysMayRepeat() {
+  static const bool wine = RunsOnWine();
+  static const bool windows7 = IsWindows7OrGreater();
+  return HeldHotkeysMayRepeat(
+      {.noRepeatTaken = !service.NoRepeatRefused(), .windows7OrLater = windows7, .wine = wine});
+}
 
 HotkeySlotIds HotkeySlots::Ids() const {
   HotkeySlotIds ids;

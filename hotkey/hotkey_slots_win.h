@@ -29,4 +29,8 @@ struct HotkeySlots {
 
 extern HotkeySlots HotKeys;
 
+// Whether a held hotkey may come as several messages here: unless Windows
+// took the no-repeat flag of every registration (hotkey/key_repeats.h).
+bool HeldHotkeysMayRepeat();
+
 }  // namespace nolb

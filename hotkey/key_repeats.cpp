@@ -2,23 +2,27 @@
 
 namespace nolb {
 
-bool KeyRepeats::IsPress(std::uint32_t key) {
-  bool& held = held_[key & 0xFF];
-  if (held) {
-    shown_ = true;
-    held_ = {};
-    return false;
-  }
-  held = !shown_;
-  return true;
+bool HeldHotkeysMayRepeat(const HotkeySystem& system) {
+  return !(system.noRepeatTaken && system.windows7OrLater && !system.wine);
 }
 
-void KeyRepeats::Released(std::uint32_t key) { held_[key & 0xFF] = false; }
+bool KeyRepeats::IsPress(std::uint32_t key) {
+  Seen& seen = keys_[key & 0xFF];
+  const bool repeat = seen == Seen::kDown;
+  seen = Seen::kNotLookedAt;
+  return !repeat;
+}
 
-std::vector<std::uint32_t> KeyRepeats::HeldKeys() const {
+void KeyRepeats::Looked(std::uint32_t key, bool down) {
+  Seen& seen = keys_[key & 0xFF];
+  if (seen == Seen::kNotWatched) return;
+  seen = down ? Seen::kDown : Seen::kNotWatched;
+}
+
+std::vector<std::uint32_t> KeyRepeats::Watched() const {
   std::vector<std::uint32_t> keys;
-  for (std::uint32_t key = 0; key < held_.size(); ++key) {
-    if (held_[key]) keys.push_back(key);
+  for (std::uint32_t key = 0; key < keys_.size(); ++key) {
+    if (keys_[key] != Seen::kNotWatched) keys.push_back(key);
   }
   return keys;
 }

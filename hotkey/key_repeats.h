@@ -1,11 +1,18 @@
-// Whether the system repeats a held hotkey, as its hotkey messages show it.
-// Windows honours the registration's no-repeat flag and sends one message
-// per press; a system that ignores the flag sends one per keyboard repeat.
-// Until the system has shown that it repeats, no watch over the keyboard
-// runs: each message is a press that acts, and its key is looked at until
-// it is seen going up. A message for a key that has acted and has not been
-// seen going up since is a repeat, and shows that the system repeats: from
-// then on the keyboard watch tells presses from repeats (PressFilter).
+// Tells a held hotkey's repeats from new presses, where the system may send
+// one hotkey message per keyboard repeat.
+//
+// Windows honours the registration's no-repeat flag (from Windows 7 on) and
+// sends one message per press: every message is a press there, and nothing
+// is looked at. Wine accepts the flag and ignores it, and Windows Vista does
+// not know it; the Windows version that Wine reports is the one it imitates,
+// so Wine is told by its own mark in the system (HotkeySystem::wine).
+//
+// Where held keys may repeat, a key that has acted is looked at now and then
+// until it is seen up. A message is a repeat only when a look made after the
+// key's previous message saw the key still down. A message that no look has
+// followed yet (the program was busy) is a press: a real second press is
+// never taken for a repeat because nobody looked, and nothing is remembered
+// beyond the key's next release.
 #pragma once
 
 #include <array>
@@ -14,24 +21,31 @@
 
 namespace nolb {
 
+// What the program knows of the system's hotkeys.
+struct HotkeySystem {
+  bool noRepeatTaken = false;   // the registrations carry the no-repeat flag
+  bool windows7OrLater = false;  // the version the system reports
+  bool wine = false;             // the system is Wine, whatever it reports
+};
+
+// Whether a held hotkey may come as several messages.
+bool HeldHotkeysMayRepeat(const HotkeySystem& system);
+
 class KeyRepeats {
  public:
-  // A hotkey message for the key while the system is not known to repeat.
-  // True: a press, which acts; the key counts as held until Released.
-  // False: a repeat of a held key; from now on Shown() holds, and every
-  // message counts as a press here (the keyboard watch decides).
+  // A hotkey message for the key. True: a press, which acts; false: a
+  // repeat of the press before. Either way the key is looked at from now
+  // on until it is seen up.
   bool IsPress(std::uint32_t key);
-  // The key has been seen up.
-  void Released(std::uint32_t key);
-  // The system has shown that it repeats held hotkeys.
-  bool Shown() const { return shown_; }
-  // The keys that have acted and have not been seen up since, while the
-  // system is not known to repeat; none once it is.
-  std::vector<std::uint32_t> HeldKeys() const;
+  // A look at the key, made after its last message: down or up. A key seen
+  // up is no longer looked at.
+  void Looked(std::uint32_t key, bool down);
+  // The keys to look at.
+  std::vector<std::uint32_t> Watched() const;
 
  private:
-  std::array<bool, 256> held_{};
-  bool shown_ = false;
+  enum class Seen : std::uint8_t { kNotWatched, kNotLookedAt, kDown };
+  std::array<Seen, 256> keys_{};
 };
 
 }  // namespace nolb

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "preview/power_throttling.h"
+#include "preview/timer_resolution.h"
 #include "ui/handles_win.h"
 
 namespace nolb {
@@ -9,6 +11,10 @@ namespace nolb {
 MMTimerGlobal sMMTimerGlobal;
 
 namespace {
+
+// The finest period of the timer device, held while a timer runs.
+TimerResolution resolution([] { timeBeginPeriod(sMMTimerGlobal.Caps().wPeriodMin); },
+                           [] { timeEndPeriod(sMMTimerGlobal.Caps().wPeriodMin); });
 
 // Two unnamed auto-reset events, and the multimedia timer service setting
 // the tick event. Both events are closed when the last user (the timer or
@@ -25,6 +31,8 @@ class MultimediaTickSource : public TickSource {
                         TIME_PERIODIC | TIME_CALLBACK_EVENT_SET);
   }
   void EndPeriodic(std::uint32_t id) override { timeKillEvent(id); }
+  void HoldResolution() override { resolution.Hold(); }
+  void ReleaseResolution() override { resolution.Release(); }
   bool WaitTick() override { return WaitForSingleObject(tick_.Get(), INFINITE) == WAIT_OBJECT_0; }
   void SetTick() override { SetEvent(tick_.Get()); }
   bool WaitDone(std::uint32_t timeoutMs) override {
@@ -39,10 +47,10 @@ class MultimediaTickSource : public TickSource {
   ui::KernelHandle done_{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
 };
 
-// Asks the system to keep the timer resolution the process asked for, and
+// Asks the system to keep the timer resolution the process asks for, and
 // its full speed, while none of its windows can be seen (minimised, covered,
 // hidden). Looked up at run time: older systems lack the call, and a
-// failure leaves things as they were.
+// refused switch leaves things as they were.
 void KeepTimerResolutionWhenHidden() {
   using SetProcessInformationFn = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
   HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
@@ -50,13 +58,13 @@ void KeepTimerResolutionWhenHidden() {
                           reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetProcessInformation")))
                     : nullptr;
   if (!set) return;
-  PROCESS_POWER_THROTTLING_STATE state{};
-  state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
-  // A flag in the control mask with its state bit clear: that throttling off.
-  state.ControlMask =
-      PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION | PROCESS_POWER_THROTTLING_EXECUTION_SPEED;
-  state.StateMask = 0;
-  set(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
+  OptOutOfPowerThrottling([set](std::uint32_t controlMask, std::uint32_t stateMask) {
+    PROCESS_POWER_THROTTLING_STATE state{};
+    state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
+    state.ControlMask = controlMask;
+    state.StateMask = stateMask;
+    return set(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state) != FALSE;
+  });
 }
 
 }  // namespace
@@ -78,10 +86,9 @@ void CMMTimer::Resume() { timer_.Resume(); }
 
 MMTimerGlobal::MMTimerGlobal() {
   timeGetDevCaps(&caps_, sizeof caps_);
-  timeBeginPeriod(caps_.wPeriodMin);
   KeepTimerResolutionWhenHidden();
 }
 
-MMTimerGlobal::~MMTimerGlobal() { timeEndPeriod(caps_.wPeriodMin); }
+bool MMTimerGlobal::ResolutionHeld() const { return resolution.Held(); }
 
 }  // namespace nolb

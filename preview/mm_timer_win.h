@@ -3,8 +3,9 @@
 // call. The main window drives its real-time tick with one, the preview
 // window its frames with another.
 //
-// sMMTimerGlobal raises the system timer resolution to the finest the
-// device offers for the whole life of the process.
+// While a timer runs, the system timer resolution is raised to the finest
+// period the device offers (sMMTimerGlobal reads it); it is given back when
+// no timer runs, so that the processor can save power.
 #pragma once
 
 #include <windows.h>
@@ -49,26 +50,26 @@ class CMMTimer {
 };
 
 // The timer device's range of periods, as the system reports it. Made, it
-// raises the system timer resolution to the finest period and keeps the
-// process from losing that resolution and its speed while none of its
-// windows can be seen (Windows 11 lowers both for such a process unless it
-// opts out; a system without that switch keeps them anyway).
+// keeps the process from losing its timer resolution and its speed while
+// none of its windows can be seen (Windows 11 lowers both for such a
+// process unless it opts out; a system without that switch keeps them
+// anyway).
 class MMTimerGlobal {
  public:
   MMTimerGlobal();
-  ~MMTimerGlobal();
 
   MMTimerGlobal(const MMTimerGlobal&) = delete;
   MMTimerGlobal& operator=(const MMTimerGlobal&) = delete;
 
   const TIMECAPS& Caps() const { return caps_; }
+  // A running timer holds the finest resolution.
+  bool ResolutionHeld() const;
 
  private:
   TIMECAPS caps_{};
 };
 
-// Made during static initialisation, before any window exists; gives the
-// resolution back at process exit.
+// Made during static initialisation, before any window exists.
 extern MMTimerGlobal sMMTimerGlobal;
 
 }  // namespace nolb

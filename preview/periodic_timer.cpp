@@ -42,17 +42,28 @@ PeriodicTimer::~PeriodicTimer() {
 
 bool PeriodicTimer::Start(std::uint32_t periodMs, TimerCallback callback,
                           std::uint32_t userValue) {
-  Stop();
+  const bool held = running_;
+  EndTicks();
   shared_->userValue.store(userValue, std::memory_order_relaxed);
   shared_->callback.store(callback, std::memory_order_relaxed);
+  if (!held) shared_->source->HoldResolution();
   timerId_ = shared_->source->BeginPeriodic(periodMs);
-  if (timerId_ == 0) return false;
+  if (timerId_ == 0) {
+    shared_->source->ReleaseResolution();
+    return false;
+  }
   running_ = true;
   shared_->paused.store(false, std::memory_order_release);
   return true;
 }
 
 void PeriodicTimer::Stop() {
+  const bool held = running_;
+  EndTicks();
+  if (held) shared_->source->ReleaseResolution();
+}
+
+void PeriodicTimer::EndTicks() {
   shared_->paused.store(true, std::memory_order_release);
   if (running_) shared_->source->EndPeriodic(timerId_);
   running_ = false;

@@ -41,6 +41,12 @@ class TickSource {
   // more.
   virtual void EndPeriodic(std::uint32_t id) = 0;
 
+  // The timer begins to run, from its Start until its Stop (a Start that
+  // replaces a running timer changes nothing): the fine timer resolution
+  // is held meanwhile.
+  virtual void HoldResolution() {}
+  virtual void ReleaseResolution() {}
+
   // Waits for the tick event, consuming one signal; false when the wait
   // itself failed.
   virtual bool WaitTick() = 0;
@@ -89,6 +95,9 @@ class PeriodicTimer {
  private:
   struct Shared;
   static void TimerThread(std::shared_ptr<Shared> shared);
+  // No more ticks reach the callback, and the service's timer is ended; the
+  // resolution stays held.
+  void EndTicks();
 
   std::uint32_t timerId_ = 0;  // valid only while running_
   bool running_ = false;

@@ -7,9 +7,13 @@
 # harness). Run it after a change to a window, look at the pictures, and
 # commit them with the change.
 #
-# The prefix is the one of run.sh and test.sh (scripts/wine-env.sh): its
-# Japanese UI fonts have the widths of the Windows fonts, so the captions fit
-# as designed. A picture of the X display holds no mouse cursor, and Wine
+# The pictures show the panel as on a Japanese Windows: Wine runs with a
+# Japanese locale (ja_JP.UTF-8, compiled here into build/locale, so the
+# system needs no locale of its own), which gives the system's own texts in
+# Japanese (the buttons 「はい(Y)」「いいえ(N)」 of a message box, the title of
+# Wine's editor), in a prefix of its own, build/wine-prefix-ja, configured as
+# the one of run.sh and test.sh (scripts/wine-env.sh): its Japanese UI fonts
+# have the widths of the Windows fonts, so the captions fit as designed. A picture of the X display holds no mouse cursor, and Wine
 # does not let one process read another's cursor: where the cursor matters
 # (the cross of 「位置指定」 and 「範囲指定」), the program draws the standard
 # cross (IDC_CROSS, the one those selections show) into the picture with its
@@ -28,6 +32,15 @@ shots="$repo/build/guide-screenshots"
 out="$repo/docs/guide-ja"
 rm -rf "$shots"
 mkdir -p "$shots" "$out"
+
+# A Japanese locale for Wine, whatever the system has.
+export LOCPATH="$repo/build/locale"
+if [[ ! -d "$LOCPATH/ja_JP.UTF-8" ]]; then
+  mkdir -p "$LOCPATH"
+  localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8"
+fi
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+NOLB_WINE_PREFIX="$repo/build/wine-prefix-ja"
 
 # A display of its own: the program moves the mouse and takes the focus.
 NOLB_OWN_DISPLAY=1

@@ -14,6 +14,9 @@ packages=(
   # The Ume fonts have the character widths of the Japanese Windows UI fonts
   # that the panel's layout is made for (scripts/wine-env.sh maps them).
   fonts-horai-umefont
+  # The Japanese locale's source, from which the guide's screenshots compile
+  # the locale Wine runs in (scripts/guide-screenshots.sh).
+  locales
   procps ccache
   # Clang 14 and its runtime libraries: libFuzzer lives in libclang-rt-14-dev,
   # which clang-14 only recommends.

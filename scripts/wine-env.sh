@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh (bash): the Wine environment of this repository.
 #
-#   WINEPREFIX        <repo>/build/wine-prefix, made on first use and configured
-#                     so that every program runs inside one Wine virtual desktop
+#   WINEPREFIX        <repo>/build/wine-prefix (NOLB_WINE_PREFIX names another),
+#                     made on first use and configured so that every program runs inside one Wine virtual desktop
 #                     ("Default", 1280x1024), the Japanese UI fonts map to the
 #                     Ume fonts (fonts-horai-umefont), whose characters have the
 #                     widths of the Windows fonts they stand for, so captions fit
@@ -19,7 +19,7 @@
 
 nolb_repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-export WINEPREFIX="$nolb_repo/build/wine-prefix"
+export WINEPREFIX="${NOLB_WINE_PREFIX:-$nolb_repo/build/wine-prefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 

@@ -73,6 +73,7 @@ NolbStateView View(const SharedState& state, Caller caller) {
   view.bitBltInitCount = state.bitBltInitCount;
   view.hookedProcessId = state.hookedProcessId;
   view.lastFrameSeconds = state.lastFrameSeconds;
+  view.filesWrittenBeforeUninit = state.filesWrittenBeforeUninit;
   return view;
 }
 

@@ -46,6 +46,9 @@ struct SharedState {
   std::uint32_t hookedProcessId;
   std::uint64_t hookedProcessStart;
   double lastFrameSeconds;
+  // At the last NOLB_Uninit: the files of the caller's folder and current
+  // folder written since its NOLB_Init.
+  std::int32_t filesWrittenBeforeUninit;
 
   JournalRing journal;
 };

@@ -12,12 +12,15 @@
 #include "process_identity_win.h"
 #include "shared_state_win.h"
 #include "standin_test_api.h"
+#include "written_files_win.h"
 
 using namespace nolb::standin;
 
 namespace {
 
 FrameRenderer* gRenderer = nullptr;
+// When this process called NOLB_Init, on the clock of the files' times.
+std::uint64_t gInitFileTime = 0;
 
 std::int32_t AsArg(const void* pointer) {
   return static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(pointer));
@@ -56,6 +59,7 @@ double SecondsSince(LARGE_INTEGER start) {
 extern "C" {
 
 int __cdecl NOLB_Init(void) {
+  gInitFileTime = FileClockNow();
   return Call("NOLB_Init", {}, [](SharedState& s, Caller) {
     ++s.initCount;
     return 1;
@@ -63,8 +67,10 @@ int __cdecl NOLB_Init(void) {
 }
 
 int __cdecl NOLB_Uninit(void) {
-  return Call("NOLB_Uninit", {}, [](SharedState& s, Caller) {
+  const std::int32_t written = FilesWrittenSince(gInitFileTime);
+  return Call("NOLB_Uninit", {}, [written](SharedState& s, Caller) {
     s.initCount = std::max(s.initCount - 1, 0);
+    s.filesWrittenBeforeUninit = written;
     return 1;
   });
 }

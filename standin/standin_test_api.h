@@ -39,6 +39,8 @@ typedef struct NolbStateView {
   int32_t bitBltInitCount;  // NOLB_BitBltInit calls not yet matched by NOLB_BitBltUninit
   uint32_t hookedProcessId; // the attached encoder simulator, 0 when none
   double lastFrameSeconds;
+  int32_t filesWrittenBeforeUninit;  // at the last NOLB_Uninit: files of the caller's folder
+                                     // and current folder written since its NOLB_Init
 } NolbStateView;
 
 // Copies the journal's entries, oldest first, into out (at most max) and

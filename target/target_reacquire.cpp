@@ -9,18 +9,13 @@ void TargetReacquire::SetEnabled(bool on) {
   if (!on) {
     wait_.reset();
     identity_.reset();
-    thereAlive_.clear();
+    thereWhenTaken_.clear();
     described_ = 0;
   }
 }
 
 void TargetReacquire::Follow(WindowTree& tree, WindowId target, WindowId desktop) {
   if (!enabled_ || target == desktop || !tree.IsWindow(target)) return;
-  // Listed first and kept only when the target still lives after: a window
-  // made after its end never counts as there.
-  std::vector<WindowId> there = tree.TopLevelWindows();
-  if (!tree.IsWindow(target)) return;
-  thereAlive_ = std::move(there);
   if (target == described_) {
     if (identity_) identity_->title = tree.Text(describedTopLevel_);
     return;
@@ -28,11 +23,16 @@ void TargetReacquire::Follow(WindowTree& tree, WindowId target, WindowId desktop
   described_ = target;
   describedTopLevel_ = TopLevelOf(tree, target);
   identity_ = DescribeWindow(tree, target);
+  // The windows there when the target is taken. A target that ended while
+  // they were listed may have been replaced meanwhile: nothing then counts
+  // as there, as in the wait at start-up.
+  thereWhenTaken_ = tree.TopLevelWindows();
+  if (!tree.IsWindow(target)) thereWhenTaken_.clear();
 }
 
 bool TargetReacquire::Lost(WindowTree& tree, const HookTarget& lost, std::uint64_t nowMs) {
   if (!enabled_ || !identity_ || lost.window != described_) return false;
-  wait_ = Wait{*identity_, lost, std::set<WindowId>(thereAlive_.begin(), thereAlive_.end()), {}};
+  wait_ = Wait{*identity_, lost, std::set<WindowId>(thereWhenTaken_.begin(), thereWhenTaken_.end()), {}};
   for (WindowId top : tree.TopLevelWindows()) AddCandidate(top, nowMs);
   return true;
 }

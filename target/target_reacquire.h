@@ -1,11 +1,12 @@
 // Taking a lost target again when its program comes back. While the switch
-// is on, the identity of the living target is kept current, and so is the
-// list of top-level windows there while it lives; when the target watch
-// falls back to the desktop because the target vanished, the wait begins
-// with that identity and the rectangle the target had. Top-level windows
-// made since the target was last seen alive, and those made or shown from
-// then on, become candidates (the ones there while it lived never do); the
-// first try that finds the identity's chain in one of them gives the window
+// is on, the identity of the living target is kept current, and the
+// top-level windows there when it was taken are listed; when the target
+// watch falls back to the desktop because the target vanished, the wait
+// begins with that identity and the rectangle the target had. Top-level
+// windows made since the target was taken (also while it still lived: a
+// program may make its new window before it destroys the old one), and
+// those made or shown from then on, become candidates (the ones there when
+// it was taken never do); the first try that finds the identity's chain in one of them gives the window
 // to take, with the rectangle unchanged, and ends the wait. A candidate that
 // does not answer within a few seconds is dropped until word of it comes
 // again. Any choice of target by the user, and the switch turned off, end
@@ -36,15 +37,15 @@ class TargetReacquire {
   // or has not made its children is tried again.
   static constexpr std::uint64_t kCandidateTriesMs = 3000;
 
-  // Each tick of the target watch while the switch is on: a new target is
-  // described, the present one has its top-level title read again, and the
-  // top-level windows there are listed while it lives. The desktop and
-  // windows that are gone leave both as they were.
+  // Each tick of the target watch while the switch is on, and each change
+  // of target: a new target is described and the top-level windows there
+  // are listed, the present one has its top-level title read again. The
+  // desktop and windows that are gone leave both as they were.
   void Follow(WindowTree& tree, WindowId target, WindowId desktop);
 
   // The watch fell back to the desktop from `lost` (the lost window and its
   // rectangle). Starts the wait when the switch is on and the lost window's
-  // identity is known: top-level windows listed while it lived are never
+  // identity is known: top-level windows there when it was taken are never
   // taken, those made since are candidates at once. True when waiting.
   bool Lost(WindowTree& tree, const HookTarget& lost, std::uint64_t nowMs);
 
@@ -94,8 +95,8 @@ class TargetReacquire {
   WindowId described_ = 0;
   WindowId describedTopLevel_ = 0;
   std::optional<WindowIdentity> identity_;
-  // The top-level windows at the last tick that saw the target alive.
-  std::vector<WindowId> thereAlive_;
+  // The top-level windows there when the described target was taken.
+  std::vector<WindowId> thereWhenTaken_;
   std::optional<Wait> wait_;
 };
 

@@ -21,4 +21,9 @@ void ShowErrorReport(HWND owner, const std::string& message) {
   MessageBoxW(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
+void ShowWarning(HWND owner, const std::wstring& text, const std::wstring& title) {
+  if (silenced) return;
+  MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+}
+
 }  // namespace ui

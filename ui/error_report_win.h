@@ -16,6 +16,10 @@ inline constexpr char kUnexpectedError[] = "予期しないエラーが発生し
 // error reports are silenced.
 void ShowErrorReport(HWND owner, const std::string& message);
 
+// A message the user must heed: the warning icon, an OK button, the given
+// title; nothing once error reports are silenced, like every report.
+void ShowWarning(HWND owner, const std::wstring& text, const std::wstring& title);
+
 // From now on, for the rest of the process, errors are not shown: the
 // session ends, or the system asks the program to end. Nobody is there to
 // answer a message box, and the steps after it would wait for it while the

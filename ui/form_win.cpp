@@ -23,9 +23,8 @@ constexpr UINT kFirstMenuCommand = 40000;
 
 // The main form's window while it exists.
 HWND mainWindow = nullptr;
-// The system has asked the program to end (the restart manager): its main
-// window closes without the exit question.
-bool endRequested = false;
+// The session ends, or the system has asked the program to end.
+bool sessionEnding = false;
 
 struct ControlClass {
   const wchar_t* className;
@@ -568,9 +567,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (close) modalResult_ = kModalCancel;
         return 0;
       }
-      // After the session's end the form has shut down, and when the system
-      // asks the program to end nobody may be there: nothing is asked.
-      bool close = shutDown_ || endRequested;
+      // After the session's end, and when the system asks the program to
+      // end (nobody may be there), the form has shut down: nothing is asked.
+      bool close = shutDown_;
       if (!close) Invoke([&](Component*) { close = FormCloseQuery(); }, nullptr);
       if (close) DestroyWindow(hwnd_);
       return 0;
@@ -583,14 +582,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // wait for nobody while the system's few seconds run out.
       if (wParam) {
         SilenceErrorReports();
+        sessionEnding = true;
+        // The main form shuts down first: it releases the library before
+        // any form writes its file.
+        if (Form* main = FromHandle(mainWindow)) main->ShutDown();
         ShutDown();
         // The restart manager asks the program to end (an installer needs a
         // file it holds) while the session goes on: it ends as when its main
         // window is closed.
-        if ((lParam & ENDSESSION_CLOSEAPP) && mainWindow) {
-          endRequested = true;
-          PostMessageW(mainWindow, WM_CLOSE, 0, 0);
-        }
+        if ((lParam & ENDSESSION_CLOSEAPP) && mainWindow) PostMessageW(mainWindow, WM_CLOSE, 0, 0);
       }
       return 0;
     case WM_DESTROY:
@@ -610,6 +610,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
+
+bool Form::SessionEnding() { return sessionEnding; }
 
 void Form::ShutDown() {
   if (shutDown_) return;

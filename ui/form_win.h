@@ -152,6 +152,9 @@ class Form : public Component {
   // FormDestroy has begun (the window is destroyed, or the session ends):
   // from then on the form's controls, menus and timers run no handler.
   bool ShutDownBegun() const { return shutDown_; }
+  // The session ends, or the system asks the program to end: the forms shut
+  // down, the main form first, whichever window hears of it first.
+  static bool SessionEnding();
 
   // The top-level window's own form, if it is one of the program's forms.
   static Form* FromHandle(HWND hwnd);

@@ -52,6 +52,13 @@ class Hotkeys : public ::testing::Test {
     e2e::Settle(running);
   }
   bool FollowsMouse() const { return panel.Control("CheckBoxAutoMouse").Checked(); }
+  // Every message posted to the panel is handled, and a status tick has
+  // come since, so the shorter timers that fell due have run too.
+  void WaitForLook() const {
+    e2e::Settle(panel);
+    const uint32_t mark = e2e::JournalMark();
+    ASSERT_TRUE(e2e::Eventually([&] { return e2e::StatusTicksSince(panel, mark) >= 1; }, "a status tick"));
+  }
 
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
   e2e::Panel panel = e2e::Panel::Start({.listPos = "1, 1\r\n2, 2\r\n3, 3\r\n4, 4\r\n5, 5\r\n"});
@@ -94,16 +101,27 @@ TEST_F(Hotkeys, FollowMouseKeyTogglesOncePerPressAlsoWhenHeld) {
   PressElsewhere({VK_F9});
   EXPECT_TRUE(e2e::Becomes([&] { return FollowsMouse(); }, true));
 
+  // Two quick presses, both handled before the panel looked at the key
+  // (its timer comes only when no message waits): both act.
+  WaitForLook();
+  e2e::input::Press(VK_F9);
+  e2e::input::Press(VK_F9);
+  e2e::Settle(panel);
+  EXPECT_TRUE(FollowsMouse()) << "the second quick press was taken for a repeat";
+
   // Held: the keyboard repeats the key press until the release. Were each
-  // repeat a press, the four would leave the mode on.
+  // repeat a press, the four would leave the mode on. Under Wine, which
+  // sends the repeats, a repeat is one that the panel's look at the key
+  // (every 10 ms) saw down since the message before: a status tick (330 ms)
+  // after each lets the look come.
   e2e::BringToFront(target.Main());
   for (int repeat = 0; repeat < 4; ++repeat) {
     e2e::input::KeyDown(VK_F9);
-    e2e::Settle(panel);
+    WaitForLook();
   }
   e2e::input::KeyUp(VK_F9);
   EXPECT_TRUE(e2e::Becomes([&] { return FollowsMouse(); }, false)) << "one held press toggles once";
-  e2e::Settle(panel);
+  WaitForLook();
   EXPECT_FALSE(FollowsMouse()) << "one held press toggles once";
 
   PressElsewhere({VK_F9});
@@ -194,6 +212,14 @@ TEST_F(Hotkeys, ACombinationAlreadyHeldIsRefusedWithAMessage) {
   box.Press(IDOK);
   ASSERT_TRUE(box.WaitClosed());
   EXPECT_FALSE(Registered(kSetPos));
+
+  // Once the session ends (told to the main window), the failure is told
+  // no more, as every report: nobody would answer it. The start-up's
+  // failure, shown once every window is made, goes the same way.
+  panel.MainWindow().Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  ClickRegister(kSetPos, VK_F9);
+  EXPECT_FALSE(panel.FindMessageBox());
+  EXPECT_FALSE(Registered(kSetPos));
 }
 
 TEST_F(Hotkeys, ARunWhoseThirdKeyIsHeldElsewhereLeavesNoKeyOfItRegistered) {
@@ -272,6 +298,17 @@ TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
   EXPECT_EQ(again.Setting(L"Hotkey", L"HotKeySelectPosRegistered"), L"1");
   EXPECT_TRUE(restored);
   EXPECT_TRUE(allMade);
+}
+
+// "ホットキー(&H)" chosen before the start-up has made the dialog: it opens
+// once the dialog is made. The menu's commands are numbered from 40000 in
+// the order of the main menu's table; this one is its sixth item.
+TEST_F(Hotkeys, TheMenuChosenBeforeTheDialogIsMadeOpensItOnceItIs) {
+  constexpr WPARAM kHotkeyMenuCommand = 40005;
+  ASSERT_EQ(panel.Close(), 0u);
+  auto early = e2e::StartWaitingInInit({}, [&](const e2e::Window& main) { main.Post(WM_COMMAND, kHotkeyMenuCommand); });
+  e2e::Window dialog = early.Control("ButtonClose").Parent();
+  EXPECT_TRUE(e2e::Eventually([&] { return dialog.Visible(); }, "the dialog shown"));
 }
 
 }  // namespace

@@ -64,6 +64,10 @@ TEST_F(MMTimer, TicksRunOnTheWorkerUntilStopAndWait) {
   int stopped = ticks;
   LetTimePass();
   EXPECT_EQ(ticks.load(), stopped);
+  // The fine resolution is held while a timer runs, and only then.
+  EXPECT_TRUE(sMMTimerGlobal.ResolutionHeld());
+  clock_.Stop();
+  EXPECT_FALSE(sMMTimerGlobal.ResolutionHeld());
 }
 
 TEST_F(MMTimer, PauseSwallowsTheServicesTicksUntilResume) {

@@ -115,10 +115,12 @@ TEST_F(ReacquireTarget, OffOrAfterTheDesktopButtonARestartedEditorIsNotTaken) {
 }
 
 TEST_F(ReacquireTarget, AWindowChosenByConversionEndsTheWait) {
+  // A second editor, there when the first one's edit is taken (one made
+  // after would be a candidate), under the first.
+  Notepad second = Notepad::Start();
   Notepad pad = Notepad::Start();
   SwitchReacquire();
   PickEditOf(pad);
-  Notepad second = Notepad::Start();  // on top of the first, there before the loss
   QuitAndSeeTheDesktopPushed(pad);
 
   // A desktop point inside the second editor's edit, applied, then
@@ -136,7 +138,7 @@ TEST_F(ReacquireTarget, AWindowChosenByConversionEndsTheWait) {
   RestartAndSeeItNotTaken(e2e::TargetCaption(second.Edit())).Quit();
 }
 
-TEST_F(ReacquireTarget, AWindowReplacedAtOnceByItsProgramIsTaken) {
+TEST_F(ReacquireTarget, AWindowReplacedByItsProgramIsTaken) {
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
   SwitchReacquire();
   PickAt(target.Main(), e2e::InsideMainNotChild(target));
@@ -171,14 +173,38 @@ TEST_F(ReacquireTarget, AWindowReplacedAtOnceByItsProgramIsTaken) {
     return control && !pushes.empty() &&
            e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(control), kX, kY, kWidth, kHeight));
   }, "the late control pushed with the rectangle"));
+
+  // The program makes its new window 200 ms (three ticks of the watch)
+  // before it destroys the old one: the new window's control is taken.
+  const uint32_t before = e2e::JournalMark();
+  PostMessageW(again, WM_APP + 1, 200, 0);
+  HWND next = nullptr;
+  ASSERT_TRUE(e2e::Eventually([&] {
+    next = FindWindowW(e2e::TargetWindow::kClass, nullptr);
+    return !IsWindow(again) && next;
+  }, "the old window gone and the new one there"));
+  const HWND nextControl = FindWindowExW(next, nullptr, L"Static", nullptr);
+  EXPECT_TRUE(e2e::Eventually([&] {
+    const auto pushes = e2e::Pushes(e2e::CallsSince(panel, before));
+    return !pushes.empty() &&
+           e2e::CallsAreList(pushes.back(), e2e::PushOf(e2e::HandleArg(nextControl), kX, kY, kWidth, kHeight));
+  }, "the new window made before the old one went pushed with the rectangle"));
 }
+
+// The kept rectangle, as the settings file holds it.
+std::vector<std::optional<std::wstring>> KeptRectangle(const e2e::Panel& panel) {
+  std::vector<std::optional<std::wstring>> rect;
+  for (const wchar_t* key : {L"X", L"Y", L"Width", L"Height"}) rect.push_back(panel.Setting(L"Reacquire", key));
+  return rect;
+}
+const std::vector<std::optional<std::wstring>> kKeptRectangle{L"10", L"20", L"200", L"100"};
 
 TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
   Notepad pad = Notepad::Start();
   SwitchReacquire();
   PickEditOf(pad);
   ASSERT_EQ(panel.Close(), 0u);
-  EXPECT_EQ(panel.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  EXPECT_EQ(KeptRectangle(panel), kKeptRectangle);
   {
     std::ifstream file(panel.SettingsPath(), std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(file), {}};
@@ -205,7 +231,7 @@ TEST_F(ReacquireTarget, TheTargetIsKeptAcrossARestartOfThePanel) {
   auto waiting = e2e::Panel::Start(e2e::CarriedOver(next));
   e2e::Settle(waiting);
   ASSERT_EQ(waiting.Close(), 0u);
-  EXPECT_EQ(waiting.Setting(L"Reacquire", L"X"), std::optional<std::wstring>(L"10"));
+  EXPECT_EQ(KeptRectangle(waiting), kKeptRectangle);
   auto third = e2e::Panel::Start(e2e::CarriedOver(waiting));
   mark = e2e::JournalMark();
   pad = Notepad::Start();

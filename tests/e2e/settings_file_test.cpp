@@ -201,6 +201,19 @@ TEST(SettingsFile, AFolderThatTakesNoNewFileKeepsTheFilesInTheUsersFolder) {
   auto second = e2e::Panel::Start(options);
   EXPECT_EQ(e2e::RectangleEdits(second), e2e::RectangleTexts(7, 8, 400, 240));
   EXPECT_EQ(second.Control("ComboBoxPos").Items(), (Items{L"0, 0", L"7, 8"}));
+  ASSERT_EQ(second.Close(), 0u);
+
+  // Only the current folder takes no new file: the lists alone go to the
+  // user's folder, which is made for them.
+  e2e::TempFolder work, fresh;
+  e2e::ReadOnlyMount locked(work.Path());
+  auto third = e2e::Panel::Start({.currentDirectory = work.Path().wstring(), .appData = fresh.Path()});
+  third.Control("ButtonAddPos").Click();
+  e2e::Settle(third);
+  ASSERT_EQ(third.Close(), 0u) << "no message box holds the exit";
+  EXPECT_EQ(e2e::ReadFile(fresh.Path() / L"NOLB" / L"ListPos.txt"), "0, 0\r\n0, 0\r\n");
+  EXPECT_TRUE(third.Setting(L"Main", L"X")) << "the settings stay beside the program";
+  EXPECT_FALSE(std::filesystem::exists(fresh.Path() / L"NOLB" / L"NOLBPanel.ini"));
 }
 
 TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndTheExitGoesOn) {

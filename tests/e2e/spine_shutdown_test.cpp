@@ -128,6 +128,7 @@ TEST(SpineShutdown, AnOrderlyExitPushesTheDesktopRectangleThenSwitchesOff) {
   EXPECT_EQ(state.enabled, 0);
   EXPECT_EQ(state.mouseX, INT32_MIN);
   EXPECT_EQ(state.mouseY, INT32_MIN);
+  EXPECT_EQ(state.filesWrittenBeforeUninit, 3) << "the settings file and the lists come before the release";
 }
 
 // Ending the session (log off, shut down) runs the orderly exit without the
@@ -156,6 +157,9 @@ TEST(SpineShutdown, TheSessionEndSavesAndSwitchesOffOnceWithoutAsking) {
   EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {e2e::DesktopTarget("12, 0, 320, 240"),
                                               "NOLB_SetMousePos(-2147483648, -2147483648)", "NOLB_Enabled(0)",
                                               "NOLB_Uninit"}));
+  // The library goes first: the system may end the program before a slow
+  // write is done.
+  EXPECT_EQ(panel.Library().State().filesWrittenBeforeUninit, 0) << "a file was written before the release";
   EXPECT_EQ(panel.Setting(L"Main", L"X"), std::wstring(L"12"));
   EXPECT_EQ(panel.ListFile(L"ListPos.txt"), (std::vector<std::string>{"0, 0", "12, 0"}));
   EXPECT_FALSE(panel.FindMessageBox());
@@ -183,7 +187,11 @@ TEST(SpineShutdown, TheSessionEndShowsNoErrorAndStillSwitchesOffOnce) {
   for (const e2e::Window& window : panel.TopLevelWindows()) {
     EXPECT_EQ(window.Send(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
   }
-  for (const e2e::Window& window : panel.TopLevelWindows()) window.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  // The first window told shuts the main window down, which takes the
+  // markers along: the system tells only the windows that still exist.
+  for (const e2e::Window& window : panel.TopLevelWindows()) {
+    if (IsWindow(window.Handle())) window.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  }
   EXPECT_FALSE(panel.FindMessageBox());
   EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {"NOLB_SetMousePos(-2147483648, -2147483648)", "NOLB_Enabled(0)",
                                               "NOLB_Uninit"}));
@@ -197,32 +205,47 @@ TEST(SpineShutdown, TheSessionEndShowsNoErrorAndStillSwitchesOffOnce) {
 // modal window of the panel is up (its own loop, or the system's message box
 // inside the close), which goes with the main window.
 TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
-  const std::vector<std::pair<const char*, std::function<void(const e2e::Panel&)>>> opened{
-      {"nothing open", [](const e2e::Panel&) {}},
+  using Step = std::function<e2e::Window(const e2e::Panel&)>;
+  const Step nothing = [](const e2e::Panel& panel) { return panel.MainWindow(); };
+  // The window that hears of the request first: the main window, or another
+  // one that the system happens to tell first.
+  const struct {
+    const char* what;
+    Step open;
+  } rows[] = {
+      {"nothing open", nothing},
       {"the opacity dialog", [](const e2e::Panel& panel) {
          panel.Menu('S', 'L');
          e2e::WaitForShown(panel, e2e::kAlphaSettingsClass);
+         return panel.MainWindow();
        }},
       {"the exit question", [](const e2e::Panel& panel) {
          panel.RequestClose();
          panel.WaitForMessageBox();
+         return panel.MainWindow();
        }},
+      {"the shown preview told first", [](const e2e::Panel& panel) { return e2e::TogglePreview(panel, true); }},
+      {"the hotkey dialog told first", [](const e2e::Panel& panel) { return panel.Control("ButtonClose").Parent(); }},
   };
-  for (const auto& [what, open] : opened) {
+  for (const auto& [what, open] : rows) {
     SCOPED_TRACE(what);
     auto panel = e2e::Panel::Start();
-    e2e::Window main = panel.MainWindow();
     HookedEncoder encoder(panel.Library());
-    open(panel);
+    e2e::Window first = open(panel);
     e2e::CallLog log(panel);
 
-    EXPECT_EQ(main.Send(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
-    main.Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_EQ(first.Send(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+    first.Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
     EXPECT_EQ(panel.WaitForExit(), 0u);
     EXPECT_FALSE(panel.FindMessageBox());
     EXPECT_TRUE(e2e::CallsInclude(log.Calls(), {e2e::DesktopTarget(), "NOLB_Enabled(0)", "NOLB_Uninit"}));
     ExpectReleasedOnceLast(log.Calls());
+    EXPECT_EQ(panel.Library().State().filesWrittenBeforeUninit, 0) << "a file was written before the release";
+    const std::vector<e2e::Call> calls = panel.Calls();
+    EXPECT_EQ(e2e::Named(calls, "NOLB_BitBltUninit").size(), e2e::Named(calls, "NOLB_BitBltInit").size())
+        << "the preview's drawing was not ended";
     EXPECT_TRUE(panel.Setting(L"Main", L"X")) << "the settings were not written";
+    EXPECT_TRUE(panel.Setting(L"Preview", L"Top")) << "the preview's settings were not written";
   }
 }
 
@@ -263,6 +286,24 @@ TEST(SpineShutdown, TheSessionEndToTheMainWindowFirstLeavesNothingAfterTheLibrar
                                 {"NOLB_BitBltInit", "NOLB_BitBlt", "NOLB_BitBltUninit", e2e::DesktopTarget(),
                                  "NOLB_Enabled(0)", "NOLB_Uninit"}));
   EXPECT_TRUE(e2e::FramesOnlyWhileDrawingBegun(calls));
+}
+
+// The session ends while the start-up's own tasks still wait in the queue
+// (the windows after the main window, the markers): none of them runs after
+// the exit, and nothing reaches the library after its release.
+TEST(SpineShutdown, TheSessionEndBeforeTheStartupsTasksLeavesThemUndone) {
+  auto panel = e2e::StartWaitingInInit({.settings = "[Main]\r\nShowRange=1\r\n"}, [](const e2e::Window& main) {
+    main.Post(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  });
+  ASSERT_TRUE(e2e::Eventually([&] { return !e2e::Named(panel.Calls(), "NOLB_Uninit").empty(); }, "the release"));
+  // Nothing to wait for: the journal is watched for 300 ms.
+  const auto watched = std::chrono::steady_clock::now() + 300ms;
+  e2e::WaitUntil([&] { return std::chrono::steady_clock::now() >= watched; });
+  EXPECT_TRUE(e2e::CallsAre(e2e::After(panel.Calls(), "NOLB_Uninit"), {}));
+  EXPECT_FALSE(std::ranges::any_of(panel.TopLevelWindows(), [](const e2e::Window& window) {
+    return window.ClassName() == e2e::kLastWindowClass;
+  })) << "the windows after the main window were made after the exit";
+  EXPECT_EQ(panel.Close(), 0u);
 }
 
 }  // namespace

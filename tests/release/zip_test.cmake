@@ -1,7 +1,10 @@
 # The release zip holds exactly the program and the guide, and the guide is
 # a text file Windows opens as UTF-8 (a byte-order mark, CRLF line ends) that
 # Notepad shows as plain lines: no Markdown marks, no table, no line wider
-# than 80 columns. The guide quotes the menus as the user sees them.
+# than 80 columns, and lines that read as Japanese text does: a quoted
+# caption, a path or a value with its unit on one line, no line that holds
+# only a sentence's ending, none that begins with a particle. The guide
+# quotes the menus as the user sees them.
 #   cmake -DZIP=<zip> -DGUIDE_NAME=<name.txt> -DGUIDE=<guide-ja.md>
 #         -DSOURCE_DIR=<repository> -P zip_test.cmake
 cmake_minimum_required(VERSION 3.20)
@@ -57,12 +60,29 @@ function(lines_of out text)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
+# Hiragana as UTF-8 bytes (U+3041-309F), and the particles that never begin
+# a line: the word before them would end the line above.
+string(ASCII 129 x81)
+string(ASCII 130 x82)
+string(ASCII 159 x9f)
+string(ASCII 227 xe3)
+set(hiragana "${xe3}${x81}[${x81}-${xbf}]|${xe3}${x82}[${x80}-${x9f}]")
+set(particles "を|は|が|に|で|と|の|も|へ|や|から|まで|より|など")
+
 set(faults "")
 lines_of(text_lines "${text}")
 set(number 0)
 foreach(line IN LISTS text_lines)
   math(EXPR number "${number} + 1")
   columns(width "${line}")
+  string(REGEX MATCHALL "「" opened "${line}")
+  string(REGEX MATCHALL "」" closed "${line}")
+  list(LENGTH opened opened)
+  list(LENGTH closed closed)
+  set(particle_start FALSE)
+  if(line MATCHES "^ *(${particles})(.*)$" AND NOT CMAKE_MATCH_2 MATCHES "^(${hiragana})")
+    set(particle_start TRUE)
+  endif()
   if(line MATCHES "`")
     list(APPEND faults "line ${number} has a backtick: ${line}")
   elseif(line MATCHES "^ *[|#]" OR line MATCHES "^[- :|]*---[- :|]*$")
@@ -73,6 +93,12 @@ foreach(line IN LISTS text_lines)
     list(APPEND faults "line ${number} is ${width} columns wide: ${line}")
   elseif(line MATCHES "^ *(、|。|」|）|\\))")
     list(APPEND faults "line ${number} begins with a closing mark: ${line}")
+  elseif(NOT opened EQUAL closed)
+    list(APPEND faults "line ${number} breaks a quoted caption: ${line}")
+  elseif(line MATCHES "^ *(${hiragana})+。$")
+    list(APPEND faults "line ${number} holds only the end of a sentence: ${line}")
+  elseif(particle_start)
+    list(APPEND faults "line ${number} begins with a particle: ${line}")
   endif()
 endforeach()
 
@@ -102,6 +128,39 @@ foreach(line IN LISTS guide_lines)
     string(STRIP "${CMAKE_MATCH_1}" first)
     string(REPLACE "`" "" first "${first}")
     list(APPEND rows "${first}")
+  endif()
+endforeach()
+# Every path and every value with its unit in the guide stands on one line
+# of the text.
+string(REPLACE "`" "" plain "${guide_lines}")
+string(REGEX MATCHALL "([A-Za-z]:|%[A-Za-z]+%)/[^ ,;]*( [A-Za-z0-9(][!-~]*[A-Za-z0-9)])*" paths "${plain}")
+string(REGEX MATCHALL "[0-9]+(\\.[0-9]+)? ?(%|秒|回|台|行|つ|番目|ピクセル|ビット|fps|ms|MB|(x|×) [0-9]+)" values "${plain}")
+# How often the needle stands in the haystack.
+function(count_of out haystack needle)
+  set(count 0)
+  string(LENGTH "${needle}" length)
+  string(FIND "${haystack}" "${needle}" at)
+  while(NOT at EQUAL -1)
+    math(EXPR count "${count} + 1")
+    math(EXPR at "${at} + ${length}")
+    string(SUBSTRING "${haystack}" ${at} -1 haystack)
+    string(FIND "${haystack}" "${needle}" at)
+  endwhile()
+  set(${out} ${count} PARENT_SCOPE)
+endfunction()
+set(kept_spans ${paths} ${values})
+set(distinct ${kept_spans})
+list(REMOVE_DUPLICATES distinct)
+foreach(kept IN LISTS distinct)
+  set(wanted 0)
+  foreach(span IN LISTS kept_spans)
+    if(span STREQUAL kept)
+      math(EXPR wanted "${wanted} + 1")
+    endif()
+  endforeach()
+  count_of(found "${text}" "${kept}")
+  if(found LESS wanted)
+    list(APPEND faults "\"${kept}\" is broken across lines (${found} of ${wanted} whole)")
   endif()
 endforeach()
 foreach(note IN LISTS notes)
@@ -136,8 +195,10 @@ list(LENGTH captions caption_count)
 if(caption_count LESS 10)
   list(APPEND faults "only ${caption_count} menu captions found in ${SOURCE_DIR}: [${captions}]")
 endif()
-# The items of the window menu, which are Windows' own.
-list(APPEND captions "元のサイズに戻す(R)" "移動(M)" "サイズ変更(S)" "最小化(N)" "最大化(X)" "閉じる(C)")
+# The items of the window menu and the buttons of a message box, which are
+# Windows' own.
+list(APPEND captions "元のサイズに戻す(R)" "移動(M)" "サイズ変更(S)" "最小化(N)" "最大化(X)" "閉じる(C)" "はい(Y)"
+     "いいえ(N)")
 # The regular expressions work on bytes: the brackets become one byte each.
 string(ASCII 5 open)
 string(ASCII 6 close)
@@ -163,5 +224,7 @@ if(faults)
   list(JOIN faults "\n  " faults)
   message(FATAL_ERROR "guide-ja.txt and the guide:\n  ${faults}")
 endif()
+list(LENGTH distinct kept_count)
 message(STATUS "${ZIP}: ${entries}; the guide: byte-order mark, ${lines} lines in CRLF, "
-               "none wider than 80 columns; ${menu_quotes} menu texts quoted as shown")
+               "none wider than 80 columns, captions whole, ${kept_count} paths and values whole; "
+               "${menu_quotes} menu texts quoted as shown")

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "harness/e2e.h"
+#include "harness/notepad.h"
 #include "harness/panel_session.h"
 #include "harness/screen_selection.h"
 #include "harness/target_picking.h"
@@ -44,16 +45,21 @@ RECT Grown(RECT r, int by) {
 // of a selection shows dark.
 constexpr COLORREF kTargetBackground = RGB(176, 208, 240);
 
-// Saves the area of the screen once everything posted to the panel is
-// handled and the X server has had a moment to draw it. The X server's
-// picture holds no mouse cursor: a cursor given is drawn in at the pointer.
-void Shot(const e2e::Panel& panel, const char* name, RECT area, HCURSOR cursor = nullptr) {
-  e2e::Settle(panel);
-  Sleep(400);
+// Saves the area of the screen as it is now. The X server's picture holds
+// no mouse cursor: a cursor given is drawn in at the pointer.
+void ShotNow(const char* name, RECT area, HCURSOR cursor = nullptr) {
   RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   IntersectRect(&area, &area, &screen);
   std::filesystem::create_directories(ShotFolder());
   e2e::SaveScreenshot(ShotFolder() / (e2e::Wide(name) + L".bmp"), area, cursor);
+}
+
+// Saves the area once everything posted to the panel is handled and the X
+// server has had a moment to draw it.
+void Shot(const e2e::Panel& panel, const char* name, RECT area, HCURSOR cursor = nullptr) {
+  e2e::Settle(panel);
+  Sleep(400);
+  ShotNow(name, area, cursor);
 }
 
 // The shown popup menu (of any process), if one is open.
@@ -136,11 +142,30 @@ TEST_F(Guide, FollowMenu) {
   CloseMenus();
 }
 
+// A real program as the target, so the caption box shows a window a user
+// knows: Wine's editor, in front of the target window, picked by its menu
+// bar (its client area is all edit control).
 TEST_F(Guide, TargetDrag) {
+  e2e::Notepad editor = e2e::Notepad::Start();
+  const RECT frame = target.Main().Rect();
+  SetWindowPos(editor.Main().Handle(), HWND_TOP, frame.left, frame.top, frame.right - frame.left,
+               frame.bottom - frame.top, 0);
+  // Inactive and painted at its new place before the drag inverts its frame
+  // on the screen: a repaint later would wipe the frame out.
+  e2e::BringToFront(Main());
+  RedrawWindow(editor.Main().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(400);
+  const POINT client = e2e::ClientOrigin(editor.Main());
+  const POINT edge{client.x + 1, client.y + 40};
+  const COLORREF plain = e2e::ScreenPixel(edge);
   e2e::PickerDrag drag(panel, Button::Left);
-  drag.Over(e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
-  Shot(panel, "target-drag", Union(Main().Rect(), target.Main().Rect()));
+  drag.Over({client.x + 80, client.y - GetSystemMetrics(SM_CYMENU) / 2}, e2e::TargetCaption(editor.Main()));
+  // The frame drawn over another program's window lasts only until that
+  // program paints itself again: taken as soon as it shows.
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ScreenPixel(edge) != plain; }));
+  ShotNow("target-drag", Union(Main().Rect(), Grown(editor.Main().Rect(), 8)));
   drag.Release();
+  editor.Quit();
 }
 
 // The cursor of the screen selections.
@@ -159,7 +184,11 @@ TEST_F(Guide, RangeSelection) {
   e2e::input::MouseDownAt(from, Button::Right);
   e2e::input::MoveMouse({to.x - 60, to.y - 30});
   e2e::input::MoveMouse(to);
-  Shot(panel, "range-selection", {from.x - 40, from.y - 40, to.x + kOverlayWidth, to.y + kOverlayHeight}, Cross());
+  // The whole target window, its title bar and its control, with the
+  // readout and the magnifier beside the cursor.
+  Shot(panel, "range-selection",
+       Union(Grown(target.Main().Rect(), 8), {from.x - 40, from.y - 40, to.x + kOverlayWidth, to.y + kOverlayHeight}),
+       Cross());
   e2e::input::MouseUpAt(to, Button::Right);
 }
 
@@ -169,7 +198,9 @@ TEST_F(Guide, PositionSelection) {
   e2e::input::MoveMouse({530, 210});
   e2e::StartSelection(panel, "ButtonSetPos");
   e2e::input::MoveMouse({520, 200});
-  Shot(panel, "position-selection", {520 - 160, 200 - 135, 520 + kOverlayWidth, 200 + kOverlayHeight}, Cross());
+  Shot(panel, "position-selection",
+       Union(Grown(target.Main().Rect(), 8), {520 - 160, 200 - 135, 520 + kOverlayWidth, 200 + kOverlayHeight}),
+       Cross());
   e2e::input::Click({520, 200}, Button::Right);
 }
 
@@ -195,7 +226,7 @@ TEST_F(Guide, RangeMarkers) {
   POINT origin = e2e::ClientOrigin(target.Main());
   RECT range{origin.x + 60, origin.y + 96, origin.x + 60 + 240, origin.y + 96 + 120};
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ScreenPixel({range.right, range.bottom}) != kTargetBackground; }));
-  Shot(panel, "range-markers", Grown(range, 48));
+  Shot(panel, "range-markers", Grown(target.Main().Rect(), 8));
   panel.Menu('S', 'T');
 }
 

@@ -6,6 +6,7 @@
 
 #include "harness/error.h"
 #include "harness/temp_folder.h"
+#include "standin/standin_library_win.h"
 
 namespace e2e {
 
@@ -176,6 +177,27 @@ PanelOptions CarriedOver(const Panel& ended, PanelOptions options) {
     if (!relative.empty() && relative != L".") options.currentDirectory = relative.wstring();
   }
   return options;
+}
+
+Panel StartWaitingInInit(PanelOptions options, const std::function<void(const Window& main)>& whileWaiting) {
+  static nolb::standin::StandinLibrary library;
+  if (!library.NOLB_Lock()) throw HarnessError("the library's lock could not be had");
+  struct Unlock {
+    ~Unlock() { library.NOLB_Unlock(); }
+  } unlock;
+  options.waitForMainWindow = false;
+  Panel panel = Panel::Start(options);
+  std::optional<Window> main;
+  if (!WaitUntil([&] {
+        for (const Window& window : panel.TopLevelWindows()) {
+          if (window.ClassName() == kMainWindowClass) main = window;
+        }
+        return main.has_value();
+      })) {
+    throw HarnessError("the panel made no main window while it waited in NOLB_Init");
+  }
+  whileWaiting(*main);
+  return panel;
 }
 
 }  // namespace e2e

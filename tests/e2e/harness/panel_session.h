@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,6 +64,14 @@ std::string SetTargetCall(int32_t target, int32_t x, int32_t y, int32_t width, i
 // The key=value lines of one section of an INI file, in file order.
 std::vector<std::pair<std::string, std::string>> SectionEntries(const std::filesystem::path& file,
                                                                 const std::string& section);
+
+// Starts the panel while this thread holds the library's lock, so that its
+// start-up waits inside NOLB_Init, its main window made and not shown yet:
+// what whileWaiting posts to that window comes before every task the
+// start-up queues for its message loop (the other windows, the markers, the
+// kept target). The lock is given back after whileWaiting, also when it
+// throws; the options' waitForMainWindow is not looked at.
+Panel StartWaitingInInit(PanelOptions options, const std::function<void(const Window& main)>& whileWaiting);
 
 // Options for starting the program again with the settings file and the list
 // files that an ended panel left, in the same arrangement of folders.

@@ -112,7 +112,7 @@ TEST_F(TwoMonitors, TheMainWindowAndThePreviewClosedOnTheLeftMonitorComeBackTher
   EXPECT_EQ(shown.top, 300);
 }
 
-TEST_F(TwoMonitors, LayeredWindowCaptureIsOffered) {
+TEST_F(TwoMonitors, LayeredWindowCaptureIsDisabledAndSavedOff) {
   auto panel = e2e::Panel::Start({.settings = "[Main]\r\nShowAlphaWindow=1\r\n"});
   e2e::Window box = panel.Control("CheckBoxShowAlphaWindow");
   EXPECT_FALSE(box.Enabled());

@@ -45,8 +45,11 @@ TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-700, -100, 200, 100}), (WindowRect{-1050, -150, 300, 150}));
   EXPECT_EQ(LogicalToPhysical(kLeftAbove, Point{-1280, -400}), (Point{-1920, -600}));
   EXPECT_EQ(PhysicalToLogical(kLeftAbove, Point{-1050, -150}), (Point{-700, -100}));
-  // Across the border, mostly on the primary: the primary's mapping.
+  // Across the border: the mapping of the monitor that holds most of it,
+  // the first listed when each holds half.
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-100, 100, 400, 100}), (WindowRect{-100, 100, 400, 100}));
+  EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-300, 100, 400, 100}), (WindowRect{-450, 150, 600, 150}));
+  EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-200, 100, 400, 100}), (WindowRect{-200, 100, 400, 100}));
   // On no monitor: the nearest one's.
   EXPECT_EQ(MonitorOfLogical(kMixed, {-2000, 900, 10, 10}), kLeftAbove);
   EXPECT_EQ(MonitorOfLogical({}, {0, 0, 1, 1}), std::nullopt);
@@ -64,6 +67,9 @@ TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {
   EXPECT_EQ(MonitorFromMode({0, 0, 1366, 768}, WindowRect{0, 0, 2049, 1152}).physical,
             (WindowRect{0, 0, 2049, 1152}))  // 150 % of an odd width, rounded
       << "rounding";
+  // 175 % of 1920 x 1200: 1097.1 x 685.7, each rounded its own way.
+  EXPECT_EQ(MonitorFromMode({0, 0, 1097, 686}, WindowRect{0, 0, 1920, 1200}).physical,
+            (WindowRect{0, 0, 1920, 1200}));
   // Readings that cannot be a scaling (as Wine gives for X outputs): the
   // whole X screen as one monitor's mode, an empty mode, a smaller one.
   const WindowRect primary{0, 0, 1280, 1024};

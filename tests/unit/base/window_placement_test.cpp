@@ -32,6 +32,9 @@ TEST(PlaceOnMonitors, APlaceOffEveryMonitorMovesOntoTheNearestWorkArea) {
   EXPECT_EQ(PlaceOnMonitors({100, -600, 289, 487}, kTwo), (WindowRect{100, 40, 289, 487}));
   // Below both, nearer the right monitor.
   EXPECT_EQ(PlaceOnMonitors({2000, 1500, 289, 487}, kTwo), (WindowRect{2000, 593, 289, 487}));
+  // Just below the right monitor, a little right of the primary: the right
+  // monitor is 20 pixels away, the primary 20 across and 76 down.
+  EXPECT_EQ(PlaceOnMonitors({1300, 1100, 289, 487}, kTwo), (WindowRect{1300, 593, 289, 487}));
   // Once only the primary is left, a place on the unplugged monitor comes back to it.
   EXPECT_EQ(PlaceOnMonitors({1500, 100, 289, 487}, {kPrimary}), (WindowRect{991, 100, 289, 487}));
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "preview/periodic_timer.h"
+#include "preview/timer_resolution.h"
 
 namespace nolb {
 
@@ -31,6 +32,8 @@ struct TickProbe {
   // The done wait really lasts this long at most, whatever was asked.
   std::chrono::milliseconds doneWaitLimit{10000};
   bool sourceDestroyed = false;
+  // Shared by the timers of a test, if it looks at the resolution.
+  TimerResolution* resolution = nullptr;
 
   // The service's periodic signal: sets the tick event while a timer runs.
   void Fire() {
@@ -78,6 +81,12 @@ class FakeTickSource : public TickSource {
     std::lock_guard<std::mutex> lock(probe_->mutex);
     probe_->ended.push_back(id);
     if (probe_->activeId == id) probe_->activeId = 0;
+  }
+  void HoldResolution() override {
+    if (probe_->resolution) probe_->resolution->Hold();
+  }
+  void ReleaseResolution() override {
+    if (probe_->resolution) probe_->resolution->Release();
   }
   bool WaitTick() override {
     std::unique_lock<std::mutex> lock(probe_->mutex);

@@ -2,8 +2,10 @@
 // on top of the others; children are listed in the order they were made.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "target/window_tree.h"
@@ -38,6 +40,9 @@ class FakeWindowTree : public WindowTree {
     std::erase(zOrder_, window);
   }
   Window& At(WindowId window) { return windows_.at(window); }
+  // Changes the tree while the next listing of the top-level windows runs
+  // (another program works meanwhile), once.
+  std::function<void()> whileListing;
 
   bool IsWindow(WindowId window) override { return windows_.contains(window); }
   bool IsVisible(WindowId window) override { return Get(window).visible; }
@@ -49,7 +54,10 @@ class FakeWindowTree : public WindowTree {
     }
     return children;
   }
-  std::vector<WindowId> TopLevelWindows() override { return zOrder_; }
+  std::vector<WindowId> TopLevelWindows() override {
+    if (auto changes = std::exchange(whileListing, nullptr)) changes();
+    return zOrder_;
+  }
   std::string Text(WindowId window) override { return Get(window).text; }
   std::string ClassName(WindowId window) override { return Get(window).className; }
   std::int32_t ControlId(WindowId window) override { return Get(window).controlId; }

@@ -10,8 +10,12 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 #include <thread>
 
+#include "preview/power_throttling.h"
 #include "tests/unit/fakes/fake_tick_source.h"
 
 namespace nolb {
@@ -219,6 +223,57 @@ TEST_F(PeriodicTimerTest, OwnerCallsRaceTicksWithoutHarm) {
   service.join();
   timer.reset();
   EXPECT_TRUE(probe->sourceDestroyed);
+}
+
+// The fine timer resolution is the system's, for the whole process: held
+// from the first timer's start to the last one's stop, and not while none
+// runs.
+TEST(TimerResolution, IsHeldWhileEitherOfTwoTimersRunsAndOnlyThen) {
+  std::vector<std::string> system;
+  TimerResolution resolution([&] { system.push_back("raise"); }, [&] { system.push_back("lower"); });
+  auto main = std::make_shared<TickProbe>(), preview = std::make_shared<TickProbe>();
+  main->resolution = preview->resolution = &resolution;
+  std::optional<PeriodicTimer> realtime(std::in_place, std::make_unique<FakeTickSource>(main));
+  PeriodicTimer frames(std::make_unique<FakeTickSource>(preview));
+  EXPECT_FALSE(resolution.Held()) << "made, no timer runs";
+
+  ASSERT_TRUE(realtime->Start(33, Record, 0));
+  ASSERT_TRUE(realtime->Start(16, Record, 0));  // a new period
+  ASSERT_TRUE(frames.Start(100, Record, 0));
+  realtime->Pause();
+  realtime->Stop();
+  EXPECT_TRUE(resolution.Held()) << "the preview's frames still run";
+  EXPECT_THAT(system, ElementsAre("raise"));
+  frames.Stop();
+  frames.Stop();
+  EXPECT_FALSE(resolution.Held());
+  EXPECT_THAT(system, ElementsAre("raise", "lower"));
+
+  // A start that fails holds nothing; a timer destroyed running lets go.
+  main->failBegin = true;
+  EXPECT_FALSE(realtime->Start(33, Record, 0));
+  EXPECT_FALSE(resolution.Held());
+  main->failBegin = false;
+  ASSERT_TRUE(realtime->Start(33, Record, 0));
+  realtime.reset();
+  EXPECT_FALSE(resolution.Held());
+}
+
+// Windows 10 refuses a request that names the timer resolution's switch,
+// which it does not know: the speed's switch, asked for on its own, is
+// still taken.
+TEST(PowerThrottling, EachSwitchIsAskedForOnItsOwn) {
+  for (std::uint32_t known : {0u, kThrottleExecutionSpeed, kThrottleExecutionSpeed | 0x2u | kThrottleIgnoreTimerResolution}) {
+    SCOPED_TRACE(known);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> requests;
+    const std::uint32_t taken = OptOutOfPowerThrottling([&](std::uint32_t control, std::uint32_t state) {
+      requests.emplace_back(control, state);
+      return (control & ~known) == 0;
+    });
+    EXPECT_EQ(taken, known & (kThrottleExecutionSpeed | kThrottleIgnoreTimerResolution));
+    EXPECT_THAT(requests, ElementsAre(std::pair{kThrottleExecutionSpeed, 0u},
+                                      std::pair{kThrottleIgnoreTimerResolution, 0u}));
+  }
 }
 
 }  // namespace

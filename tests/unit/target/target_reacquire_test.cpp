@@ -104,12 +104,37 @@ TEST_F(TargetReacquireTest, AmongSeveralTheSameTitleWinsElseTheTopmost) {
   EXPECT_EQ(NoticeAndTry({d.main, e.main}), e.edit) << "no title matches: the topmost";
 }
 
-TEST_F(TargetReacquireTest, WindowsThereAtTheLossAreNeverTakenButNewOnesOfTheirProgramAre) {
+TEST_F(TargetReacquireTest, WindowsThereWhenTheTargetWasTakenAreNeverTakenButNewOnesOfTheirProgramAre) {
   Editor second = Open("editor.exe", "a.txt - Editor");  // a second copy, already running
   LoseEditOf(Open("editor.exe", "a.txt - Editor"));
+  EXPECT_FALSE(reacquire.HasCandidates()) << "the copy there when the target was taken";
   EXPECT_FALSE(reacquire.Noticed(tree, second.main, now)) << "shown again";
   Editor fresh = Open("editor.exe", "a.txt - Editor");
   EXPECT_EQ(NoticeAndTry({second.edit, fresh.main}), fresh.edit);
+}
+
+// A program that makes its new window before it destroys the old one (a
+// change to full screen): the new window, listed by the watch's ticks while
+// the target lived, is taken at the loss.
+TEST_F(TargetReacquireTest, AWindowMadeWhileTheTargetLivedIsTakenAtTheLoss) {
+  Editor old = Open("editor.exe", "a.txt - Editor");
+  reacquire.SetEnabled(true);
+  reacquire.Follow(tree, old.edit, kDesktop);
+  Editor replacement = Open("editor.exe", "a.txt - Editor");
+  reacquire.Follow(tree, old.edit, kDesktop);
+  LoseEditOf(old);
+  EXPECT_EQ(NoticeAndTry({}), replacement.edit);
+
+  // The target ends while the windows there are listed as it is taken, and
+  // its replacement comes meanwhile: nothing listed counts as there.
+  Editor next;
+  tree.whileListing = [&] {
+    tree.Remove(replacement.main);
+    next = Open("editor.exe", "a.txt - Editor");
+  };
+  reacquire.Follow(tree, replacement.edit, kDesktop);
+  ASSERT_TRUE(reacquire.Lost(tree, HookTarget{replacement.edit, 12, 34, 320, 200}, now));
+  EXPECT_EQ(NoticeAndTry({}), next.edit);
 }
 
 TEST_F(TargetReacquireTest, ACandidateThatNeverAnswersIsDroppedUntilWordOfItComesAgain) {
@@ -192,6 +217,14 @@ TEST(KeptTarget, WrittenAndReadBackOrRemovedAndIncompleteIsNone) {
   tooLong.Set("Reacquire", "Links", std::to_string(kMaxKeptLinks + 1));
   for (int i = 0; i <= kMaxKeptLinks; ++i) tooLong.Set("Reacquire", "Class" + std::to_string(i), "C");
   EXPECT_EQ(ReadKeptTarget(tooLong), std::nullopt);
+  // A chain of no link names no window; one of a single link, a top-level
+  // window, does.
+  MemorySettingsStore links = store;
+  links.Set("Reacquire", "Links", "0");
+  EXPECT_EQ(ReadKeptTarget(links), std::nullopt);
+  links.Set("Reacquire", "Links", "1");
+  ASSERT_TRUE(ReadKeptTarget(links));
+  EXPECT_EQ(ReadKeptTarget(links)->identity.chain, (std::vector<ChainLink>{{"EditorMain", 0}}));
 
   WriteKeptTarget(store, std::nullopt);
   EXPECT_EQ(ReadKeptTarget(store), std::nullopt);
