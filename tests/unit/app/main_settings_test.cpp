@@ -113,9 +113,7 @@ TEST(ReadMainSettings, RotationOutsideTheListFallsBackToNoRotation) {
 }
 
 TEST(ReadMainSettings, ARealtimeIntervalOutsideTenToAHundredMillisecondsGivesThirtyThree) {
-  const std::pair<const char*, int> cases[] = {{"16", 16}, {"10", 10}, {"100", 100}, {"20", 20},
-                                               {"9", 33},  {"101", 33}, {"0", 33},   {"-16", 33},
-                                               {"x", 33},  {"", 33}};
+  const std::pair<const char*, int> cases[] = {{"10", 10}, {"100", 100}, {"9", 33}, {"101", 33}, {"x", 33}};
   for (const auto& [text, period] : cases) {
     MemorySettingsStore store;
     store.Set("Main", "RealtimeInterval", text);
