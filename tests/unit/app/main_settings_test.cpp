@@ -112,14 +112,16 @@ TEST(ReadMainSettings, RotationOutsideTheListFallsBackToNoRotation) {
   EXPECT_EQ(ReadMainSettings(store).rotateType, 3);
 }
 
-TEST(ReadMainSettings, ARealtimeIntervalOutsideTenToAHundredMillisecondsGivesThirtyThree) {
-  const std::pair<const char*, int> cases[] = {{"16", 16}, {"10", 10}, {"100", 100}, {"20", 20},
-                                               {"9", 33},  {"101", 33}, {"0", 33},   {"-16", 33},
-                                               {"x", 33},  {"", 33}};
+// Without the keys the mouse is followed every 33 ms, at once, free to leave
+// the screen; a period outside 10-100 ms gives 33.
+TEST(ReadMainSettings, FollowingKeysMissingOrARealtimeIntervalOutsideTenToAHundred) {
+  const std::pair<const char*, int> cases[] = {{nullptr, 33}, {"10", 10}, {"100", 100}, {"9", 33}, {"101", 33}, {"x", 33}};
   for (const auto& [text, period] : cases) {
     MemorySettingsStore store;
-    store.Set("Main", "RealtimeInterval", text);
-    EXPECT_EQ(ReadMainSettings(store).realtimeInterval, period) << text;
+    if (text) store.Set("Main", "RealtimeInterval", text);
+    const MainSettings s = ReadMainSettings(store);
+    EXPECT_EQ(std::vector({s.realtimeInterval, int{s.smoothFollow}, int{s.keepOnScreen}}), std::vector({period, 0, 0}))
+        << (text ? text : "missing");
   }
 }
 
