@@ -103,8 +103,10 @@ TEST_F(ScreenSelection, EscAndTheSystemCloseCommandCancelAfterAnAppliedSelection
 // a pixel, by ten with Shift. In position mode Shift+Enter places the
 // rectangle around the cursor as the right button does, filling in the
 // values without applying them; in range mode the first Enter starts the
-// range and the second ends it, as the left button does.
-TEST_F(ScreenSelection, TheKeyboardAlonePlacesAPositionAndMakesARangeToThePixel) {
+// range and the second ends it, as the left button does. With Ctrl held the
+// outline is the client area of the control under the cursor, as the windows
+// stood when the picture was frozen; Ctrl+click takes it.
+TEST_F(ScreenSelection, TheKeysAloneMakeAPositionAndARangeAndCtrlClickTakesAControl) {
   uint32_t mark = e2e::JournalMark();
   e2e::input::MoveMouse({1000, 500});
   e2e::BringToFront(Start("ButtonSetPos"));
@@ -131,24 +133,18 @@ TEST_F(ScreenSelection, TheKeyboardAlonePlacesAPositionAndMakesARangeToThePixel)
   EXPECT_TRUE(e2e::Eventually([&] { return GetCursorPos(&cursor) && cursor.x == 253 && cursor.y == 177; },
                               "the cursor stands where the keys took it"));
   ExpectClosed();
-}
 
-// With Ctrl held the outline is the client area of the control under the
-// cursor, as the windows stood when the picture was frozen; Ctrl+click takes it.
-TEST_F(ScreenSelection, CtrlClickTakesTheClientAreaOfTheControlUnderTheCursor) {
   const POINT corner = e2e::ClientOrigin(target.Child());
   const SIZE size = e2e::ClientSize(target.Child());
-  uint32_t mark = e2e::JournalMark();
+  mark = e2e::JournalMark();
   e2e::input::MoveMouse(e2e::InsideChild(target));
   e2e::BringToFront(Start("ButtonSetRange"));
   const COLORREF frozen = e2e::ScreenPixel(corner);
-
   e2e::input::KeyDown(VK_CONTROL);
   EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(corner); }, e2e::Inverted(frozen)))
       << "the outline around the control";
   e2e::input::Click(e2e::InsideChild(target));
   e2e::input::KeyUp(VK_CONTROL);
-
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
                                 e2e::PushOf(e2e::DesktopArg(), corner.x, corner.y, size.cx, size.cy)));
   ExpectClosed();
