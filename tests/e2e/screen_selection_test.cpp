@@ -100,10 +100,24 @@ TEST_F(ScreenSelection, EscAndTheSystemCloseCommandCancelAfterAnAppliedSelection
 }
 
 // The whole selection with the keyboard: the arrow keys move the cursor by
-// a pixel, by ten with Shift; the first Enter starts the range and the
-// second ends it, as the left button does.
-TEST_F(ScreenSelection, TheKeyboardAloneMakesARangeToThePixel) {
+// a pixel, by ten with Shift. In position mode Shift+Enter places the
+// rectangle around the cursor as the right button does, filling in the
+// values without applying them; in range mode the first Enter starts the
+// range and the second ends it, as the left button does. With Ctrl held the
+// outline is the client area of the control under the cursor, as the windows
+// stood when the picture was frozen; Ctrl+click takes it.
+TEST_F(ScreenSelection, TheKeysAloneMakeAPositionAndARangeAndCtrlClickTakesAControl) {
   uint32_t mark = e2e::JournalMark();
+  e2e::input::MoveMouse({1000, 500});
+  e2e::BringToFront(Start("ButtonSetPos"));
+  for (int i = 0; i < 5; ++i) e2e::input::Press(VK_LEFT);
+  e2e::input::Chord({VK_SHIFT, VK_UP});
+  e2e::input::Chord({VK_SHIFT, VK_RETURN});
+  ExpectClosed();
+  e2e::Settle(panel);
+  EXPECT_EQ(Edits(), e2e::RectangleTexts(995 - 160, 490 - 120, 320, 240));
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Shift+Enter must not apply";
+
   e2e::input::MoveMouse({200, 150});
   e2e::BringToFront(Start("ButtonSetRange"));
   for (int i = 0; i < 3; ++i) e2e::input::Press(VK_RIGHT);
@@ -119,41 +133,18 @@ TEST_F(ScreenSelection, TheKeyboardAloneMakesARangeToThePixel) {
   EXPECT_TRUE(e2e::Eventually([&] { return GetCursorPos(&cursor) && cursor.x == 253 && cursor.y == 177; },
                               "the cursor stands where the keys took it"));
   ExpectClosed();
-}
 
-// Position mode: Shift+Enter places the rectangle around the cursor as the
-// right button does, filling in the values without applying them.
-TEST_F(ScreenSelection, TheKeyboardPlacesAPositionAndShiftEnterOnlyFillsIn) {
-  uint32_t mark = e2e::JournalMark();
-  e2e::input::MoveMouse({1000, 500});
-  e2e::BringToFront(Start("ButtonSetPos"));
-  for (int i = 0; i < 5; ++i) e2e::input::Press(VK_LEFT);
-  e2e::input::Chord({VK_SHIFT, VK_UP});
-  e2e::input::Chord({VK_SHIFT, VK_RETURN});
-  ExpectClosed();
-  e2e::Settle(panel);
-
-  EXPECT_EQ(Edits(), e2e::RectangleTexts(995 - 160, 490 - 120, 320, 240));
-  EXPECT_EQ(Caption(), "Desktop");
-  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "Shift+Enter must not apply";
-}
-
-// With Ctrl held the outline is the client area of the control under the
-// cursor, as the windows stood when the picture was frozen; Ctrl+click takes it.
-TEST_F(ScreenSelection, CtrlClickTakesTheClientAreaOfTheControlUnderTheCursor) {
   const POINT corner = e2e::ClientOrigin(target.Child());
   const SIZE size = e2e::ClientSize(target.Child());
-  uint32_t mark = e2e::JournalMark();
+  mark = e2e::JournalMark();
   e2e::input::MoveMouse(e2e::InsideChild(target));
   e2e::BringToFront(Start("ButtonSetRange"));
   const COLORREF frozen = e2e::ScreenPixel(corner);
-
   e2e::input::KeyDown(VK_CONTROL);
   EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(corner); }, e2e::Inverted(frozen)))
       << "the outline around the control";
   e2e::input::Click(e2e::InsideChild(target));
   e2e::input::KeyUp(VK_CONTROL);
-
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),
                                 e2e::PushOf(e2e::DesktopArg(), corner.x, corner.y, size.cx, size.cy)));
   ExpectClosed();
@@ -186,7 +177,6 @@ TEST(ScreenSelectionMagnifier, ShowsThePictureEnlargedAndMHidesItForNextTime) {
 
   e2e::input::Press('M');
   EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(bottomBorder); }, kColour)) << "the magnifier is gone";
-  EXPECT_EQ(e2e::ScreenPixel(magnifier), kBorder) << "the readout takes its place";
   e2e::input::Press(VK_ESCAPE);
   ASSERT_TRUE(e2e::Eventually([&] { return e2e::SelectionClosed(panel); }, "the selection closes"));
   ASSERT_EQ(panel.Close(), 0u);

@@ -1,5 +1,7 @@
 #include "harness/screen_selection.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 #include "harness/error.h"
@@ -8,16 +10,16 @@
 namespace e2e {
 namespace {
 
-std::vector<Window> SelectionWindows(const Panel& panel) {
+// The selection windows, all or only the shown ones.
+std::vector<Window> SelectionWindows(const Panel& panel, bool shownOnly) {
   std::vector<Window> windows;
   for (const auto& window : panel.TopLevelWindows()) {
-    if (window.ClassName() == kSelectionClass) windows.push_back(window);
+    if (window.ClassName() == L"TFormSelect" && (!shownOnly || window.Visible())) windows.push_back(window);
   }
   return windows;
 }
 
-}  // namespace
-
+// A layered window's constant opacity; 0 when it has none.
 BYTE LayeredAlpha(const Window& window) {
   BYTE alpha = 0;
   DWORD flags = 0;
@@ -25,18 +27,14 @@ BYTE LayeredAlpha(const Window& window) {
   return alpha;
 }
 
-std::vector<Window> ShownSelectionWindows(const Panel& panel) {
-  std::vector<Window> shown = SelectionWindows(panel);
-  std::erase_if(shown, [](const Window& w) { return !w.Visible(); });
-  return shown;
-}
+}  // namespace
 
 std::vector<Window> StartSelection(const Panel& panel, std::string_view button) {
   panel.Control(button).Click();
   const size_t monitors = static_cast<size_t>(GetSystemMetrics(SM_CMONITORS));
   std::vector<Window> shown;
   const bool up = WaitUntil([&] {
-    shown = ShownSelectionWindows(panel);
+    shown = SelectionWindows(panel, true);
     return shown.size() == monitors &&
            std::all_of(shown.begin(), shown.end(), [](const Window& w) { return LayeredAlpha(w) == 255; });
   });
@@ -45,7 +43,7 @@ std::vector<Window> StartSelection(const Panel& panel, std::string_view button) 
 }
 
 bool SelectionClosed(const Panel& panel) {
-  const std::vector<Window> windows = SelectionWindows(panel);
+  const std::vector<Window> windows = SelectionWindows(panel, false);
   return std::none_of(windows.begin(), windows.end(),
                       [](const Window& w) { return w.Visible() || LayeredAlpha(w) != 0; });
 }

@@ -3,8 +3,6 @@
 // frozen picture is on the screen, hidden and transparent between uses.
 #pragma once
 
-#include <windows.h>
-
 #include <string_view>
 #include <vector>
 
@@ -12,14 +10,6 @@
 #include "harness/window.h"
 
 namespace e2e {
-
-inline constexpr wchar_t kSelectionClass[] = L"TFormSelect";
-
-// A layered window's constant opacity; 0 when it has none.
-BYTE LayeredAlpha(const Window& window);
-
-// The shown selection windows.
-std::vector<Window> ShownSelectionWindows(const Panel& panel);
 
 // Clicks the button and waits until the selection is up: one shown window
 // per monitor, each opaque. Returns them; throws HarnessError otherwise.

@@ -2,36 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
-#include <set>
 #include <utility>
 
 namespace nolb {
 namespace {
 
-using Pixels = std::set<std::pair<std::int64_t, std::int64_t>>;
+// Pixels as (y, x), in that order.
+using Pixels = std::vector<std::pair<std::int64_t, std::int64_t>>;
 
-// The outline's pixels counted one by one, each as often as a strip holds it.
-Pixels StripPixels(const std::vector<WindowRect>& strips, size_t& count) {
+// The strips' pixels, each as often as a strip holds it.
+Pixels StripPixels(const std::vector<WindowRect>& strips) {
   Pixels pixels;
-  count = 0;
   for (const WindowRect& s : strips) {
     for (std::int64_t y = s.top; y < std::int64_t{s.top} + s.height; ++y) {
-      for (std::int64_t x = s.left; x < std::int64_t{s.left} + s.width; ++x, ++count) pixels.insert({x, y});
+      for (std::int64_t x = s.left; x < std::int64_t{s.left} + s.width; ++x) pixels.push_back({y, x});
     }
   }
+  std::sort(pixels.begin(), pixels.end());
   return pixels;
 }
 
-// What the outline through the corners covers within the bounds.
+// What the outline through the corners covers within the bounds, each pixel once.
 Pixels OutlinePixels(const Corners& o, const WindowRect& b) {
   Pixels pixels;
   for (std::int64_t y = b.top; y < std::int64_t{b.top} + b.height; ++y) {
     for (std::int64_t x = b.left; x < std::int64_t{b.left} + b.width; ++x) {
       const bool inX = x >= std::min(o.x1, o.x2) && x <= std::max(o.x1, o.x2);
       const bool inY = y >= std::min(o.y1, o.y2) && y <= std::max(o.y1, o.y2);
-      const bool onEdge = x == o.x1 || x == o.x2 || y == o.y1 || y == o.y2;
-      if (inX && inY && onEdge) pixels.insert({x, y});
+      if (inX && inY && (x == o.x1 || x == o.x2 || y == o.y1 || y == o.y2)) pixels.push_back({y, x});
     }
   }
   return pixels;
@@ -45,10 +45,9 @@ TEST(OutlineStrips, EveryPixelOfTheOutlineOnceAndOnlyOnTheMonitor) {
       {100, 100, 120, 120},
   };
   for (const Corners& c : cases) {
-    size_t count = 0;
-    const Pixels drawn = StripPixels(OutlineStrips(c, monitor), count);
-    EXPECT_EQ(drawn, OutlinePixels(c, monitor)) << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
-    EXPECT_EQ(count, drawn.size()) << "a pixel inverted twice is not drawn";
+    // Equal lists: the same pixels, none inverted twice (which would not draw it).
+    EXPECT_EQ(StripPixels(OutlineStrips(c, monitor)), OutlinePixels(c, monitor))
+        << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
   }
 }
 
@@ -75,10 +74,8 @@ TEST(ReadoutLines, TheCursorAndTheNumbersTheEditsWillGet) {
 }
 
 bool Overlap(const WindowRect& a, const WindowRect& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
 }
-
 bool Inside(const WindowRect& r, const WindowRect& m) {
   return r.left >= m.left && r.top >= m.top && r.left + r.width <= m.left + m.width &&
          r.top + r.height <= m.top + m.height;
@@ -95,6 +92,8 @@ TEST(PlaceOverlay, BelowRightOfTheCursorMagnifierFirstAndToTheOtherSideNearAnEdg
     std::optional<Point> anchor;
     OverlayPlace place;
     const char* what;
+    WindowRect monitor = kMonitor;
+    bool magnifier = true;
   };
   const Case cases[] = {
       {{-800, 100}, std::nullopt, {{-780, 120 + kM + 4, 200, 50}, WindowRect{-780, 120, kM, kM}}, "in the open"},
@@ -107,17 +106,14 @@ TEST(PlaceOverlay, BelowRightOfTheCursorMagnifierFirstAndToTheOtherSideNearAnEdg
        "a range dragged up and left: off the rectangle"},
       {{-1000, 10}, Point{-900, 300}, {{-980, 30 + kM + 4, 200, 50}, WindowRect{-980, 30, kM, kM}},
        "the same at the top-left corner: where there is room"},
+      {{-800, 100}, std::nullopt, {{-780, 120, 200, 50}, std::nullopt}, "without the magnifier", kMonitor, false},
+      {{100, 100}, std::nullopt, {{120, 120, 200, 50}, std::nullopt}, "no room for the magnifier", {0, 0, 400, 200}},
+      {{100, 100}, std::nullopt, {{100, 120, 200, 50}, std::nullopt}, "no room beside the cursor: pushed onto it",
+       {0, 0, 300, 200}},
   };
-  for (const Case& c : cases) EXPECT_EQ(PlaceOverlay(c.cursor, kMonitor, kReadout, true, c.anchor), c.place) << c.what;
-  EXPECT_EQ(PlaceOverlay({-800, 100}, kMonitor, kReadout, false, std::nullopt),
-            (OverlayPlace{{-780, 120, 200, 50}, std::nullopt}))
-      << "without the magnifier";
-  EXPECT_EQ(PlaceOverlay({100, 100}, {0, 0, 400, 200}, kReadout, true, std::nullopt),
-            (OverlayPlace{{120, 120, 200, 50}, std::nullopt}))
-      << "no room for the magnifier";
-  EXPECT_EQ(PlaceOverlay({100, 100}, {0, 0, 300, 200}, kReadout, true, std::nullopt),
-            (OverlayPlace{{100, 120, 200, 50}, std::nullopt}))
-      << "no room beside the cursor: pushed onto the monitor";
+  for (const Case& c : cases) {
+    EXPECT_EQ(PlaceOverlay(c.cursor, c.monitor, kReadout, c.magnifier, c.anchor), c.place) << c.what;
+  }
 }
 
 TEST(PlaceOverlay, AnywhereOnTheMonitorItStaysThereAndOffTheCursorsPixel) {
@@ -149,17 +145,14 @@ TEST(Magnifier, ThePictureAroundTheCursorEightTimesAsLarge) {
   EXPECT_EQ(MagnifiedCursor(magnifier), (WindowRect{102 + 56, 102 + 56, 8, 8}));
 }
 
-TEST(MonitorAt, TheMonitorThatShowsThePointElseTheNearest) {
+// The primary and a smaller monitor left of it: nothing below the latter.
+TEST(MonitorAtAndStepCursor, TheMonitorThatShowsThePointAndStepsOnTheMonitorsOnly) {
   const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 1024, 768}};
   EXPECT_EQ(MonitorAt(monitors, {-1, 100}), 1u) << "the primary touches it, but this one shows it";
   EXPECT_EQ(MonitorAt(monitors, {0, 100}), 0u);
-  EXPECT_EQ(MonitorAt(monitors, {-300, 900}), 1u) << "below it, where no monitor is";
+  EXPECT_EQ(MonitorAt(monitors, {-300, 900}), 1u) << "below it, where no monitor is: the nearest";
   EXPECT_EQ(MonitorAt(monitors, {2000, 2000}), 0u);
-}
 
-TEST(StepCursor, OnTheMonitorsOnly) {
-  // The primary and a smaller monitor left of it: nothing below the latter.
-  const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 1024, 768}};
   EXPECT_EQ(StepCursor({100, 100}, 10, 0, monitors), (Point{110, 100}));
   EXPECT_EQ(StepCursor({0, 500}, -1, 0, monitors), (Point{-1, 500})) << "onto the other monitor";
   EXPECT_EQ(StepCursor({-5, 900}, -10, 0, monitors), (Point{0, 900})) << "nothing shows it: as far as it goes";
