@@ -17,7 +17,8 @@ const WindowSnapshot kScreen{
                   {.frame = {250, 140, 1, 1}, .client = {250, 140, 1, 1}},
                   {.frame = {300, 200, 150, 100},
                    .client = {302, 202, 146, 96},
-                   .children = {{.frame = {310, 210, 20, 20}, .client = {310, 210, 0, 0}}}}}},
+                   .children = {{.frame = {310, 210, 20, 20}, .client = {310, 210, 0, 16}},
+                                {.frame = {340, 210, 20, 20}, .client = {342, 212, 16, 16}}}}}},
     {.frame = {50, 50, 800, 600}, .client = {54, 74, 792, 572}},
 };
 
@@ -31,7 +32,8 @@ TEST(SnapAreaAt, TheDeepestShownWindowUnderTheCursor) {
       {{150, 150}, WindowRect{120, 140, 60, 20}, "an enabled control under a disabled one"},
       {{200, 180}, WindowRect{108, 130, 384, 262}, "a disabled control gives its parent"},
       {{250, 140}, WindowRect{250, 140, 1, 1}, "a control of one pixel"},
-      {{320, 220}, WindowRect{302, 202, 146, 96}, "a control without client area gives its parent"},
+      {{320, 220}, WindowRect{302, 202, 146, 96}, "a control without client width gives its parent"},
+      {{345, 215}, WindowRect{342, 212, 16, 16}, "a control inside a control"},
       {{100, 100}, WindowRect{108, 130, 384, 262}, "the frame's corner, the caption: the client area"},
       {{500, 399}, WindowRect{54, 74, 792, 572}, "right of A's frame: the window behind"},
       {{700, 200}, std::nullopt, "the panel's own window, nothing beneath it"},
