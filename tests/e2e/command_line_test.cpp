@@ -19,12 +19,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string Shown(const std::vector<std::wstring>& args) {
-  std::string shown;
-  for (const auto& arg : args) shown += e2e::Utf8(arg) + " ";
-  return shown;
-}
-
 // What this process's console shows in its first rows.
 std::wstring ConsoleRows() {
   HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -49,20 +43,21 @@ class CommandLine : public ::testing::Test {
   // file, and checks its code, that it ended within 2 seconds (answer
   // included) and what it wrote.
   void Expect(const std::vector<std::wstring>& args, DWORD code, const std::string& says = {}) const {
+    const std::string shown = e2e::Utf8(e2e::CommandLine(e2e::kPanelExe, args));
     const std::filesystem::path file = panel.Folder() / L"command-output.txt";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     const Clock::time_point start = Clock::now();
     e2e::Process copy = panel.StartCopy(args, output);
     CloseHandle(output);
-    EXPECT_EQ(copy.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(code)) << Shown(args);
+    EXPECT_EQ(copy.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(code)) << shown;
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    EXPECT_LT(seconds, 2.0) << Shown(args);
-    std::printf("  %-50s code %lu in %.2f s\n", Shown(args).c_str(), copy.ExitCode(), seconds);
+    EXPECT_LT(seconds, 2.0) << shown;
+    std::printf("  %-50s code %lu in %.2f s\n", shown.c_str(), copy.ExitCode(), seconds);
     const std::string written = e2e::ReadFile(file);
     const std::string ending = code ? " (終了コード " + std::to_string(code) + ")" : "";
     const size_t at = written.find(says);
-    EXPECT_TRUE(at != std::string::npos && written.find(ending, at) != std::string::npos) << Shown(args) << written;
+    EXPECT_TRUE(at != std::string::npos && written.find(ending, at) != std::string::npos) << shown << written;
   }
 
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
@@ -130,9 +125,9 @@ TEST_F(CommandLine, TheRunningPanelCarriesOutWhatItCanAndChangesNothingOtherwise
     const std::vector<std::wstring> before = Now();
     const uint32_t mark = e2e::JournalMark();
     Expect(step.args, step.code, step.says);
-    // The answer comes once the push is made.
-    EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), step.calls)) << Shown(step.args);
-    EXPECT_TRUE(step.code == 0 || Now() == before) << Shown(step.args);
+    // The answer comes once the push is made (the command is the last one printed).
+    EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), step.calls));
+    EXPECT_TRUE(step.code == 0 || Now() == before);
     if (step.check) step.check();
   }
 
