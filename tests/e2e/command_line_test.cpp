@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <thread>
 
 #include "harness/e2e.h"
 #include "harness/notepad.h"
@@ -30,6 +31,27 @@ std::wstring ConsoleRows() {
   return screen.substr(0, read);
 }
 
+// Runs the program with the arguments, its output into a file of the folder,
+// and checks its code and what it wrote; returns how long it took.
+double RunCommand(const std::filesystem::path& exe, const std::filesystem::path& folder,
+           const std::vector<std::wstring>& args, DWORD code, const std::string& says) {
+  const std::string shown = e2e::Utf8(e2e::CommandLine(e2e::kPanelExe, args));
+  const std::filesystem::path file = folder / L"command-output.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  const Clock::time_point start = Clock::now();
+  e2e::Process copy = e2e::Process::Start(exe, args, {}, output);
+  CloseHandle(output);
+  EXPECT_EQ(copy.WaitForExit(std::chrono::seconds(15)), std::optional<DWORD>(code)) << shown;
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  std::printf("  %-50s code %lu in %.2f s\n", shown.c_str(), copy.ExitCode(), seconds);
+  const std::string written = e2e::ReadFile(file);
+  const std::string ending = code ? " (終了コード " + std::to_string(code) + ")" : "";
+  const size_t at = written.find(says);
+  EXPECT_TRUE(at != std::string::npos && written.find(ending, at) != std::string::npos) << shown << written;
+  return seconds;
+}
+
 class CommandLine : public ::testing::Test {
  protected:
   // What a command that fails must leave as it was: the edits, then the caption box.
@@ -39,25 +61,9 @@ class CommandLine : public ::testing::Test {
     return shown;
   }
 
-  // Runs the program with the arguments beside the panel, its output into a
-  // file, and checks its code, that it ended within 2 seconds (answer
-  // included) and what it wrote.
+  // A second process ends within 2 seconds, answer included.
   void Expect(const std::vector<std::wstring>& args, DWORD code, const std::string& says = {}) const {
-    const std::string shown = e2e::Utf8(e2e::CommandLine(e2e::kPanelExe, args));
-    const std::filesystem::path file = panel.Folder() / L"command-output.txt";
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    const Clock::time_point start = Clock::now();
-    e2e::Process copy = panel.StartCopy(args, output);
-    CloseHandle(output);
-    EXPECT_EQ(copy.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(code)) << shown;
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    EXPECT_LT(seconds, 2.0) << shown;
-    std::printf("  %-50s code %lu in %.2f s\n", shown.c_str(), copy.ExitCode(), seconds);
-    const std::string written = e2e::ReadFile(file);
-    const std::string ending = code ? " (終了コード " + std::to_string(code) + ")" : "";
-    const size_t at = written.find(says);
-    EXPECT_TRUE(at != std::string::npos && written.find(ending, at) != std::string::npos) << shown << written;
+    EXPECT_LT(RunCommand(panel.ExePath(), panel.Folder(), args, code, says), 2.0);
   }
 
   e2e::TargetWindow target = e2e::StartTargetBesidePanel();
@@ -150,36 +156,44 @@ TEST_F(CommandLine, TheRunningPanelCarriesOutWhatItCanAndChangesNothingOtherwise
   Expect({L"/pos", L"1"}, 0);
   EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), e2e::PushOf(desktop, 0, 0, 300, 200)));
 
-  // A panel that takes no messages.
-  const DWORD guiThread = GetWindowThreadProcessId(panel.MainWindow().Handle(), nullptr);
-  const HANDLE gui = OpenThread(THREAD_SUSPEND_RESUME, FALSE, guiThread);
-  ASSERT_NE(SuspendThread(gui), static_cast<DWORD>(-1));
-  Expect({L"/apply"}, 5, "応答しませんでした");
-  ResumeThread(gui);
-  CloseHandle(gui);
-
   // From a command prompt: no handles given, the message in the prompt's
   // console (one of this test's own).
   FreeConsole();
   ASSERT_TRUE(AllocConsole());
   if (HWND window = GetConsoleWindow()) ShowWindow(window, SW_HIDE);
-  EXPECT_EQ(panel.StartCopy({L"/size", L"9"}).WaitForExit(), std::optional<DWORD>(3));
+  EXPECT_EQ(e2e::Process::Start(panel.ExePath(), {L"/size", L"9"}).WaitForExit(), std::optional<DWORD>(3));
   const std::wstring screen = ConsoleRows();
   FreeConsole();
   EXPECT_NE(screen.find(L"NOLB: サイズのプリセットに 9 番目の項目はありません。 (終了コード 3)"), std::wstring::npos)
       << e2e::Utf8(screen);
 }
 
-// The single-instance mutex is held, but no panel ever takes commands (one
-// that cannot start, say): the command waits a bounded time for it.
-TEST(CommandLineStart, APanelThatNeverComesIsWaitedForAtMostFiveSeconds) {
+// The single-instance mutex is held, but no panel takes commands: one that
+// never comes (it cannot start, say) is waited for a bounded time, and one
+// whose command window takes no messages gives no answer.
+TEST(CommandLineStart, APanelThatNeverComesOrNeverAnswersEndsWithCode5) {
   const HANDLE mutex = CreateMutexW(nullptr, TRUE, L"NOLB_Boot");
   ASSERT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "a panel runs";
-  const Clock::time_point start = Clock::now();
-  e2e::Process command = e2e::Process::Start(e2e::BinDir() / e2e::kPanelExe, {L"/apply"});
-  EXPECT_EQ(command.WaitForExit(std::chrono::seconds(15)), std::optional<DWORD>(5));
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  const e2e::TempFolder folder;
+  const std::filesystem::path exe = e2e::BinDir() / e2e::kPanelExe;
+  const double seconds = RunCommand(exe, folder.Path(), {L"/apply"}, 5, "見つかりませんでした");
   EXPECT_TRUE(seconds >= 5.0 && seconds < 8.0) << seconds;
+
+  const HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread silent([stop] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpszClassName = L"NOLB_Command";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, L"NOLB_Command", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    WaitForSingleObject(stop, INFINITE);
+    DestroyWindow(window);
+  });
+  EXPECT_TRUE(e2e::WaitUntil([] { return FindWindowExW(HWND_MESSAGE, nullptr, L"NOLB_Command", nullptr); }));
+  EXPECT_LT(RunCommand(exe, folder.Path(), {L"/apply"}, 5, "応答しませんでした"), 2.0);
+  SetEvent(stop);
+  silent.join();
+  CloseHandle(stop);
   CloseHandle(mutex);
 }
 
