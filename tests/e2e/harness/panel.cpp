@@ -106,9 +106,7 @@ std::optional<std::vector<std::string>> Panel::ListFile(std::wstring_view name) 
   return SplitLines(ReadFile(file));
 }
 
-Process Panel::StartCopy(const std::vector<std::wstring>& args, HANDLE output) const {
-  return Process::Start(ExePath(), args, currentDirectory_, output);
-}
+Process Panel::StartCopy() const { return Process::Start(ExePath(), {}, currentDirectory_); }
 
 std::vector<Window> Panel::TopLevelWindows() const { return e2e::TopLevelWindows(ProcessId()); }
 

@@ -87,9 +87,8 @@ class Panel {
   DWORD ProcessId() const { return process_.Id(); }
   bool Running() const { return process_.Running(); }
   // Starts another copy of the program from the same folder and current
-  // directory, with the arguments and its output going to output (see
-  // Process::Start), without waiting for anything.
-  Process StartCopy(const std::vector<std::wstring>& args = {}, HANDLE output = nullptr) const;
+  // directory, without waiting for anything.
+  Process StartCopy() const;
 
   // Windows. Controls and forms are found by their designer name among all
   // top-level windows of the process and their descendants; Control waits

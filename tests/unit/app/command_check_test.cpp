@@ -29,8 +29,6 @@ TEST(CheckCommand, RefusalsNameTheirSwitchAndAcceptedWindowsAreTheOnesTaken) {
       // A follow mode locks the target and range controls and "無効化"
       // until the command switches it off; "適用" stays open.
       {{"/rect", "1,2,3,4"}, mouse, {R::kLockedByFollow, 0}},
-      {{"/size", "1"}, Panel(FollowState::kWindow), {R::kLockedByFollow, 0}},
-      {{"/disable"}, mouse, {R::kLockedByFollow, 0}},
       {{"/apply"}, mouse, {}},
       {{"/follow", "off", "/rect", "1,2,3,4", "/follow", "mouse"}, mouse, {}},
       {{"/rect", "1,2,3,4", "/follow", "window", "/desktop"}, Panel(), {R::kLockedByFollow, 4}},
@@ -38,11 +36,9 @@ TEST(CheckCommand, RefusalsNameTheirSwitchAndAcceptedWindowsAreTheOnesTaken) {
       {{"/apply"}, badY, {R::kEditNotANumber, 1}},
       {{"/size", "1"}, badY, {R::kEditNotANumber, 1}},
       {{"/noapply"}, badY, {}},
-      {{"/disable"}, badY, {}},
       {{"/pos", "2"}, badY, {}},
       {{"/rect", "1,2,3,4"}, badY, {}},
       {{"/window", "Notepad"}, badY, {}},
-      {{"/desktop"}, badY, {}},
       {{"/follow", "window", "/follow", "centre", "/follow", "off"}, badY, {}},
       {{"/size", "1"}, Panel(FollowState::kOff, {"0", "0", "", "x"}), {}},
       // An item without the pair changes no edit, as when it is chosen.
