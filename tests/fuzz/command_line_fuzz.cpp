@@ -70,9 +70,12 @@ void CheckResult(const CommandResult& result, const std::vector<std::string>& ar
                what + " has no message");
 }
 
-void CheckPlan(const Command& command, const std::vector<std::string>& arguments, std::size_t seed) {
-  PanelState panel{CommandReason::kNone, static_cast<FollowState>(seed % 3), {"0", seed % 5 ? "1" : "x", "3", "4"},
-                   {"0, 0", "x"}, {"320, 240"}};
+void CheckPlan(const Command& command, const std::vector<std::string>& arguments, std::size_t variant) {
+  PanelState panel{CommandReason::kNone,
+                   static_cast<FollowState>(variant % 3),
+                   {"0", variant % 5 ? "1" : "x", "3", "4"},
+                   {"0, 0", "x"},
+                   {"320, 240"}};
   const CommandPlan plan = CheckCommand(command, panel, [](std::string_view title, std::string_view) {
     return title.find('a') != std::string_view::npos ? WindowId{7} : WindowId{0};
   });
@@ -87,7 +90,7 @@ void CheckPlan(const Command& command, const std::vector<std::string>& arguments
   }
 }
 
-void CheckLine(const std::vector<std::string>& arguments, std::size_t seed) {
+void CheckLine(const std::vector<std::string>& arguments, std::size_t variant) {
   const ParsedCommand parsed = ParseCommandLine(arguments);
   const std::string what = Shown(arguments);
   CheckResult(parsed.error, arguments, what);
@@ -108,7 +111,7 @@ void CheckLine(const std::vector<std::string>& arguments, std::size_t seed) {
   FUZZ_REQUIRE(reread.error.reason == CommandReason::kNone &&
                    WithoutPlaces(reread.command) == WithoutPlaces(parsed.command),
                what + " written back as " + Shown(again) + " reads otherwise");
-  CheckPlan(parsed.command, arguments, seed);
+  CheckPlan(parsed.command, arguments, variant);
 }
 
 void CheckPayload(const std::uint8_t* data, std::size_t size) {
