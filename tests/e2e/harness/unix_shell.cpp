@@ -1,0 +1,67 @@
+#include "harness/unix_shell.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "harness/error.h"
+#include "harness/process.h"
+#include "harness/temp_folder.h"
+#include "harness/text.h"
+#include "harness/wait.h"
+
+namespace e2e {
+
+std::string UnixPath(const std::filesystem::path& path) {
+  using GetUnixName = char*(CDECL*)(const wchar_t*);
+  auto unixName = reinterpret_cast<GetUnixName>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  char* name = unixName ? unixName(path.c_str()) : nullptr;
+  if (!name) throw HarnessError("no Unix name for " + Utf8(path.wstring()));
+  std::string result(name);
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+// Wine starts a Unix program but gives no handle to wait on, so the script
+// writes its status into a file last.
+ShellResult RunUnixShell(const std::string& script) {
+  TempFolder results;
+  const std::string folder = UnixPath(results.Path());
+  const std::string out = folder + "/output";
+  const std::string status = folder + "/status";
+  const std::string line = "(" + script + ") >'" + out + "' 2>&1; echo $? >'" + status + ".new'; /bin/mv '" +
+                           status + ".new' '" + status + "'";
+  std::wstring command = CommandLine(L"/bin/sh", {L"-c", Wide(line)});
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(L"Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
+    ThrowLastError("cannot start the Unix shell");
+  }
+  if (info.hThread) CloseHandle(info.hThread);
+  if (info.hProcess) CloseHandle(info.hProcess);
+  const std::filesystem::path statusFile = results.Path() / L"status";
+  if (!WaitUntil([&] { return std::filesystem::exists(statusFile); })) {
+    throw HarnessError("the Unix shell did not end: " + script);
+  }
+  ShellResult result;
+  result.status = std::stoi(ReadFile(statusFile));
+  result.output = ReadFile(results.Path() / L"output");
+  return result;
+}
+
+DisplayKeyHeld::DisplayKeyHeld(std::string name) : name_(std::move(name)) {
+  const ShellResult done = RunUnixShell("xdotool keydown " + name_);
+  if (done.status != 0) throw HarnessError("xdotool keydown " + name_ + ": " + done.output);
+}
+
+DisplayKeyHeld::~DisplayKeyHeld() {
+  try {
+    RunUnixShell("xdotool keyup " + name_);
+  } catch (const HarnessError&) {
+  }
+}
+
+}  // namespace e2e

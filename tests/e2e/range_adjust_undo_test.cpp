@@ -1,0 +1,88 @@
+// One walk: a range drawn with Shift keeps the ratio of the size in the
+// edits; "取り込み範囲を画面で調整" moves and resizes the present range by
+// mouse and keys and applies it exactly; three pushes are undone one after
+// the other (Ctrl+Z), each giving back the one before, and a redo (Ctrl+Y)
+// gives back the last undone.
+#include <gtest/gtest.h>
+
+#include "harness/e2e.h"
+#include "harness/panel_session.h"
+#include "harness/screen_selection.h"
+#include "harness/target_picking.h"
+#include "harness/unix_shell.h"
+
+namespace {
+
+using e2e::input::Chord;
+using e2e::input::Press;
+
+// One push of the desktop with the designed modes at a rotation.
+std::vector<std::string> DesktopPush(int rotation, int x, int y, int width, int height) {
+  return {"NOLB_Lock", "NOLB_SetMode(1, 1, 0, 1, 0, " + std::to_string(rotation) + ")",
+          e2e::SetTargetCall(e2e::DesktopArg(), x, y, width, height), "NOLB_Enabled(1)", "NOLB_Unlock"};
+}
+
+TEST(RangeAdjustAndUndo, RatioWhileDrawingAdjustingInPlaceAndThreeUndosAndARedo) {
+  auto panel = e2e::Panel::Start();
+  ASSERT_EQ(e2e::RectangleEdits(panel), e2e::RectangleTexts(0, 0, 320, 240)) << "a 4:3 size in the edits";
+  uint32_t mark = e2e::JournalMark();
+
+  // Shift held: the drag spans 400 x 151 pixels; the width decides.
+  e2e::input::MoveMouse({200, 150});
+  e2e::BringToFront(e2e::StartSelection(panel, "ButtonSetRange").front());
+  {
+    e2e::DisplayKeyHeld shift("shift");
+    e2e::input::SettledDrag({200, 150}, {599, 300});
+  }
+  ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), DesktopPush(0, 200, 150, 400, 300)));
+  ASSERT_TRUE(e2e::Eventually([&] { return e2e::SelectionClosed(panel); }, "the selection closes"));
+
+  // The present range, (200, 150) to (599, 449): moved by (50, 20) from
+  // inside, its bottom-right handle taken from (649, 469) to (689, 499),
+  // then three pixels right, ten down, two narrower and ten lower.
+  e2e::Settle(panel);
+  mark = e2e::JournalMark();
+  panel.Menu('O', 'A');
+  e2e::BringToFront(e2e::WaitForSelection(panel).front());
+  e2e::input::SettledDrag({300, 250}, {350, 270});
+  e2e::input::SettledDrag({649, 469}, {689, 499});
+  for (int i = 0; i < 3; ++i) Press(VK_RIGHT);
+  Chord({VK_SHIFT, VK_DOWN});
+  for (int i = 0; i < 2; ++i) Chord({VK_CONTROL, VK_LEFT});
+  Chord({VK_CONTROL, VK_SHIFT, VK_UP});
+  EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), {})) << "nothing is applied before Enter";
+  Press(VK_RETURN);
+  ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), DesktopPush(0, 253, 180, 438, 320)));
+  ASSERT_TRUE(e2e::Eventually([&] { return e2e::SelectionClosed(panel); }, "the selection closes"));
+
+  // A third push, with another rotation.
+  e2e::Settle(panel);
+  e2e::SetRectangleEdits(panel, 10, 20, 640, 480);
+  panel.Control("ComboBoxRotateType").Select(3);
+  mark = e2e::JournalMark();
+  panel.Control("ButtonApply").Click();
+  ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), DesktopPush(3, 10, 20, 640, 480)));
+
+  const struct {
+    WORD key;
+    std::vector<std::string> push;
+    std::vector<std::wstring> edits;
+  } steps[] = {
+      {'Z', DesktopPush(0, 253, 180, 438, 320), e2e::RectangleTexts(253, 180, 438, 320)},
+      {'Z', DesktopPush(0, 200, 150, 400, 300), e2e::RectangleTexts(200, 150, 400, 300)},
+      {'Z', DesktopPush(0, 0, 0, 320, 240), e2e::RectangleTexts(0, 0, 320, 240)},
+      {'Y', DesktopPush(0, 200, 150, 400, 300), e2e::RectangleTexts(200, 150, 400, 300)},
+  };
+  for (const auto& step : steps) {
+    e2e::Settle(panel);
+    mark = e2e::JournalMark();
+    panel.Activate();
+    Chord({VK_CONTROL, step.key});
+    EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), step.push)) << "Ctrl+" << char(step.key);
+    e2e::Settle(panel);
+    EXPECT_EQ(e2e::RectangleEdits(panel), step.edits);
+    EXPECT_EQ(panel.Control("ComboBoxRotateType").Selection(), 0);
+  }
+}
+
+}  // namespace
