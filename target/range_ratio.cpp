@@ -39,8 +39,8 @@ std::optional<Size> RatioOf(std::int32_t width, std::int32_t height) {
   const std::int32_t divisor = std::gcd(width, height);
   Size ratio{width / divisor, height / divisor};
   while (ratio.width > kTermLimit || ratio.height > kTermLimit) {
-    ratio.width = (ratio.width + 1) / 2;
-    ratio.height = (ratio.height + 1) / 2;
+    ratio.width = ratio.width / 2 + ratio.width % 2;
+    ratio.height = ratio.height / 2 + ratio.height % 2;
   }
   return ratio;
 }

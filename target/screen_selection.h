@@ -33,9 +33,9 @@ Corners PositionOutline(Point centre, std::int32_t width, std::int32_t height);
 // on the screen and the screen point of its target's client origin, to
 // which the numbers the edits get are relative.
 struct SelectionStart {
-  std::optional<Size> ratio;
-  Corners present;
-  Point origin;
+  std::optional<Size> ratio{};
+  Corners present{};
+  Point origin{};
 };
 
 // One selection at a time, from the windows' showing to their close.

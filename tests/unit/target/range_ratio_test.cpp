@@ -1,0 +1,43 @@
+#include "target/range_ratio.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace nolb {
+namespace {
+
+TEST(RangeRatio, TheSizeLargerInTheRatioDecidesAndTheCornerTowardTheCursorMoves) {
+  constexpr std::int32_t kMax = INT32_MAX;
+  const struct {
+    Point anchor, cursor;
+    Size ratio;
+    Corners expected;
+  } cases[] = {
+      {{200, 150}, {599, 300}, {4, 3}, {200, 150, 599, 449}},  // 400 x 151: the width decides
+      {{200, 150}, {300, 449}, {4, 3}, {200, 150, 599, 449}},  // 101 x 300: the height decides
+      {{599, 449}, {200, 400}, {4, 3}, {599, 449, 200, 150}},  // up and left
+      {{0, 0}, {2, 0}, {2, 1}, {0, 0, 2, 1}},                  // 1.5 rounds up
+      {{10, 10}, {10, 10}, {16, 9}, {10, 10, 11, 10}},         // one pixel
+      {{0, kMax - 10}, {1, kMax - 10}, {1, 1 << 20}, {0, kMax - 10, 1, kMax}},
+      {{5, 5}, {9, 6}, {0, 3}, {5, 5, 9, 6}},  // no ratio
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RatioCorners(c.anchor, c.cursor, c.ratio), c.expected) << c.cursor.x << ", " << c.cursor.y;
+  }
+  // A side decides its own size; the other follows right of or below the anchor.
+  EXPECT_EQ(RatioCornersFromSide({100, 100}, {699, 0}, true, {4, 3}), (Corners{100, 100, 699, 549}));
+  EXPECT_EQ(RatioCornersFromSide({499, 100}, {300, 0}, true, {4, 3}), (Corners{499, 100, 300, 249}));
+  EXPECT_EQ(RatioCornersFromSide({100, 399}, {0, 100}, false, {4, 3}), (Corners{100, 399, 499, 100}));
+}
+
+TEST(RangeRatio, OfTheEditsInLowestTermsOnlyForTwoPositiveSizes) {
+  EXPECT_EQ(RatioOf(320, 240), (Size{4, 3}));
+  EXPECT_EQ(RatioOf(1920, 1080), (Size{16, 9}));
+  EXPECT_EQ(RatioOf(0, 240), std::nullopt);
+  EXPECT_EQ(RatioOf(320, -1), std::nullopt);
+  EXPECT_EQ(RatioOf(INT32_MAX, 1), (Size{1 << 20, 1}));
+}
+
+}  // namespace
+}  // namespace nolb
