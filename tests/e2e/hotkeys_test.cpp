@@ -9,6 +9,7 @@
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
+#include "harness/screen_selection.h"
 #include "harness/target_picking.h"
 
 namespace {
@@ -22,6 +23,7 @@ constexpr Row kAutoMouse{"HotKeyAutoMouse", "ButtonRegAutoMouse", "ButtonUnregAu
 constexpr Row kWindowGrab{"HotKeyTarget", "ButtonRegTarget", "ButtonUnregTarget"};
 constexpr Row kSetPos{"HotKeySetPos", "ButtonRegSetPos", "ButtonUnregSetPos"};
 constexpr Row kSetRange{"HotKeySetRange", "ButtonRegSetRange", "ButtonUnregSetRange"};
+constexpr Row kAdjustRange{"HotKeyAdjustRange", "ButtonRegAdjustRange", "ButtonUnregAdjustRange"};
 constexpr Row kSelPos{"HotKeySelPos", "ButtonRegSelPos", "ButtonUnregSelPos"};
 constexpr Row kSelSize{"HotKeySelSize", "ButtonRegSelSize", "ButtonUnregSelSize"};
 
@@ -73,12 +75,13 @@ TEST_F(Hotkeys, TheMenuShowsTheDialogWithTheDesignedKeysAndEveryRowFree) {
   EXPECT_EQ(outer.left, 32);
   EXPECT_EQ(outer.top, 32);
   EXPECT_EQ(client.right - client.left, 273);
-  EXPECT_EQ(client.bottom - client.top, 378);
+  EXPECT_EQ(client.bottom - client.top, 418);
   std::vector<LRESULT> keys;
-  for (const char* edit : {"HotKeyAutoMouse", "HotKeyTarget", "HotKeySetPos", "HotKeySetRange", "HotKeySelPos", "HotKeySelSize"}) {
+  for (const char* edit : {"HotKeyAutoMouse", "HotKeyTarget", "HotKeySetPos", "HotKeySetRange", "HotKeyAdjustRange",
+                           "HotKeySelPos", "HotKeySelSize"}) {
     keys.push_back(panel.Control(edit).Send(HKM_GETHOTKEY));
   }
-  EXPECT_EQ(keys, (std::vector<LRESULT>{VK_F9, VK_F10, VK_F9, VK_F10, VK_F1, VK_F5}));
+  EXPECT_EQ(keys, (std::vector<LRESULT>{VK_F9, VK_F10, VK_F9, VK_F10, VK_F11, VK_F1, VK_F5}));
   for (const Row& row : {kAutoMouse, kWindowGrab, kSetPos, kSelPos, kSelSize}) EXPECT_FALSE(Registered(row));
 
   panel.Control("ButtonClose").Click();
@@ -177,6 +180,7 @@ TEST_F(Hotkeys, WhileTheMouseIsFollowedSizePresetsWorkAndPositionPresetsDoNot) {
 TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
   Register(kSetPos, VK_F9);
   Register(kSetRange, VK_F10);
+  Register(kAdjustRange, VK_F11);
   e2e::Window selection;
   for (const auto& window : panel.TopLevelWindows()) {
     if (window.ClassName() == L"TFormSelect") selection = window;
@@ -186,6 +190,7 @@ TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
   ASSERT_TRUE(e2e::Eventually([&] { return panel.Control("CheckBoxAutoWindow").Checked(); }, "following the window size"));
   PressElsewhere({VK_F9});
   PressElsewhere({VK_F10});
+  PressElsewhere({VK_F11});
   EXPECT_FALSE(selection.Visible());
 
   panel.Control("ButtonUncheck").Click();
@@ -198,6 +203,14 @@ TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 100, 50, 101, 101)));
   e2e::Settle(panel);
   EXPECT_FALSE(selection.Visible());
+
+  // The range adjusted where it stands, applied as it is with Enter.
+  mark = e2e::JournalMark();
+  PressElsewhere({VK_F11});
+  e2e::BringToFront(e2e::WaitForSelection(panel).front());
+  e2e::input::Chord({VK_CONTROL, VK_RIGHT});
+  e2e::input::Press(VK_RETURN);
+  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 100, 50, 102, 101)));
 }
 
 TEST_F(Hotkeys, ACombinationAlreadyHeldIsRefusedWithAMessage) {
@@ -249,7 +262,8 @@ TEST_F(Hotkeys, RowsSavedAsRegisteredAreRegisteredAgainAtTheNextStart) {
                          {"HotKeySetPosRegistered", "0"}, {"HotKeySetRange", "121"},
                          {"HotKeySetRangeRegistered", "0"}, {"HotKeySelectPos", "112"},
                          {"HotKeySelectPosRegistered", "1"}, {"HotKeySelectSize", "16465"},
-                         {"HotKeySelectSizeRegistered", "1"}}));
+                         {"HotKeySelectSizeRegistered", "1"}, {"HotKeyAdjustRange", "122"},
+                         {"HotKeyAdjustRangeRegistered", "0"}}));
 
   auto again = e2e::Panel::Start(e2e::CarriedOver(panel));
   ASSERT_TRUE(e2e::Eventually([&] { return again.Control(kSelSize.unreg).Enabled(); }, "size row registered"));
@@ -302,9 +316,9 @@ TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
 
 // "ホットキー(&H)" chosen before the start-up has made the dialog: it opens
 // once the dialog is made. The menu's commands are numbered from 40000 in
-// the order of the main menu's table; this one is its eighth item.
+// the order of the main menu's table; this one is its twelfth item.
 TEST_F(Hotkeys, TheMenuChosenBeforeTheDialogIsMadeOpensItOnceItIs) {
-  constexpr WPARAM kHotkeyMenuCommand = 40007;
+  constexpr WPARAM kHotkeyMenuCommand = 40011;
   ASSERT_EQ(panel.Close(), 0u);
   auto early = e2e::StartWaitingInInit({}, [&](const e2e::Window& main) { main.Post(WM_COMMAND, kHotkeyMenuCommand); });
   e2e::Window dialog = early.Control("ButtonClose").Parent();
