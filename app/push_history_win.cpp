@@ -1,6 +1,6 @@
 // Undo and redo in the main window: each push the user caused is a step;
 // "元に戻す" and "やり直し" push a step's set-up again as Apply does.
-#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "app/main_form_win.h"
@@ -12,7 +12,8 @@ namespace nolb {
 void TMainForm::PushAsStep(const std::function<void()>& push) {
   const CaptureSettings before = setupInForce_.InForce();
   push();
-  if (stepsPaused_) return;
+  // The shut-down's own push to the desktop is none either.
+  if (stepsPaused_ || ShutDownBegun()) return;
   history_.Record(before, setupInForce_.InForce());
   FitUndoItems();
 }
@@ -27,20 +28,22 @@ void TMainForm::WithoutStep(const std::function<void()>& push) {
   push();
 }
 
-void TMainForm::U1Click(ui::Component*) {
-  if (realtimeLocked_ || SelectionShown()) return;
-  const PushHistory::Move move = history_.Undo([this](WindowId w) { return windows_.IsWindow(w); });
-  if (move.setup) RestoreSetup(*move.setup);
-  FitUndoItems();
-  TellSkipped(move, true);
-}
+void TMainForm::U1Click(ui::Component*) { TakeStep(true); }
 
-void TMainForm::Y1Click(ui::Component*) {
+void TMainForm::Y1Click(ui::Component*) { TakeStep(false); }
+
+void TMainForm::TakeStep(bool undo) {
   if (realtimeLocked_ || SelectionShown()) return;
-  const PushHistory::Move move = history_.Redo([this](WindowId w) { return windows_.IsWindow(w); });
+  auto present = [this](WindowId w) { return windows_.IsWindow(w); };
+  const PushHistory::Move move = undo ? history_.Undo(present) : history_.Redo(present);
   if (move.setup) RestoreSetup(*move.setup);
   FitUndoItems();
-  TellSkipped(move, false);
+  if (move.skipped == 0) return;
+  const std::wstring text =
+      move.setup ? L"ターゲットのウィンドウが閉じられた手順を " + std::to_wstring(move.skipped) + L" 個飛ばしました."
+      : undo     ? L"ターゲットのウィンドウが閉じられているため元に戻せません."
+                 : L"ターゲットのウィンドウが閉じられているためやり直せません.";
+  ui::ShowWarning(Handle(), text, Caption());
 }
 
 void TMainForm::RestoreSetup(const CaptureSettings& setup) {
@@ -58,18 +61,6 @@ void TMainForm::RestoreSetup(const CaptureSettings& setup) {
   Find(L"ComboBoxBltMode").SetItemIndex(setup.useDirectDraw ? 0 : 1);
   FocusApply();
   WithoutStep([this] { ButtonApplyClick(nullptr); });
-}
-
-void TMainForm::TellSkipped(const PushHistory::Move& move, bool undo) {
-  if (move.skipped == 0) return;
-  wchar_t text[160];
-  if (move.setup) {
-    std::swprintf(text, std::size(text), L"ターゲットのウィンドウが閉じられた手順を %d 個飛ばしました.", move.skipped);
-  } else {
-    std::swprintf(text, std::size(text), L"ターゲットのウィンドウが閉じられているため, %ls.",
-                  undo ? L"元に戻せません" : L"やり直せません");
-  }
-  ui::ShowWarning(Handle(), text, Caption());
 }
 
 void TMainForm::FitUndoItems() {
