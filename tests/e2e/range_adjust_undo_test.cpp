@@ -9,7 +9,7 @@
 #include "harness/panel_session.h"
 #include "harness/screen_selection.h"
 #include "harness/target_picking.h"
-#include "harness/unix_shell.h"
+#include "harness/focus_change.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST(RangeAdjustAndUndo, RatioWhileDrawingAdjustingInPlaceAndThreeUndosAndARedo)
   e2e::input::MoveMouse({200, 150});
   e2e::BringToFront(e2e::StartSelection(panel, "ButtonSetRange").front());
   {
-    e2e::DisplayKeyHeld shift("shift");
+    e2e::DisplayKeyHeld shift("shift", VK_SHIFT);
     e2e::input::SettledDrag({200, 150}, {599, 300});
   }
   ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), DesktopPush(0, 200, 150, 400, 300)));

@@ -5,6 +5,7 @@
 
 #include "harness/error.h"
 #include "harness/input.h"
+#include "harness/text.h"
 #include "harness/wait.h"
 
 namespace e2e {
@@ -94,6 +95,37 @@ bool ActivateForKeys(HWND top) {
   std::fprintf(stderr, "[harness] no key-state update after three activations of window %p\n",
                static_cast<void*>(top));
   return true;
+}
+
+namespace {
+
+// Wine runs a Unix program given to CreateProcess but gives no handle to
+// wait on: the key state tells when it has done.
+void Xdotool(const std::string& action, WORD key, bool down) {
+  std::wstring command = Wide("xdotool " + action);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(L"Z:\\usr\\bin\\xdotool", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info)) {
+    ThrowLastError("cannot start xdotool");
+  }
+  if (info.hThread) CloseHandle(info.hThread);
+  if (info.hProcess) CloseHandle(info.hProcess);
+  if (!WaitUntil([&] { return KeyDownNow(key) == down; })) throw HarnessError("xdotool " + action + " did nothing");
+}
+
+}  // namespace
+
+DisplayKeyHeld::DisplayKeyHeld(const char* name, WORD key) : name_(name), key_(key) {
+  Xdotool(std::string("keydown ") + name, key, true);
+}
+
+DisplayKeyHeld::~DisplayKeyHeld() {
+  try {
+    Xdotool(std::string("keyup ") + name_, key_, false);
+  } catch (const HarnessError&) {
+  }
 }
 
 }  // namespace e2e
