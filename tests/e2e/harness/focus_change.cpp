@@ -5,6 +5,7 @@
 
 #include "harness/error.h"
 #include "harness/input.h"
+#include "harness/process.h"
 #include "harness/text.h"
 #include "harness/wait.h"
 
@@ -99,31 +100,23 @@ bool ActivateForKeys(HWND top) {
 
 namespace {
 
-// Wine runs a Unix program given to CreateProcess but gives no handle to
-// wait on: the key state tells when it has done.
-void Xdotool(const std::string& action, WORD key, bool down) {
-  std::wstring command = Wide("xdotool " + action);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(L"Z:\\usr\\bin\\xdotool", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
-    ThrowLastError("cannot start xdotool");
-  }
-  if (info.hThread) CloseHandle(info.hThread);
-  if (info.hProcess) CloseHandle(info.hProcess);
-  if (!WaitUntil([&] { return KeyDownNow(key) == down; })) throw HarnessError("xdotool " + action + " did nothing");
+// Wine runs a Unix program but gives no handle to wait on: the key state
+// tells when it has done.
+void Xdotool(const char* action, const char* name, WORD key) {
+  Process::Start(L"Z:\\usr\\bin\\xdotool", {Wide(action), Wide(name)});
+  const bool down = std::string_view(action) == "keydown";
+  if (!WaitUntil([&] { return KeyDownNow(key) == down; })) throw HarnessError(std::string("xdotool: ") + action);
 }
 
 }  // namespace
 
 DisplayKeyHeld::DisplayKeyHeld(const char* name, WORD key) : name_(name), key_(key) {
-  Xdotool(std::string("keydown ") + name, key, true);
+  Xdotool("keydown", name, key);
 }
 
 DisplayKeyHeld::~DisplayKeyHeld() {
   try {
-    Xdotool(std::string("keyup ") + name_, key_, false);
+    Xdotool("keyup", name_, key_);
   } catch (const HarnessError&) {
   }
 }

@@ -28,10 +28,9 @@ GUITHREADINFO GuiThreadInfo(DWORD thread);
 // thread: a thread may be answered from its own recent readings.
 bool KeyDownNow(WORD key);
 
-// A modifier held on the display itself (xdotool, by its X name: "shift")
-// while the object lives, as a user holds it; the key state shows it when
-// the constructor returns. A mouse move carries the display's own state of
-// the modifiers, which lets go of one sent with SendInput.
+// A modifier held on the display itself (xdotool, by its X name) while the
+// object lives: a mouse move carries the display's state of the modifiers,
+// which lets go of one sent with SendInput.
 class DisplayKeyHeld {
  public:
   DisplayKeyHeld(const char* name, WORD key);

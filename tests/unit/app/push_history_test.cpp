@@ -3,20 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 
 namespace nolb {
 namespace {
 
-CaptureSettings SetupOf(WindowId target, std::int32_t x) {
-  CaptureSettings s;
-  s.target = target;
-  s.x = x;
-  return s;
-}
-
 // A push, an undo, a redo or a window closed, and what each left.
 TEST(PushHistory, StepsGoBackAndForthPassOverGoneWindowsAndANewPushDropsTheUndone) {
-  const CaptureSettings s0 = SetupOf(1, 0), s1 = SetupOf(1, 1), s2 = SetupOf(2, 2), s3 = SetupOf(1, 3), s4 = SetupOf(1, 4);
+  const CaptureSettings s0{.target = 1}, s1{.target = 1, .x = 1}, s2{.target = 2, .x = 2}, s3{.target = 1, .x = 3},
+      s4{.target = 1, .x = 4};
   enum Op { kPush, kUndo, kRedo, kClose2 };
   const struct {
     Op op;
@@ -45,19 +40,18 @@ TEST(PushHistory, StepsGoBackAndForthPassOverGoneWindowsAndANewPushDropsTheUndon
     if (s.op == kRedo) move = history.Redo(present);
     if (s.op == kClose2) window2 = false;
     EXPECT_EQ(move, (PushHistory::Move{s.setup, s.skipped})) << "row " << row;
-    EXPECT_EQ(history.CanUndo(), s.canUndo) << "row " << row;
-    EXPECT_EQ(history.CanRedo(), s.canRedo) << "row " << row;
+    EXPECT_EQ(std::pair(history.CanUndo(), history.CanRedo()), std::pair(s.canUndo, s.canRedo)) << "row " << row;
     ++row;
   }
 }
 
 TEST(PushHistory, KeepsTheNewestStepsUpToItsLimitAndMovesNowhereWithoutAWindow) {
   PushHistory history(2);
-  for (int x = 0; x < 3; ++x) history.Record(SetupOf(1, x), SetupOf(1, x + 1));
+  for (int x = 0; x < 3; ++x) history.Record({.x = x}, {.x = x + 1});
   EXPECT_EQ(history.Undo([](WindowId) { return false; }), (PushHistory::Move{std::nullopt, 2}));
   EXPECT_TRUE(history.CanUndo()) << "with every window gone nothing moves";
-  EXPECT_EQ(history.Undo([](WindowId) { return true; }).setup, SetupOf(1, 2));
-  EXPECT_EQ(history.Undo([](WindowId) { return true; }).setup, SetupOf(1, 1));
+  EXPECT_EQ(history.Undo([](WindowId) { return true; }).setup, CaptureSettings{.x = 2});
+  EXPECT_EQ(history.Undo([](WindowId) { return true; }).setup, CaptureSettings{.x = 1});
   EXPECT_FALSE(history.CanUndo());
 }
 

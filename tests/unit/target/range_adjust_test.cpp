@@ -19,7 +19,6 @@ TEST(RangeAdjust, HandlesCornersFirstThenSidesThenInside) {
       {{150, 151}, Grip::kBottom},   {{150, 120}, Grip::kInside},     {{150, 96}, Grip::kOutside},
   };
   for (const auto& c : cases) EXPECT_EQ(GripAt(r, c.at), c.grip) << c.at.x << ", " << c.at.y;
-  EXPECT_EQ(HandleSquares(r)[0], (WindowRect{97, 97, 7, 7}));
   EXPECT_EQ(HandleSquares(r)[5], (WindowRect{146, 97, 7, 7})) << "the middle of the top side";
 }
 
@@ -38,7 +37,6 @@ TEST(RangeAdjust, DraggingMovesResizesOrDrawsAnew) {
       {{499, 250}, {699, 250}, true, {100, 100, 699, 549}},
       {{300, 100}, {300, 0}, true, {100, 0, 632, 399}},
       {{600, 600}, {700, 650}, false, {600, 600, 700, 650}},  // outside: a new one
-      {{600, 600}, {700, 610}, true, {600, 600, 700, 675}},
       {{600, 600}, {600, 600}, false, r},  // no move: no new one
   };
   for (const auto& c : cases) {
