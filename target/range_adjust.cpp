@@ -66,13 +66,13 @@ Point StayingCorner(const Corners& r, Sides s) { return {s.x < 0 ? r.x2 : r.x1, 
 std::array<WindowRect, 8> HandleSquares(const Corners& rect) {
   const Corners r = Normalized(rect);
   const std::int32_t mx = Middle(r.x1, r.x2), my = Middle(r.y1, r.y2);
-  const Point centres[8] = {{r.x1, r.y1}, {r.x2, r.y1}, {r.x1, r.y2}, {r.x2, r.y2},
-                            {r.x1, my},   {mx, r.y1},   {r.x2, my},   {mx, r.y2}};
+  const std::array<Point, 8> centres = {{{r.x1, r.y1}, {r.x2, r.y1}, {r.x1, r.y2}, {r.x2, r.y2},
+                                          {r.x1, my}, {mx, r.y1}, {r.x2, my}, {mx, r.y2}}};
   std::array<WindowRect, 8> squares;
-  for (int i = 0; i < 8; ++i) {
-    squares[i] = {Clamp32(std::int64_t{centres[i].x} - kReach), Clamp32(std::int64_t{centres[i].y} - kReach),
-                  kHandleSide, kHandleSide};
-  }
+  std::transform(centres.begin(), centres.end(), squares.begin(), [](Point c) {
+    return WindowRect{Clamp32(std::int64_t{c.x} - kReach), Clamp32(std::int64_t{c.y} - kReach), kHandleSide,
+                      kHandleSide};
+  });
   return squares;
 }
 

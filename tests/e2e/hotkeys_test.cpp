@@ -9,7 +9,6 @@
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
-#include "harness/screen_selection.h"
 #include "harness/target_picking.h"
 
 namespace {
@@ -23,7 +22,6 @@ constexpr Row kAutoMouse{"HotKeyAutoMouse", "ButtonRegAutoMouse", "ButtonUnregAu
 constexpr Row kWindowGrab{"HotKeyTarget", "ButtonRegTarget", "ButtonUnregTarget"};
 constexpr Row kSetPos{"HotKeySetPos", "ButtonRegSetPos", "ButtonUnregSetPos"};
 constexpr Row kSetRange{"HotKeySetRange", "ButtonRegSetRange", "ButtonUnregSetRange"};
-constexpr Row kAdjustRange{"HotKeyAdjustRange", "ButtonRegAdjustRange", "ButtonUnregAdjustRange"};
 constexpr Row kSelPos{"HotKeySelPos", "ButtonRegSelPos", "ButtonUnregSelPos"};
 constexpr Row kSelSize{"HotKeySelSize", "ButtonRegSelSize", "ButtonUnregSelSize"};
 
@@ -180,7 +178,6 @@ TEST_F(Hotkeys, WhileTheMouseIsFollowedSizePresetsWorkAndPositionPresetsDoNot) {
 TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
   Register(kSetPos, VK_F9);
   Register(kSetRange, VK_F10);
-  Register(kAdjustRange, VK_F11);
   e2e::Window selection;
   for (const auto& window : panel.TopLevelWindows()) {
     if (window.ClassName() == L"TFormSelect") selection = window;
@@ -190,7 +187,6 @@ TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
   ASSERT_TRUE(e2e::Eventually([&] { return panel.Control("CheckBoxAutoWindow").Checked(); }, "following the window size"));
   PressElsewhere({VK_F9});
   PressElsewhere({VK_F10});
-  PressElsewhere({VK_F11});
   EXPECT_FALSE(selection.Visible());
 
   panel.Control("ButtonUncheck").Click();
@@ -203,12 +199,6 @@ TEST_F(Hotkeys, SelectionKeysStartOneSelectionAndOnlyWithBothModesOff) {
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 100, 50, 101, 101)));
   e2e::Settle(panel);
   EXPECT_FALSE(selection.Visible());
-
-  mark = e2e::JournalMark();
-  PressElsewhere({VK_F11});  // the range adjusted where it stands; Enter applies it
-  e2e::BringToFront(e2e::WaitForSelection(panel).front());
-  e2e::input::Press(VK_RETURN);
-  EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), e2e::PushOf(e2e::DesktopArg(), 100, 50, 101, 101)));
 }
 
 TEST_F(Hotkeys, ACombinationAlreadyHeldIsRefusedWithAMessage) {

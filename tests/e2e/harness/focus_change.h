@@ -35,8 +35,6 @@ class DisplayKeyHeld {
  public:
   DisplayKeyHeld(const char* name, WORD key);
   ~DisplayKeyHeld();
-  DisplayKeyHeld(const DisplayKeyHeld&) = delete;
-  DisplayKeyHeld& operator=(const DisplayKeyHeld&) = delete;
 
  private:
   const char* name_;

@@ -1,9 +1,12 @@
 #include "app/push_history.h"
+#include "app/setup_in_force.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <utility>
+
+#include "tests/unit/fakes/recording_hook.h"
 
 namespace nolb {
 namespace {
@@ -28,7 +31,8 @@ TEST(PushHistory, StepsGoBackAndForthPassOverGoneWindowsAndANewPushDropsTheUndon
       {kClose2, {}, {}, {}, 0, true, true},  {kRedo, {}, {}, s3, 1, true, false},
       {kUndo, {}, {}, s1, 1, true, true},    {kPush, s1, s4, {}, 0, true, false},
       {kUndo, {}, {}, s1, 0, true, true},    {kPush, s2, s3, {}, 0, true, false},
-      {kUndo, {}, {}, s0, 1, false, true},
+      {kUndo, {}, {}, s0, 1, false, true},   {kRedo, {}, {}, s1, 0, true, true},
+      {kRedo, {}, {}, s3, 0, true, false},   {kRedo, {}, {}, {}, 0, true, false},
   };
   PushHistory history;
   bool window2 = true;
@@ -53,6 +57,17 @@ TEST(PushHistory, KeepsTheNewestStepsUpToItsLimitAndMovesNowhereWithoutAWindow) 
   EXPECT_EQ(history.Undo([](WindowId) { return true; }).setup, CaptureSettings{.x = 2});
   EXPECT_EQ(history.Undo([](WindowId) { return true; }).setup, CaptureSettings{.x = 1});
   EXPECT_FALSE(history.CanUndo());
+}
+
+// The set-up in force is what last reached the library, whoever pushed it.
+TEST(SetupInForce, IsTheLastModeAndTargetPassedOnToTheLibrary) {
+  RecordingHook library;
+  SetupInForce hook(library);
+  const CaptureSettings s{.target = 7, .x = 1, .y = 2, .width = 3, .height = 4, .useDirectDraw = 1, .zoom = true,
+                          .showCursor = true, .showAlphaWindow = true, .fixAspect = true, .rotateType = 3};
+  PushCaptureSettings(s, hook);
+  EXPECT_EQ(hook.InForce(), s);
+  EXPECT_EQ(library.calls.size(), 5u) << "Lock, SetMode, SetTarget, Enabled, Unlock";
 }
 
 }  // namespace

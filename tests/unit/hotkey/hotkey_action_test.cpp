@@ -60,6 +60,7 @@ TEST_F(Dispatch, FollowingTheWindowSizeLeavesOnlyTheWindowGrab) {
 
 TEST_F(Dispatch, AKeyWhosePresetDoesNotExistDoesNothingAndFreeSlotsMatchNothing) {
   EXPECT_EQ(Decide(0x7A), HotkeyAction{Kind::kAdjustRange});
+  EXPECT_EQ(Decide(0x278), HotkeyAction{Kind::kSelectPosition});
   context.positionPresetCount = 1;
   EXPECT_EQ(Decide(0x71), HotkeyAction{});
   EXPECT_EQ(Decide(0x73), (HotkeyAction{Kind::kPositionPreset, 0}));

@@ -53,18 +53,17 @@ TEST(RangeAdjust, DraggingMovesResizesOrDrawsAnew) {
   EXPECT_EQ(keys.Rect(), (Corners{103, 90, 500, 90})) << "moved, then never lower than a pixel";
 }
 
-// In the selection: the numbers relative to the target's client area, and
-// a right double click that only fills them in.
 TEST(RangeAdjust, TheSelectionShowsTheTargetsNumbersAndADoubleClickChooses) {
   EXPECT_EQ(ScreenOutline(100, 100, 400, 0, {10, 20}), (Corners{110, 120, 509, 120}));
   ScreenSelection s;
   s.Begin(SelectMode::kAdjust, 400, 300, {0, 0}, {},
           {.ratio = Size{4, 3}, .present = {110, 120, 509, 419}, .origin = {10, 20}});
   s.Press(MouseButton::kLeft, {509, 419});
-  s.SetRatioHeld(true);
   s.Move({609, 430});
+  EXPECT_EQ(s.Pending(), (SelectedRect{100, 100, 500, 311}));
+  s.SetRatioHeld(true);
   EXPECT_EQ(s.LockedRatio(), (Size{4, 3}));
-  EXPECT_EQ(s.Pending(), (SelectedRect{100, 100, 500, 375}));
+  EXPECT_EQ(s.Pending(), (SelectedRect{100, 100, 500, 375})) << "Shift takes the ratio at once";
   EXPECT_FALSE(s.Release({609, 430}));
   EXPECT_TRUE(s.DoubleClick(MouseButton::kRight));
   EXPECT_TRUE(s.CoordinatesOnly());

@@ -19,6 +19,7 @@ TEST(RangeRatio, TheSizeLargerInTheRatioDecidesAndTheCornerTowardTheCursorMoves)
       {{0, 0}, {2, 0}, {2, 1}, {0, 0, 2, 1}},                  // 1.5 rounds up
       {{10, 10}, {10, 10}, {16, 9}, {10, 10, 11, 10}},         // one pixel
       {{0, INT32_MAX - 10}, {1, INT32_MAX - 10}, {1, 1 << 20}, {0, INT32_MAX - 10, 1, INT32_MAX}},
+      {{5, 5}, {9, 6}, {0, 3}, {5, 5, 9, 6}},  // no ratio
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RatioCorners(c.anchor, c.cursor, c.ratio), c.expected) << c.cursor.x << ", " << c.cursor.y;
@@ -27,7 +28,7 @@ TEST(RangeRatio, TheSizeLargerInTheRatioDecidesAndTheCornerTowardTheCursorMoves)
 
 TEST(RangeRatio, OfTheEditsInLowestTermsOnlyForTwoPositiveSizes) {
   EXPECT_EQ(RatioOf(320, 240), (Size{4, 3}));
-  EXPECT_EQ(RatioOf(1920, 1080), (Size{16, 9}));
+  EXPECT_EQ(RatioOf(1, 1080), (Size{1, 1080}));
   EXPECT_EQ(RatioOf(0, 240), std::nullopt);
   EXPECT_EQ(RatioOf(320, -1), std::nullopt);
   EXPECT_EQ(RatioOf(INT32_MAX, 1), (Size{1 << 20, 1}));
