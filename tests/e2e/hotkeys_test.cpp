@@ -75,8 +75,7 @@ TEST_F(Hotkeys, TheMenuShowsTheDialogWithTheDesignedKeysAndEveryRowFree) {
   EXPECT_EQ(client.right - client.left, 273);
   EXPECT_EQ(client.bottom - client.top, 418);
   std::vector<LRESULT> keys;
-  for (const char* edit : {"HotKeyAutoMouse", "HotKeyTarget", "HotKeySetPos", "HotKeySetRange", "HotKeyAdjustRange",
-                           "HotKeySelPos", "HotKeySelSize"}) {
+  for (const char* edit : {"HotKeyAutoMouse", "HotKeyTarget", "HotKeySetPos", "HotKeySetRange", "HotKeyAdjustRange", "HotKeySelPos", "HotKeySelSize"}) {
     keys.push_back(panel.Control(edit).Send(HKM_GETHOTKEY));
   }
   EXPECT_EQ(keys, (std::vector<LRESULT>{VK_F9, VK_F10, VK_F9, VK_F10, VK_F11, VK_F1, VK_F5}));

@@ -1,6 +1,5 @@
-// One walk: a range drawn with Shift keeps the edits' ratio; the present
-// range is moved and resized on the screen by mouse and keys and applied;
-// three pushes are undone in turn (Ctrl+Z) and the last undone redone.
+// One walk: a Shift drag keeps the edits' ratio; the range is adjusted in place by mouse
+// and keys; three pushes are undone in turn (Ctrl+Z) and the last undone redone.
 #include <gtest/gtest.h>
 
 #include "harness/e2e.h"
@@ -33,8 +32,7 @@ TEST(RangeAdjustAndUndo, RatioWhileDrawingAdjustingInPlaceAndThreeUndosAndARedo)
   }
   ASSERT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark), DesktopPush(0, 200, 150, 400, 300)));
 
-  // The present range, (200, 150) to (599, 449): moved by (50, 20) from
-  // inside, its bottom-right handle taken from (649, 469) to (689, 499),
+  // (200, 150)-(599, 449) moved by (50, 20), its bottom-right handle taken to (689, 499),
   // then three pixels right, ten down, two narrower and ten lower.
   e2e::Settle(panel);
   mark = e2e::JournalMark();

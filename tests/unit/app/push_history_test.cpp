@@ -59,7 +59,6 @@ TEST(PushHistory, KeepsTheNewestStepsUpToItsLimitAndMovesNowhereWithoutAWindow) 
   EXPECT_FALSE(history.CanUndo());
 }
 
-// The set-up in force is what last reached the library, whoever pushed it.
 TEST(SetupInForce, IsTheLastModeAndTargetPassedOnToTheLibrary) {
   RecordingHook library;
   SetupInForce hook(library);
