@@ -220,7 +220,7 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   void WithoutStep(const std::function<void()>& push);
   // The set-up into the controls and the record's target, then Apply.
   void RestoreSetup(const CaptureSettings& setup);
-  // An undo (or a redo): the step's set-up pushed, and a message when
+  // An undo (or a redo): the step's set-up pushed, and a notice when
   // steps were passed over because their target window had gone.
   void TakeStep(bool undo);
   // "元に戻す" and "やり直し" enabled while there is a step to take and

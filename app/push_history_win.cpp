@@ -5,7 +5,6 @@
 
 #include "app/main_form_win.h"
 #include "target/target_selection.h"
-#include "ui/error_report_win.h"
 
 namespace nolb {
 
@@ -43,7 +42,8 @@ void TMainForm::TakeStep(bool undo) {
       move.setup ? L"ターゲットのウィンドウが閉じられた手順を " + std::to_wstring(move.skipped) + L" 個飛ばしました."
       : undo     ? L"ターゲットのウィンドウが閉じられているため元に戻せません."
                  : L"ターゲットのウィンドウが閉じられているためやり直せません.";
-  ui::ShowWarning(Handle(), text, Caption());
+  // Said without blocking: an undo may come in the middle of a stream.
+  ShowNotice(text);
 }
 
 void TMainForm::RestoreSetup(const CaptureSettings& setup) {
