@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/e2e.h"
+#include "harness/notepad.h"
 #include "harness/panel_session.h"
 #include "harness/target_picking.h"
 
@@ -16,6 +17,28 @@ namespace input = e2e::input;
 
 // Two windows of the fixture program, one lying wholly over the other.
 constexpr RECT kFrame{420, 160, 420 + 400, 160 + 300};
+
+// The text of the first child of the list's first item, read through memory
+// lent in the panel's process.
+std::wstring ItemText(const e2e::Window& tree) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(tree.Handle(), &id);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  auto* lent = static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+  TVITEMW item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = reinterpret_cast<HTREEITEM>(tree.Send(TVM_GETNEXTITEM, TVGN_CHILD, tree.Send(TVM_GETNEXTITEM, TVGN_ROOT)));
+  item.pszText = reinterpret_cast<wchar_t*>(lent + 64);
+  item.cchTextMax = 256;
+  wchar_t text[256]{};
+  if (item.hItem && WriteProcessMemory(process, lent, &item, sizeof item, nullptr) &&
+      tree.Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(lent))) {
+    ReadProcessMemory(process, lent + 64, text, sizeof text - sizeof *text, nullptr);
+  }
+  VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return text;
+}
 
 class WindowList : public ::testing::Test {
  protected:
@@ -96,6 +119,10 @@ TEST_F(WindowList, ByKeyboardAloneUnderOthersAChildFillingInEscAWindowGoneTheLoc
   ASSERT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, tree));
   input::Type(L"x");
   EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditFilter").Text(); }, std::wstring(L"cover ウx")));
+  input::Press(VK_DOWN);
+  ASSERT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, tree));
+  input::Press(VK_BACK);
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditFilter").Text(); }, std::wstring(L"cover ウ")));
   input::Press(VK_ESCAPE);
   ASSERT_TRUE(Closed());
 
@@ -132,9 +159,24 @@ TEST_F(WindowList, ByKeyboardAloneUnderOthersAChildFillingInEscAWindowGoneTheLoc
   ASSERT_TRUE(Closed());
   EXPECT_TRUE(e2e::Becomes([&] { return panel.Setting(L"WindowList", L"Width"); },
                            std::optional<std::wstring>(L"500")));
-  const RECT shown = Open(L"covered").Parent().Rect();
+  tree = Open(L"covered");
+  const RECT shown = tree.Parent().Rect();
   EXPECT_EQ(std::vector({shown.right - shown.left, shown.bottom - shown.top}), std::vector({500L, 300L}));
-  input::Press(VK_ESCAPE);
+
+  // A double click on the window takes it and applies.
+  mark = e2e::JournalMark();
+  for (int click = 0; click < 2; ++click) input::Click({tree.Rect().left + 60, tree.Rect().top + 11});
+  ASSERT_TRUE(Closed());
+  ExpectPushOf(covered.Main(), mark);
+
+  // An edit shows the text its program holds now.
+  const e2e::Notepad notepad = e2e::Notepad::Start();
+  notepad.Edit().SetText(L"今の本文");
+  tree = Open(L"notepad.exe");
+  input::Press(VK_DOWN);
+  input::Press(VK_RIGHT);
+  EXPECT_TRUE(e2e::Eventually([&] { return ItemText(tree).find(L"「今の本文」") != std::wstring::npos; }, "the edit's text"))
+      << e2e::Utf8(ItemText(tree)) << " / " << GetWindowTextLengthW(notepad.Edit().Handle());
 }
 
 }  // namespace
