@@ -227,9 +227,7 @@ TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
       {"the shown preview told first", [](const e2e::Panel& panel) { return e2e::TogglePreview(panel, true); }},
       {"the hotkey dialog told first", [](const e2e::Panel& panel) { return panel.Control("ButtonClose").Parent(); }},
       {"the window list told first", [](const e2e::Panel& panel) {
-         panel.Activate();
-         e2e::input::Chord({VK_CONTROL, 'L'});
-         return panel.Control("TreeWindows").Parent();
+         return panel.Activate(), e2e::input::Chord({VK_CONTROL, 'L'}), panel.Control("TreeWindows").Parent();
        }},
   };
   for (const auto& [what, open] : rows) {
