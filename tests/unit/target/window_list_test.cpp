@@ -100,8 +100,8 @@ TEST(WindowListLine, ColumnsOnOneLine) {
             "Edit / ID 15 / 「行1  " + std::string(76, 'x') + "…」 / ?");
   // Separators as spaces; the direction controls, which could make the
   // program's name read as another, left out.
-  EXPECT_EQ(ListedWindowLine({3, "a\u2028b\u0085c\u2029d\u202Eexe.txt\u2066\u200F", "", "E", 0, {}}, true),
-            "E / ID 0 / 「a b c dexe.txt」 / ?");
+  EXPECT_EQ(ListedWindowLine({3, "a\u2028b\u0085c\u2029d\u009F\u202A\u202Eexe.txt\u2066\u200F", "", "E", 0, {}}, true),
+            "E / ID 0 / 「a b c d exe.txt」 / ?");
 }
 
 }  // namespace
