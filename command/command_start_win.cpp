@@ -38,7 +38,7 @@ void ShowOwnNotice(const std::string& text) {
 void Report(const CommandOutcome& outcome, const std::vector<std::string>& text, OutputForm output) {
   if (outcome.result.reason == CommandReason::kNone) return;
   if (output != OutputForm::kNone) {
-    WriteToStartingConsole(ConsoleStream::kError, CommandResultText(outcome, text));
+    WriteToStartingConsole(ConsoleStream::kError, CommandOutcomeText(outcome, text));
   } else if (outcome.result.Status() == CommandStatus::kNoAnswer) {
     // Any other result is the panel's answer: it has told the failure.
     ShowOwnNotice(CommandResultMessage(outcome, text));

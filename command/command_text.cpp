@@ -168,7 +168,7 @@ std::string CommandResultMessage(const CommandOutcome& outcome, const std::vecto
   return ResultText(outcome, arguments).Text();
 }
 
-std::string CommandResultText(const CommandOutcome& outcome, const std::vector<std::string>& arguments) {
+std::string CommandOutcomeText(const CommandOutcome& outcome, const std::vector<std::string>& arguments) {
   if (outcome.result.reason == CommandReason::kNone) return {};
   return "NOLB: " + CommandResultMessage(outcome, arguments) + " (終了コード " +
          IntegerText(outcome.result.ExitCode()) + ")\n";

@@ -20,9 +20,9 @@ std::string CommandHelpText(std::string_view program);
 std::string CommandResultMessage(const CommandOutcome& outcome, const std::vector<std::string>& arguments);
 
 // The message as a line of the console: "NOLB: ", the message, the exit code.
-std::string CommandResultText(const CommandOutcome& outcome, const std::vector<std::string>& arguments);
+std::string CommandOutcomeText(const CommandOutcome& outcome, const std::vector<std::string>& arguments);
 inline std::string CommandResultText(const CommandResult& result, const std::vector<std::string>& arguments) {
-  return CommandResultText(CommandOutcome{result}, arguments);
+  return CommandOutcomeText(CommandOutcome{result}, arguments);
 }
 
 }  // namespace nolb
