@@ -21,8 +21,15 @@ namespace {
 // A failure that no panel can tell (none answered), for a process without
 // a console: a notice of its own above the notification area, until it goes.
 void ShowOwnNotice(const std::string& text) {
+  // The balloon's class, from the common controls, which a command that
+  // goes well never loads.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  if (HMODULE comctl32 = LoadLibraryW(L"comctl32.dll")) {
+    if (auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(comctl32, "InitCommonControlsEx")))) {
+      init(&controls);
+    }
+  }
   // A hidden owner: the balloon then stands where the notification area is.
   HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
