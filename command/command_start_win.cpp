@@ -42,12 +42,14 @@ void ShowOwnNotice(const std::string& text) {
   if (owner) DestroyWindow(owner);
 }
 
-void Report(const CommandOutcome& outcome, const std::vector<std::string>& text, OutputForm output) {
+// What went wrong, where the process was started from. Without a console
+// the panel has told what it answered; anything else (a bad command line,
+// no panel that answered) the process shows itself.
+void Report(const CommandOutcome& outcome, const std::vector<std::string>& text, bool panelAnswered) {
   if (outcome.result.reason == CommandReason::kNone) return;
-  if (output != OutputForm::kNone) {
+  if (StartingOutput(ConsoleStream::kError) != OutputForm::kNone) {
     WriteToStartingConsole(ConsoleStream::kError, CommandOutcomeText(outcome, text));
-  } else if (outcome.result.Status() == CommandStatus::kNoAnswer) {
-    // Any other result is the panel's answer: it has told the failure.
+  } else if (!panelAnswered) {
     ShowOwnNotice(CommandResultMessage(outcome, text));
   }
 }
@@ -71,7 +73,7 @@ StartCommand ReadStartCommand() {
   if (parsed.error.reason == CommandReason::kNone) parsed = ParseCommandLine(arguments.text);
   start.text = std::move(arguments.text);
   if (parsed.error.reason != CommandReason::kNone) {
-    WriteToStartingConsole(ConsoleStream::kError, CommandResultText(parsed.error, start.text));
+    Report({parsed.error}, start.text, false);
     start.exitCode = parsed.error.ExitCode();
   } else if (parsed.command.help) {
     WriteToStartingConsole(ConsoleStream::kOutput, CommandHelpText(NativeToUtf8(FileNameOf(ExecutablePath()))));
@@ -104,7 +106,8 @@ int RunCommandProcess(Starter starter, const StartCommand& start) {
       outcome.result = {CommandReason::kRefused, -1};
       break;
   }
-  Report(outcome, start.text, output);
+  // A panel never answers that no panel answered.
+  Report(outcome, start.text, outcome.result.Status() != CommandStatus::kNoAnswer);
   return outcome.result.ExitCode();
 }
 
