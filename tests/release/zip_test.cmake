@@ -1,10 +1,10 @@
-# The release zip holds exactly the program, its console companion and the
-# guide, and the guide is a text file Windows opens as UTF-8 (a byte-order
-# mark, CRLF line ends) that Notepad shows as plain lines: no Markdown
-# marks, no table, no line wider than 80 columns, and lines that read as
-# Japanese text does: a quoted caption, a path or a value with its unit on
-# one line, no line that holds only a sentence's ending, none that begins
-# with a particle. The guide quotes the menus as the user sees them.
+# The release zip holds exactly the programs and the guide, and the guide is
+# a text file Windows opens as UTF-8 (a byte-order mark, CRLF line ends) that
+# Notepad shows as plain lines: no Markdown marks, no table, no line wider
+# than 80 columns, and lines that read as Japanese text does: a quoted
+# caption, a path or a value with its unit on one line, no line that holds
+# only a sentence's ending, none that begins with a particle. The guide
+# quotes the menus as the user sees them.
 #   cmake -DZIP=<zip> -DGUIDE_NAME=<name.txt> -DGUIDE=<guide-ja.md>
 #         -DSOURCE_DIR=<repository> -P zip_test.cmake
 cmake_minimum_required(VERSION 3.20)
