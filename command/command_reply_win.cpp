@@ -4,6 +4,7 @@
 
 #include "command/command_transfer.h"
 #include "ui/text_win.h"
+#include "ui/window_class_win.h"
 
 namespace nolb {
 
@@ -23,11 +24,7 @@ CommandReplyWindow::~CommandReplyWindow() {
 }
 
 LRESULT CALLBACK CommandReplyWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CommandReplyWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CommandReplyWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = ui::WindowObject<CommandReplyWindow>(hwnd, message, lParam);
   const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   if (message != WM_COPYDATA || !self || !data || data->dwData != kErrorTextMarker) {
     return DefWindowProcW(hwnd, message, wParam, lParam);

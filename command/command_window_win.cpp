@@ -22,11 +22,7 @@ CommandWindow::~CommandWindow() {
 }
 
 LRESULT CALLBACK CommandWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = ui::WindowObject<CommandWindow>(hwnd, message, lParam);
   const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   // Only this program's messages: another message of this kind is no
   // command and gets the answer of a window that does not know it.
