@@ -101,8 +101,8 @@ TEST(CommandResultText, NamesTheSwitchItsValueAndTheCode) {
   EXPECT_EQ(CommandResultText({}, arguments), "");
   // The error that ended a step, after what was done.
   const std::string partly = " の途中で失敗したため、コマンドは途中までしか行われていません。パネルには、その前までの変更が残っています。";
-  EXPECT_EQ(CommandOutcomeText(CommandOutcome{{R::kStepFailed, 4}, "'x' は整数ではありません"}, arguments),
-            "NOLB: /window" + partly + "原因: 'x' は整数ではありません (終了コード 6)\n");
+  EXPECT_EQ(CommandOutcomeText(CommandOutcome{{R::kStepFailed, 0}, "'x' は整数ではありません"}, arguments),
+            "NOLB: /rect" + partly + "原因: 'x' は整数ではありません (終了コード 6)\n");
   EXPECT_EQ(CommandResultMessage(CommandOutcome{{R::kStepFailed, -1}}, arguments), "最後の「適用」" + partly);
   EXPECT_EQ(CommandHelpText("NOLBPanel.com").find("使い方: NOLBPanel.com [スイッチ...]\n"), 0u);
 }
