@@ -12,12 +12,14 @@
 #include <functional>
 #include <thread>
 
+#include "command/command_reply_win.h"
 #include "harness/call_log.h"
 #include "harness/e2e.h"
 #include "harness/notepad.h"
 #include "harness/panel_session.h"
 #include "harness/screen_selection.h"
 #include "harness/target_picking.h"
+#include "preview_windows.h"
 
 namespace {
 
@@ -86,10 +88,10 @@ TEST(CommandLine, TheRunningPanelCarriesOutWhatItCanAndChangesNothingOtherwise) 
   EXPECT_LT(panel.StartOutput().seconds, 5.0);
   ASSERT_TRUE(e2e::Eventually([&] { return panel.Library().State().x == 100 && e2e::RectangleEdits(panel)[1] == L"50"; },
                               "the started panel carries out the command"));
-  const e2e::PromptRun help = e2e::RunInCommandPrompt(L"NOLBPanel /? & echo %errorlevel%", panel.Folder());
-  EXPECT_EQ(help.output.find("使い方: NOLBPanel.com [スイッチ...]"), 0u) << help.output;
-  const e2e::PromptRun bad = e2e::RunInCommandPrompt(L"NOLBPanel /bogus & echo %errorlevel%", panel.Folder());
-  EXPECT_EQ(bad.output, "NOLB: 「/bogus」 というスイッチはありません。 (終了コード 2)\r\n2\r\n");
+  const std::string prompt =
+      e2e::RunInCommandPrompt(L"NOLBPanel /bogus & echo %errorlevel%& NOLBPanel /?", panel.Folder()).output;
+  EXPECT_EQ(prompt.find("NOLB: 「/bogus」 というスイッチはありません。 (終了コード 2)\r\n2\r\n使い方: NOLBPanel.com [スイッチ...]"), 0u)
+      << prompt;
 
   // A second process ends within 2 seconds, answer included.
   auto Expect = [&](const std::vector<std::wstring>& args, DWORD code, const std::string& says = {}) {
@@ -201,10 +203,21 @@ TEST(CommandLine, TheRunningPanelCarriesOutWhatItCanAndChangesNothingOtherwise) 
   Expect({L"/pos", L"1"}, 0);
   EXPECT_TRUE(e2e::CallsAreList(e2e::CallsSince(panel, mark), e2e::PushOf(desktop, 0, 0, 300, 200)));
 
-  // The companion without switches brings the panel forward.
+  // The companion without switches brings the panel forward: from behind
+  // another program, minimised, hidden while the preview shows.
+  const e2e::Window main = panel.MainWindow();
   e2e::BringToFront(notepad.Main());
   Expect({}, 0);
-  EXPECT_TRUE(e2e::Eventually([&] { return GetForegroundWindow() == panel.MainWindow().Handle(); }, "the panel in front"));
+  EXPECT_TRUE(e2e::Eventually([&] { return GetForegroundWindow() == main.Handle(); }, "the panel in front"));
+  ShowWindow(main.Handle(), SW_MINIMIZE);
+  Expect({}, 0);
+  EXPECT_TRUE(e2e::Eventually([&] { return !IsIconic(main.Handle()); }, "the panel restored"));
+  e2e::TogglePreview(panel, true);
+  panel.Control("ButtonHide").Click();
+  ASSERT_TRUE(e2e::Eventually([&] { return !main.Visible(); }, "the panel hidden"));
+  Expect({}, 0);
+  EXPECT_TRUE(e2e::Eventually([&] { return main.Visible(); }, "the panel shown"));
+  e2e::TogglePreview(panel, false);
 
   // From a command prompt: no handles given, the message in the prompt's
   // console (one of this test's own), the panel's program writing into it
@@ -279,6 +292,14 @@ TEST(CommandLineStart, NoCommandProcessBecomesThePanelAndAPanelThatCannotTakeItI
   silent.join();
   CloseHandle(stop);
   CloseHandle(mutex);
+}
+
+// The error that ended a step goes back to the command process's reply
+// window, and only to a window of that class (here in this process).
+TEST(CommandReply, TheErrorTextReachesTheReplyWindow) {
+  const nolb::CommandReplyWindow reply;
+  nolb::SendErrorText(reply.Handle(), "原因: 選んだウィンドウが閉じられました");
+  EXPECT_EQ(reply.ErrorText(), "原因: 選んだウィンドウが閉じられました");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "harness/e2e.h"
+#include "base/error.h"
 #include "ui/error_report_win.h"
 #include "ui/form_win.h"
 
@@ -21,6 +22,21 @@ std::string ReportOf(F action) {
   if (box) box->Press(IDOK);
   reporter.join();
   return text;
+}
+
+// While a command runs, reports are kept, the first of them, and none is
+// shown; a scope within another gives the outer one back when it ends.
+TEST(WindowLayer, ReportsWhileACommandRunsAreKeptAndNotShown) {
+  const ui::CollectedReports outer;
+  {
+    const ui::CollectedReports inner;
+    EXPECT_FALSE(ui::ReportingErrors(nullptr, [] { throw nolb::Error("'x' は整数ではありません"); }));
+    ui::ShowWarning(nullptr, L"登録に失敗しました", L"NOLB");
+    EXPECT_TRUE(inner.Any() && inner.First() == "'x' は整数ではありません");
+  }
+  EXPECT_FALSE(outer.Any());
+  ui::ShowWarning(nullptr, L"登録に失敗しました", L"NOLB");
+  EXPECT_EQ(outer.First(), "登録に失敗しました");
 }
 
 TEST(WindowLayer, AnErrorNotTheProgramsOwnIsReportedInJapaneseWithItsDetail) {
