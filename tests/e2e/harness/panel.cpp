@@ -14,8 +14,7 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kSingleInstanceMutex[] = L"NOLB_Boot";
-// The panel's message-only window for commands, made once its start-up is done.
-constexpr wchar_t kCommandWindowClass[] = L"NOLB_Command";
+constexpr wchar_t kCommandWindowClass[] = L"NOLB_Command";  // made once the start-up is done
 
 bool AnotherCopyRuns() {
   HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutex);

@@ -55,10 +55,9 @@ struct PanelOptions {
   // The program's folder made read-only once its files are in place (see
   // read_only_mount.h): Start throws MountRefused when that is not allowed.
   bool readOnlyFolder = false;
-  // Not started itself: this command line is run by the system's command
-  // prompt in the current directory ("NOLBPanel /pos 2 & echo %errorlevel%"),
-  // and the panel is the process that the command started (it holds the
-  // command window once cmd has ended); StartOutput() is what cmd wrote.
+  // Not started itself: this line is run by cmd.exe in the current directory
+  // ("NOLBPanel /pos 2 & echo %errorlevel%"), and the panel is the process the
+  // command started (the command window's); StartOutput() is what cmd wrote.
   std::wstring startedBy{};
   // Start returns once the main window is shown and the windows made after
   // it exist (it throws if the program ends or shows a message box first);

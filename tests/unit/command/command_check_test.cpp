@@ -64,10 +64,8 @@ TEST(CarriedOutResult, AWindowGoneFirstChangedNothingAnyOtherFailureLeavesWhatWa
   const Command command = ParseCommandLine({"/rect", "1,2,3,4", "/window", "a"}).command;
   ASSERT_EQ(command.steps.size(), 2u);
   const std::tuple<std::size_t, StepEnd, CommandResult> cases[] = {
-      {2, StepEnd::kDone, {}},
-      {0, StepEnd::kWindowGone, {R::kWindowGone, 0}},
-      {0, StepEnd::kError, {R::kStepFailed, 0}},
-      {1, StepEnd::kWindowGone, {R::kStepFailed, 2}},
+      {2, StepEnd::kDone, {}},                         {0, StepEnd::kWindowGone, {R::kWindowGone, 0}},
+      {0, StepEnd::kError, {R::kStepFailed, 0}},       {1, StepEnd::kWindowGone, {R::kStepFailed, 2}},
       // The closing "適用".
       {2, StepEnd::kError, {R::kStepFailed, -1}},
   };
