@@ -66,8 +66,7 @@ TEST(CarriedOutResult, AWindowGoneFirstChangedNothingAnyOtherFailureLeavesWhatWa
   const std::tuple<std::size_t, StepEnd, CommandResult> cases[] = {
       {2, StepEnd::kDone, {}},                         {0, StepEnd::kWindowGone, {R::kWindowGone, 0}},
       {0, StepEnd::kError, {R::kStepFailed, 0}},       {1, StepEnd::kWindowGone, {R::kStepFailed, 2}},
-      // The closing "適用".
-      {2, StepEnd::kError, {R::kStepFailed, -1}},
+      {2, StepEnd::kError, {R::kStepFailed, -1}},  // the closing "適用"
   };
   for (const auto& [step, end, result] : cases) {
     EXPECT_EQ(CarriedOutResult(command, step, end), result) << step;

@@ -13,8 +13,7 @@ using M = MutexProbe;
 TEST(ChooseStartAction, OnlyThePanelsProgramWithoutSwitchesBecomesThePanel) {
   const std::tuple<Starter, bool, MutexProbe, StartAction> cases[] = {
       {Starter::kPanel, false, M::kCreated, A::kBecomePanel},
-      // As before the mutex: a panel that cannot have it still starts.
-      {Starter::kPanel, false, M::kFailed, A::kBecomePanel},
+      {Starter::kPanel, false, M::kFailed, A::kBecomePanel},  // as before the mutex
       {Starter::kPanel, false, M::kExists, A::kEndSilently},
       // A panel run as administrator keeps its mutex from this process: it
       // runs, and a second one must not start beside it.
