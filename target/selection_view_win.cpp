@@ -32,7 +32,8 @@ SelectionDecorations DecorationsOf(const ScreenSelection& selection, const Selec
   for (const std::string& line : ReadoutLines(d.cursor, selection.Pending(), selection.Snapped())) {
     d.readout.push_back(ui::Widen(line));
   }
-  d.overlay = PlaceOverlay(d.cursor, atCursor.Monitor(), atCursor.ReadoutSize(d.readout), magnifier,
+  d.cursorMonitor = atCursor.Monitor();
+  d.overlay = PlaceOverlay(d.cursor, d.cursorMonitor, atCursor.ReadoutSize(d.readout), magnifier,
                            selection.DragAnchor());
   return d;
 }
@@ -118,8 +119,8 @@ void SelectionView::Draw(const SelectionDecorations& d) {
       PatBlt(dc, r.left, r.top, strip.width, strip.height, DSTINVERT);
     }
   }
-  // The readout and the magnifier lie on one monitor.
-  if (d.overlay && !MergeAreas({d.overlay->readout}, monitor_).empty()) {
+  // The readout and the magnifier lie on the cursor's monitor.
+  if (d.overlay && d.cursorMonitor == monitor_) {
     if (d.overlay->magnifier) DrawMagnifier(*d.overlay->magnifier, d.cursor);
     DrawReadout(d.overlay->readout, d.readout);
   }

@@ -18,7 +18,7 @@ TEST(MonitorGeometry, At100PercentNothingMovesAndThePictureIsCopiedPlainly) {
   EXPECT_FALSE(Scaled(kAt100));
   EXPECT_EQ(LogicalToPhysical(kAt100, Point{1279, 1023}), (Point{1279, 1023}));
   EXPECT_EQ(LogicalToPhysical({kAt100}, WindowRect{-5, 10, 300, 200}), (WindowRect{-5, 10, 300, 200}));
-  EXPECT_EQ(PictureCopies({kAt100}, {0, 0}), (std::vector<PictureCopy>{{kAt100.physical, kAt100.logical, false}}));
+  EXPECT_EQ(MonitorPicture(kAt100), (PictureCopy{kAt100.physical, kAt100.logical, false}));
 }
 
 TEST(MonitorGeometry, At125PercentLogicalPixelsAreAQuarterLarger) {
@@ -28,7 +28,7 @@ TEST(MonitorGeometry, At125PercentLogicalPixelsAreAQuarterLarger) {
   EXPECT_EQ(PhysicalToLogical(kAt125, Point{125, 125}), (Point{100, 100}));
   EXPECT_EQ(LogicalToPhysical(kAt125, WindowRect{100, 100, 200, 100}), (WindowRect{125, 125, 250, 125}));
   EXPECT_EQ(PhysicalToLogical(kAt125, WindowRect{125, 125, 250, 125}), (WindowRect{100, 100, 200, 100}));
-  EXPECT_EQ(PictureCopies({kAt125}, {0, 0}), (std::vector<PictureCopy>{{kAt125.physical, kAt125.logical, true}}));
+  EXPECT_EQ(MonitorPicture(kAt125), (PictureCopy{kAt125.physical, kAt125.logical, true}));
 }
 
 TEST(MonitorGeometry, At150PercentEdgesRoundToTheNearestPixel) {
@@ -54,11 +54,28 @@ TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
   EXPECT_EQ(MonitorOfLogical(kMixed, {-2000, 900, 10, 10}), kLeftAbove);
   EXPECT_EQ(MonitorOfLogical({}, {0, 0, 1, 1}), std::nullopt);
 
-  // The picture starts at the virtual screen's corner; the left monitor is
-  // stretched into its place, the primary copied plainly beside it.
-  EXPECT_EQ(PictureCopies(kMixed, {-1280, -400}),
-            (std::vector<PictureCopy>{{kPrimary.physical, {1280, 400, 1920, 1080}, false},
-                                      {kLeftAbove.physical, {0, 0, 1280, 800}, true}}));
+}
+
+// As Windows gives them to a program unaware of scaling, a 150 % laptop and
+// a 100 % monitor left of it overlap by 100 pixels: each monitor's picture
+// is its own, whole, though the other shows the same logical pixels.
+TEST(MonitorGeometry, OverlappingMonitorsKeepAPictureEach) {
+  const MonitorScaling laptop{{0, 0, 1280, 720}, {0, 0, 1920, 1080}};
+  const MonitorScaling left{{-1820, 0, 1920, 1080}, {-1920, 0, 1920, 1080}};
+  EXPECT_EQ(MonitorPicture(laptop), (PictureCopy{laptop.physical, {0, 0, 1280, 720}, true}));
+  EXPECT_EQ(MonitorPicture(left), (PictureCopy{left.physical, {0, 0, 1920, 1080}, false}));
+}
+
+// The frame the composition draws comes in the screen's pixels: on the
+// monitor at 150 % it is mapped back; it never reaches past the window.
+TEST(MonitorGeometry, AWindowsVisibleFrameInTheProgramsPixels) {
+  const WindowRect window{100, 100, 800, 600};
+  EXPECT_EQ(VisibleFrame(kMixed, window, std::nullopt), window) << "no reading";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{107, 100, 786, 593}), (WindowRect{107, 100, 786, 593}));
+  EXPECT_EQ(VisibleFrame(kMixed, {-700, -100, 300, 200}, WindowRect{-1041, -150, 432, 291}),
+            (WindowRect{-694, -100, 288, 194}));
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{90, 90, 900, 700}), window) << "a shadow: within the window";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{1500, 900, 50, 50}), window) << "elsewhere: not believed";
 }
 
 TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {
