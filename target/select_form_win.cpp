@@ -213,7 +213,7 @@ void TFormSelect::Paint(HWND window) {
 }
 
 void TFormSelect::Refresh() {
-  if (views_.empty()) return;  // never shown yet
+  if (cursorMonitor_ >= views_.size()) return;  // never shown yet
   const SelectionDecorations d = DecorationsOf(selection_, *views_[cursorMonitor_], magnifier_);
   for (const auto& view : views_) view->Show(d);
 }
