@@ -80,6 +80,8 @@ Point MessagePoint() {
 
 bool Held(int key) { return GetKeyState(key) < 0; }
 
+WindowRect PrimaryScreen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
 ui::FormDesc WindowDesc(const WindowRect& monitor) {
   ui::FormDesc desc;
   desc.className = L"TFormSelect";
@@ -106,7 +108,8 @@ TFormSelect::~TFormSelect() {
 
 void TFormSelect::Create() {
   FormSelect = this;
-  Form::Create(WindowDesc(VirtualScreen(ui::MonitorScalings())), {});
+  // Placed on the monitors when shown.
+  Form::Create(WindowDesc(PrimaryScreen()), {});
 }
 
 void TFormSelect::FormCreate() {
@@ -131,10 +134,7 @@ const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size) {
 
 void TFormSelect::FormShow(SelectMode mode, Size size) {
   std::vector<MonitorScaling> scalings = ui::MonitorScalings();
-  if (scalings.empty()) {
-    const WindowRect primary{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    scalings.push_back({primary, primary});
-  }
+  if (scalings.empty()) scalings.push_back({PrimaryScreen(), PrimaryScreen()});
   views_.clear();
   // The program's own windows finish their pending paints first, and the
   // desktop's composition catches up with what every window drew, so that

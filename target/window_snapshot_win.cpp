@@ -11,9 +11,9 @@ namespace {
 
 bool Shown(HWND window) { return IsWindowVisible(window) && !IsCloakedWindow(window); }
 
-// A top-level window is described by the frame it shows (the monitors are
-// given), a child by its whole rectangle.
-SnapWindow Describe(HWND window, bool own, const std::vector<MonitorScaling>* monitors) {
+// A top-level window is described by the frame it shows (the monitors,
+// read when first needed, are given), a child by its whole rectangle.
+SnapWindow Describe(HWND window, bool own, std::optional<std::vector<MonitorScaling>>* monitors) {
   SnapWindow w;
   if (monitors) {
     w.frame = ui::VisibleFrame(window, *monitors);
@@ -39,7 +39,7 @@ SnapWindow Describe(HWND window, bool own, const std::vector<MonitorScaling>* mo
 
 struct Snapshot {
   WindowSnapshot windows;
-  std::vector<MonitorScaling> monitors = ui::MonitorScalings();
+  std::optional<std::vector<MonitorScaling>> monitors;
 };
 
 BOOL CALLBACK AddTopLevel(HWND window, LPARAM data) {

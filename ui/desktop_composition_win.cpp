@@ -39,16 +39,16 @@ void FlushComposition() {
   if (auto flush = DesktopWindowManager::Get().flush) flush();
 }
 
-nolb::WindowRect VisibleFrame(HWND window, const std::vector<nolb::MonitorScaling>& monitors) {
+nolb::WindowRect VisibleFrame(HWND window, std::optional<std::vector<nolb::MonitorScaling>>& monitors) {
   RECT whole{};
   GetWindowRect(window, &whole);
-  std::optional<nolb::WindowRect> drawn;
-  RECT bounds{};
-  if (auto attribute = DesktopWindowManager::Get().windowAttribute;
-      attribute && SUCCEEDED(attribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &bounds, sizeof bounds))) {
-    drawn = ToWindowRect(bounds);
+  RECT drawn{};
+  auto attribute = DesktopWindowManager::Get().windowAttribute;
+  if (!attribute || FAILED(attribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &drawn, sizeof drawn))) {
+    return ToWindowRect(whole);
   }
-  return nolb::VisibleFrame(monitors, ToWindowRect(whole), drawn);
+  if (!monitors) monitors = MonitorScalings();
+  return nolb::VisibleFrame(*monitors, ToWindowRect(whole), ToWindowRect(drawn));
 }
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "base/monitor_geometry.h"
 
@@ -19,7 +20,8 @@ void FlushComposition();
 // The part of a top-level window that shows, in the program's pixels: its
 // rectangle without the invisible resize border around it
 // (DWMWA_EXTENDED_FRAME_BOUNDS, mapped by the monitors); the whole rectangle
-// where that cannot be read.
-nolb::WindowRect VisibleFrame(HWND window, const std::vector<nolb::MonitorScaling>& monitors);
+// where that cannot be read. The monitors are read when first needed and
+// kept in `monitors` for the next call.
+nolb::WindowRect VisibleFrame(HWND window, std::optional<std::vector<nolb::MonitorScaling>>& monitors);
 
 }  // namespace ui

@@ -34,7 +34,7 @@ HWND DeepestAt(HWND window, POINT screen) {
 // resize border holds it: the next shown, enabled top-level window down the
 // order whose visible frame holds it, and in it the deepest child there; the
 // desktop window where none does.
-HWND WindowBehind(HWND top, POINT screen, const std::vector<MonitorScaling>& monitors) {
+HWND WindowBehind(HWND top, POINT screen, std::optional<std::vector<MonitorScaling>>& monitors) {
   for (HWND w = GetWindow(top, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
     const LONG_PTR exStyle = GetWindowLongPtrW(w, GWL_EXSTYLE);
     const bool passThrough = (exStyle & WS_EX_LAYERED) && (exStyle & WS_EX_TRANSPARENT);
@@ -77,7 +77,7 @@ WindowId Win32WindowSystem::WindowFromPoint(Point screen) {
   // border (Windows 10's) belongs to the window behind. A child hit lies
   // inside its top-level window's client area, never in that border.
   if (!hit || GetAncestor(hit, GA_ROOT) != hit || hit == GetDesktopWindow()) return Id(hit);
-  const std::vector<MonitorScaling> monitors = ui::MonitorScalings();
+  std::optional<std::vector<MonitorScaling>> monitors;
   if (Holds(ui::VisibleFrame(hit, monitors), at)) return Id(hit);
   return Id(WindowBehind(hit, at, monitors));
 }

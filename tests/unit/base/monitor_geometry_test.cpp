@@ -50,8 +50,12 @@ TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-100, 100, 400, 100}), (WindowRect{-100, 100, 400, 100}));
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-300, 100, 400, 100}), (WindowRect{-450, 150, 600, 150}));
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-200, 100, 400, 100}), (WindowRect{-200, 100, 400, 100}));
-  // On no monitor: the nearest one's.
+  // On no monitor: the nearest one's, the first listed of two as near.
   EXPECT_EQ(MonitorOfLogical(kMixed, {-2000, 900, 10, 10}), kLeftAbove);
+  EXPECT_EQ(MonitorOfLogical(kMixed, {2000, 900, 10, 10}), kPrimary);
+  EXPECT_EQ(MonitorOfLogical(kMixed, {-2, 401, 1, 1}), kPrimary);
+  const MonitorScaling a{{0, 0, 100, 100}, {}}, b{{100, 0, 100, 100}, {}}, c{{200, 0, 100, 100}, {}};
+  EXPECT_EQ(MonitorOfLogical({a, b, c}, {90, 0, 150, 10}), b) << "the one with the most of it";
   EXPECT_EQ(MonitorOfLogical({}, {0, 0, 1, 1}), std::nullopt);
 
 }
@@ -75,7 +79,8 @@ TEST(MonitorGeometry, AWindowsVisibleFrameInTheProgramsPixels) {
   EXPECT_EQ(VisibleFrame(kMixed, {-700, -100, 300, 200}, WindowRect{-1041, -150, 432, 291}),
             (WindowRect{-694, -100, 288, 194}));
   EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{90, 90, 900, 700}), window) << "a shadow: within the window";
-  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{1500, 900, 50, 50}), window) << "elsewhere: not believed";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{200, 700, 50, 50}), window) << "below it: not believed";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{900, 200, 50, 50}), window) << "right of it";
 }
 
 TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {

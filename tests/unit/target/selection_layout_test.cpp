@@ -168,6 +168,7 @@ TEST(MonitorAtAndStepCursor, OverlappingAndGappedMonitors) {
   const std::vector<WindowRect> overlap{{0, 0, 1280, 1024}, {-924, 0, 1024, 768}};
   EXPECT_EQ(MonitorAt(overlap, {50, 300}, 1), 1u);
   EXPECT_EQ(MonitorAt(overlap, {50, 300}, 0), 0u);
+  EXPECT_EQ(MonitorAt(overlap, {50, 300}, 2), 0u) << "none given: the first listed";
   EXPECT_EQ(MonitorAt(overlap, {50, 900}, 1), 0u) << "only the primary shows it";
   EXPECT_EQ(StepCursor({95, 5}, 1, 2000, 0, overlap), (Point{99, 5}));
   EXPECT_EQ(StepCursor({95, 5}, 0, 2000, 0, overlap), (Point{1279, 5}));
