@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/command_sender_win.h"
-#include "app/command_start_win.h"
-#include "app/command_window_win.h"
+#include "command/command_sender_win.h"
+#include "command/command_start_win.h"
+#include "command/command_window_win.h"
 #include "app/main_form_win.h"
 #include "hotkey/hotkey_form_win.h"
 #include "hook/nolb_library_win.h"

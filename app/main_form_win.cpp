@@ -452,6 +452,8 @@ void TMainForm::ButtonHideClick(ui::Component*) {
 
 void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
+void TMainForm::ShowNotice(std::wstring_view text) { notice_.Show(Handle(), L"NOLB", text); }
+
 void TMainForm::EnableHideButton(bool enabled) { Find(L"ButtonHide").SetEnabled(enabled); }
 
 bool TMainForm::MainWindowShown() const { return Visible(); }

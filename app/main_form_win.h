@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/command_check.h"
+#include "command/command_check.h"
 #include "app/main_settings.h"
 #include "base/capture_hook.h"
 #include "base/capture_settings.h"
@@ -23,6 +23,7 @@
 #include "target/target_selection.h"
 #include "target/window_events_win.h"
 #include "ui/form_win.h"
+#include "ui/notice_balloon_win.h"
 #include "ui/window_system_win.h"
 
 namespace nolb {
@@ -102,6 +103,11 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // the user would in this window, once it is checked whole against what
   // the window holds; a command refused changes nothing.
   CommandResult CarryOutCommand(const Command& command);
+
+  // Tells the user something that needs no answer (a command from a
+  // program without a console that failed, a target taken again) without
+  // blocking and without taking the focus: a balloon that goes by itself.
+  void ShowNotice(std::wstring_view text);
 
   // What the preview window and the hotkey dialog ask of the main window.
   void EnableHideButton(bool enabled) override;
@@ -202,6 +208,7 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   FollowModes follow_;
   TargetReacquire reacquire_;
   WindowEvents windowEvents_;
+  ui::NoticeBalloon notice_;
   bool reacquireMovesTarget_ = false;
   // "無効化" switched the redirection off and nothing has pushed since.
   bool redirectionOff_ = false;

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/command_check.h"
-#include "app/command_text.h"
-#include "app/command_transfer.h"
+#include "command/command_check.h"
+#include "command/command_text.h"
+#include "command/command_transfer.h"
 #include "base/integer_text.h"
 #include "tests/fuzz/fuzz_support.h"
 

@@ -178,8 +178,9 @@ endforeach()
 
 # The menu captions of the program as the user sees them: "表示(&S)" in the
 # source is 表示(S) on the screen.
-file(GLOB sources "${SOURCE_DIR}/app/*.cpp" "${SOURCE_DIR}/preview/*.cpp" "${SOURCE_DIR}/status/*.cpp"
-     "${SOURCE_DIR}/hotkey/*.cpp" "${SOURCE_DIR}/target/*.cpp")
+# Every folder of the program's own code, whatever folders a feature adds.
+file(GLOB sources "${SOURCE_DIR}/*/*.cpp")
+list(FILTER sources EXCLUDE REGEX "/(tests|standin|bench|build[^/]*)/")
 set(captions "")
 foreach(source IN LISTS sources)
   file(READ "${source}" code)

@@ -1,6 +1,6 @@
-#include "app/command_window_win.h"
+#include "command/command_window_win.h"
 
-#include "app/command_transfer.h"
+#include "command/command_transfer.h"
 #include "base/error.h"
 #include "ui/window_class_win.h"
 

@@ -1,4 +1,4 @@
-#include "app/command_check.h"
+#include "command/command_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/command_sender_win.h"
+#include "command/command_sender_win.h"
 
 #include <windows.h>
 
-#include "app/command_transfer.h"
-#include "app/command_window_win.h"
+#include "command/command_transfer.h"
+#include "command/command_window_win.h"
 
 namespace nolb {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/command_line.h"
+#include "command/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "app/command_text.h"
+#include "command/command_text.h"
 
 namespace nolb {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/command_text.h"
+#include "command/command_text.h"
 
 #include "base/integer_text.h"
 

@@ -1,12 +1,12 @@
-#include "app/command_start_win.h"
+#include "command/command_start_win.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/command_sender_win.h"
-#include "app/command_text.h"
-#include "app/command_transfer.h"
-#include "app/command_window_win.h"
+#include "command/command_sender_win.h"
+#include "command/command_text.h"
+#include "command/command_transfer.h"
+#include "command/command_window_win.h"
 #include "ui/console_win.h"
 
 namespace nolb {

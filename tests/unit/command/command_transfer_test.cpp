@@ -1,4 +1,4 @@
-#include "app/command_transfer.h"
+#include "command/command_transfer.h"
 
 #include <gtest/gtest.h>
 

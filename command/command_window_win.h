@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "app/command_line.h"
+#include "command/command_line.h"
 
 namespace nolb {
 

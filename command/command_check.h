@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/command_line.h"
+#include "command/command_line.h"
 #include "base/capture_hook.h"
 
 namespace nolb {
