@@ -149,8 +149,9 @@ TEST_F(TwoMonitors, TheWindowListOpensOnTheMainWindowsMonitorNoLargerThanIt) {
                                               "[WindowList]\r\nWidth=800\r\nHeight=900\r\n"});
   panel.Activate();
   e2e::input::Chord({VK_CONTROL, 'L'});
-  const RECT shown = panel.Control("TreeWindows").Parent().Rect();
-  EXPECT_EQ(Edges(shown), Edges(RECT{kLeft, 0, kLeft + 800, 768}));
+  // Made at the screen's corner, it is placed as it shows.
+  EXPECT_TRUE(e2e::Becomes([&] { return Edges(panel.Control("TreeWindows").Parent().Rect()); },
+                           Edges(RECT{kLeft, 0, kLeft + 800, 768})));
   e2e::input::Press(VK_ESCAPE);
 }
 
