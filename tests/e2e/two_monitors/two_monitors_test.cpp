@@ -25,7 +25,8 @@ const RECT kVirtualScreen{kLeft, 0, 1280, 1024};
 
 std::vector<long> Edges(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 bool Inside(const RECT& r, const RECT& m) {
-  return r.left >= m.left && r.top >= m.top && r.right <= m.right && r.bottom <= m.bottom;
+  RECT both;
+  return IntersectRect(&both, &r, &m) && EqualRect(&both, &r);
 }
 
 class TwoMonitors : public ::testing::Test {

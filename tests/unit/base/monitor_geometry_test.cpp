@@ -57,17 +57,9 @@ TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
   const MonitorScaling a{{0, 0, 100, 100}, {}}, b{{100, 0, 100, 100}, {}}, c{{200, 0, 100, 100}, {}};
   EXPECT_EQ(MonitorOfLogical({a, b, c}, {90, 0, 150, 10}), b) << "the one with the most of it";
   EXPECT_EQ(MonitorOfLogical({}, {0, 0, 1, 1}), std::nullopt);
-
-}
-
-// As Windows gives them to a program unaware of scaling, a 150 % laptop and
-// a 100 % monitor left of it overlap by 100 pixels: each monitor's picture
-// is its own, whole, though the other shows the same logical pixels.
-TEST(MonitorGeometry, OverlappingMonitorsKeepAPictureEach) {
-  const MonitorScaling laptop{{0, 0, 1280, 720}, {0, 0, 1920, 1080}};
-  const MonitorScaling left{{-1820, 0, 1920, 1080}, {-1920, 0, 1920, 1080}};
-  EXPECT_EQ(MonitorPicture(laptop), (PictureCopy{laptop.physical, {0, 0, 1280, 720}, true}));
-  EXPECT_EQ(MonitorPicture(left), (PictureCopy{left.physical, {0, 0, 1920, 1080}, false}));
+  // Each monitor's picture is its own, from (0, 0), whole also where the
+  // logical rectangles of monitors overlap.
+  EXPECT_EQ(MonitorPicture(kLeftAbove), (PictureCopy{kLeftAbove.physical, {0, 0, 1280, 800}, true}));
 }
 
 // The frame the composition draws comes in the screen's pixels: on the
