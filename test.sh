@@ -11,7 +11,8 @@
 #      stand-in NOLB.DLL, on a virtual X display of its own, in the Wine
 #      prefix build/wine-prefix (ctest in build/win32); the group
 #      TwoMonitors on an Xorg display with two monitors, in the prefix
-#      build/wine-prefix-two-monitors (scripts/two-monitors.sh).
+#      build/wine-prefix-two-monitors (scripts/two-monitors.sh), and again
+#      with the monitors 100 pixels apart and 100 pixels over each other.
 # Exits non-zero when anything fails. Extra arguments go to every ctest run
 # (e.g. ./test.sh -R Startup).
 #
@@ -69,8 +70,27 @@ convert_screenshots() {
   fi
 }
 
+# The end-to-end tests, then the group TwoMonitors on the other layouts of
+# its monitors (as Windows reports monitors of different display scaling).
+run_e2e() {
+  local rc=0 layout
+  (cd build/win32 && ctest --output-on-failure "$@") || rc=1
+  [[ -n "${NOLB_TWO_MONITORS_DISPLAY:-}" ]] || return $rc
+  for layout in gap overlap; do
+    echo "== the group TwoMonitors with the monitors' layout '$layout'"
+    if nolb_two_monitors_arrange "$layout"; then
+      (cd build/win32 && ctest --output-on-failure "$@" -L two-monitors) || rc=1
+    else
+      echo "test.sh: xrandr could not arrange the monitors so" >&2
+      rc=1
+    fi
+  done
+  nolb_two_monitors_arrange beside || rc=1
+  return $rc
+}
+
 if ((repeat == 0)); then
-  (cd build/win32 && ctest --output-on-failure "$@") || status=1
+  run_e2e "$@" || status=1
   convert_screenshots "$shots"
 else
   # Every round's output and screenshots are kept in a folder of its own.
@@ -80,7 +100,7 @@ else
   echo "test.sh: $repeat rounds; load: $(uptime)"
   for ((round = 1; round <= repeat; round++)); do
     log="$rounds/round-$round.log"
-    (cd build/win32 && ctest --output-on-failure "$@") >"$log" 2>&1 || status=1
+    run_e2e "$@" >"$log" 2>&1 || status=1
     failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*' "$log" || true)
     echo "round $round/$repeat: $failed failed ($(date +%T), load $(cut -d' ' -f1-3 /proc/loadavg))"
     if [[ -d "$shots" ]]; then

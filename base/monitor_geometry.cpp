@@ -49,6 +49,22 @@ std::int64_t SharedArea(const WindowRect& a, const WindowRect& b) {
   return w > 0 && h > 0 ? w * h : 0;
 }
 
+// The monitor that a rectangle belongs to by one of its two rectangles.
+const MonitorScaling* MonitorOf(const std::vector<MonitorScaling>& monitors, const WindowRect& r,
+                                WindowRect MonitorScaling::*which) {
+  if (monitors.empty()) return nullptr;
+  const MonitorScaling* best = &monitors.front();
+  std::int64_t bestArea = SharedArea(r, best->*which);
+  for (const MonitorScaling& m : monitors) {
+    const std::int64_t area = SharedArea(r, m.*which);
+    if (area > bestArea || (bestArea == 0 && area == 0 && Distance2(r, m.*which) < Distance2(r, best->*which))) {
+      best = &m;
+      bestArea = area;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 MonitorScaling MonitorFromMode(const WindowRect& logical, const std::optional<WindowRect>& mode) {
@@ -87,17 +103,9 @@ WindowRect PhysicalToLogical(const MonitorScaling& m, const WindowRect& physical
 }
 
 std::optional<MonitorScaling> MonitorOfLogical(const std::vector<MonitorScaling>& monitors, const WindowRect& r) {
-  if (monitors.empty()) return std::nullopt;
-  const MonitorScaling* best = &monitors.front();
-  std::int64_t bestArea = SharedArea(r, best->logical);
-  for (const MonitorScaling& m : monitors) {
-    const std::int64_t area = SharedArea(r, m.logical);
-    if (area > bestArea || (bestArea == 0 && area == 0 && Distance2(r, m.logical) < Distance2(r, best->logical))) {
-      best = &m;
-      bestArea = area;
-    }
-  }
-  return *best;
+  const MonitorScaling* monitor = MonitorOf(monitors, r, &MonitorScaling::logical);
+  if (!monitor) return std::nullopt;
+  return *monitor;
 }
 
 WindowRect LogicalToPhysical(const std::vector<MonitorScaling>& monitors, const WindowRect& logical) {
@@ -105,16 +113,19 @@ WindowRect LogicalToPhysical(const std::vector<MonitorScaling>& monitors, const 
   return monitor ? LogicalToPhysical(*monitor, logical) : logical;
 }
 
-std::vector<PictureCopy> PictureCopies(const std::vector<MonitorScaling>& monitors, Point origin) {
-  std::vector<PictureCopy> copies;
-  for (const MonitorScaling& m : monitors) {
-    if (m.logical.width <= 0 || m.logical.height <= 0) continue;
-    WindowRect to = m.logical;
-    to.left = Clamp32(std::int64_t{to.left} - origin.x);
-    to.top = Clamp32(std::int64_t{to.top} - origin.y);
-    copies.push_back({m.physical, to, Scaled(m)});
-  }
-  return copies;
+WindowRect VisibleFrame(const std::vector<MonitorScaling>& monitors, const WindowRect& window,
+                        const std::optional<WindowRect>& drawn) {
+  if (!drawn) return window;
+  const MonitorScaling* monitor = MonitorOf(monitors, *drawn, &MonitorScaling::physical);
+  const WindowRect logical = monitor ? PhysicalToLogical(*monitor, *drawn) : *drawn;
+  const std::int64_t left = std::max(logical.left, window.left), top = std::max(logical.top, window.top);
+  const std::int64_t right = std::min(Right(logical), Right(window)), bottom = std::min(Bottom(logical), Bottom(window));
+  if (left >= right || top >= bottom) return window;
+  return {Clamp32(left), Clamp32(top), Clamp32(right - left), Clamp32(bottom - top)};
+}
+
+PictureCopy MonitorPicture(const MonitorScaling& m) {
+  return {m.physical, {0, 0, m.logical.width, m.logical.height}, Scaled(m)};
 }
 
 }  // namespace nolb

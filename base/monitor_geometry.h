@@ -50,15 +50,26 @@ std::optional<MonitorScaling> MonitorOfLogical(const std::vector<MonitorScaling>
 // unchanged without monitors.
 WindowRect LogicalToPhysical(const std::vector<MonitorScaling>& monitors, const WindowRect& logical);
 
-// One step of taking a frozen picture of every monitor: the physical pixels
-// of the monitor (screen coordinates) into its logical rectangle, relative
-// to the picture's origin.
+// A window's visible frame in logical pixels: its whole rectangle as the
+// system gives it to the program, less the invisible resize border that
+// Windows 10 keeps around a top-level window. The desktop's composition
+// reports the frame it draws in the screen's pixels, not scaled for the
+// program (nothing where it cannot be read); it is mapped by the monitor it
+// lies on and kept inside the whole rectangle. A reading that shares no
+// pixel with the whole rectangle is not believed.
+WindowRect VisibleFrame(const std::vector<MonitorScaling>& monitors, const WindowRect& window,
+                        const std::optional<WindowRect>& drawn);
+
+// How a frozen picture of one monitor is taken: its physical pixels (screen
+// coordinates) into a picture of its logical size, stretched where the two
+// differ. Each monitor has a picture of its own: monitors of different
+// scaling may overlap or leave a gap in logical pixels.
 struct PictureCopy {
   WindowRect from;
   WindowRect to;
   bool stretch = false;
   bool operator==(const PictureCopy&) const = default;
 };
-std::vector<PictureCopy> PictureCopies(const std::vector<MonitorScaling>& monitors, Point pictureOrigin);
+PictureCopy MonitorPicture(const MonitorScaling& monitor);
 
 }  // namespace nolb

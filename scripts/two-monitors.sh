@@ -5,7 +5,11 @@
 #   build/two-monitors/xorg.conf, log in build/two-monitors/Xorg.log), one
 #   screen with two outputs: DUMMY0 1280x1024 primary at (0, 0), DUMMY1
 #   1024x768 left of it, so that Windows programs see the second monitor at
-#   x = -1024 .. -1, y = 0 .. 767.
+#   x = -1024 .. -1, y = 0 .. 767. nolb_two_monitors_arrange places DUMMY1
+#   100 pixels further left ("gap": x = -1124 .. -101) or 100 pixels over the
+#   primary ("overlap": x = -924 .. 99), as Windows reports monitors of
+#   different display scaling to a program unaware of it, and back
+#   ("beside"); it exports the layout as NOLB_TWO_MONITORS_LAYOUT.
 #   A Wine prefix of its own without a virtual desktop
 #   (build/wine-prefix-two-monitors), where programs see both monitors.
 #
@@ -42,7 +46,7 @@ Section "Screen"
   DefaultDepth 24
   SubSection "Display"
     Depth 24
-    Virtual 2304 1024
+    Virtual 2404 1024
   EndSubSection
 EndSection
 CONF
@@ -56,6 +60,37 @@ nolb_two_monitors_wait() {
     sleep 0.05
   done
   return 1
+}
+
+# Places the two outputs in one step, the screen as large as they need, and
+# starts the prefix's Wine session again, so that its programs see them so
+# (a session that runs on may keep the monitors it saw before).
+nolb_two_monitors_arrange() {
+  local primary
+  case "$1" in
+    beside) primary=1024 ;;
+    gap) primary=1124 ;;
+    overlap) primary=924 ;;
+    *) return 1 ;;
+  esac
+  (
+    export DISPLAY="$NOLB_TWO_MONITORS_DISPLAY" WINEPREFIX="$NOLB_TWO_MONITORS_PREFIX"
+    xrandr --fb "$((primary + 1280))x1024" --output DUMMY1 --pos 0x0 --output DUMMY0 --pos "${primary}x0" &&
+      nolb_two_monitors_session
+  ) || return 1
+  export NOLB_TWO_MONITORS_LAYOUT="$1"
+}
+
+# One wineserver for every test program, and the session's services started
+# now, detached (see wine-env.sh); a session already running is ended first.
+nolb_two_monitors_session() {
+  wineserver -k >/dev/null 2>&1 || true
+  local i
+  for ((i = 0; i < 100; i++)); do
+    wineserver -p 2>/dev/null && break
+    sleep 0.05
+  done
+  wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 nolb_two_monitors_start() {
@@ -97,7 +132,7 @@ nolb_two_monitors_start() {
   fi
   if ! (
     export DISPLAY=":$display" WINEPREFIX="$nolb_repo/build/wine-prefix-two-monitors" NOLB_WINE_DESKTOP=0
-    nolb_prepare_prefix && { wineserver -p || true; } && wine cmd /c exit </dev/null >/dev/null 2>&1
+    nolb_prepare_prefix
   ); then
     nolb_log "could not prepare the Wine prefix of the two monitors"
     nolb_two_monitors_stop
@@ -105,6 +140,11 @@ nolb_two_monitors_start() {
   fi
   export NOLB_TWO_MONITORS_DISPLAY=":$display"
   export NOLB_TWO_MONITORS_PREFIX="$nolb_repo/build/wine-prefix-two-monitors"
+  if ! nolb_two_monitors_arrange beside; then
+    nolb_log "xrandr could not arrange the two monitors"
+    nolb_two_monitors_stop
+    return 0
+  fi
   nolb_log "two monitors on display :$display (Xorg pid $nolb_two_monitors_pid)"
 }
 
@@ -112,7 +152,7 @@ nolb_two_monitors_stop() {
   if [[ -n "${NOLB_TWO_MONITORS_PREFIX:-}" ]]; then
     WINEPREFIX="$NOLB_TWO_MONITORS_PREFIX" wineserver -k >/dev/null 2>&1 || true
   fi
-  unset NOLB_TWO_MONITORS_DISPLAY NOLB_TWO_MONITORS_PREFIX
+  unset NOLB_TWO_MONITORS_DISPLAY NOLB_TWO_MONITORS_PREFIX NOLB_TWO_MONITORS_LAYOUT
   if [[ -n "$nolb_two_monitors_pid" ]]; then
     kill "$nolb_two_monitors_pid" 2>/dev/null || true
     wait "$nolb_two_monitors_pid" 2>/dev/null || true

@@ -43,15 +43,18 @@ std::int32_t EasedToward(std::int32_t from, std::int32_t goal) {
 
 Point FollowedCorner(const MouseFollowing& how, Point corner, Size size, Point cursor,
                      const std::optional<WindowRect>& monitor) {
-  Point goal = how.centred ? CentredOnCursor(cursor, size.width, size.height)
-                           : Point{PushedToCursor(cursor.x, corner.x, size.width),
-                                   PushedToCursor(cursor.y, corner.y, size.height)};
-  if (how.keepOnScreen && monitor) {
-    const WindowRect kept = MovedInto({goal.x, goal.y, size.width, size.height}, *monitor);
-    goal = Point{kept.left, kept.top};
-  }
+  // Kept on the screen, every corner pushed lies on the cursor's monitor:
+  // the goal, and the rectangle on its way there from another monitor.
+  auto kept = [&](Point p) {
+    if (!how.keepOnScreen || !monitor) return p;
+    const WindowRect moved = MovedInto({p.x, p.y, size.width, size.height}, *monitor);
+    return Point{moved.left, moved.top};
+  };
+  const Point goal = kept(how.centred ? CentredOnCursor(cursor, size.width, size.height)
+                                      : Point{PushedToCursor(cursor.x, corner.x, size.width),
+                                              PushedToCursor(cursor.y, corner.y, size.height)});
   if (!how.smooth) return goal;
-  return Point{EasedToward(corner.x, goal.x), EasedToward(corner.y, goal.y)};
+  return kept(Point{EasedToward(corner.x, goal.x), EasedToward(corner.y, goal.y)});
 }
 
 FollowBoxRules FollowWindowClicked(bool on) {

@@ -55,7 +55,9 @@ std::int32_t EasedToward(std::int32_t from, std::int32_t goal);
 // corner pushed from where it is; kept on the screen, the goal is moved
 // inside the cursor's monitor (a rectangle larger than it aligned to its
 // top-left corner; without a monitor it stays); smoothly, the rectangle goes
-// only a share of the way toward the goal. Pushed, the goal of a corner
+// only a share of the way toward the goal, and kept on the screen that
+// corner too is moved inside the cursor's monitor, so that no rectangle on
+// the way from another monitor hangs across both. Pushed, the goal of a corner
 // already moved part of the way is the same as before, so the rectangle
 // approaches it from one side and comes to rest there.
 Point FollowedCorner(const MouseFollowing& how, Point corner, Size size, Point cursor,

@@ -16,7 +16,9 @@ namespace nolb {
 inline constexpr std::int32_t kPickerFrameThickness = 3;
 
 // The top, bottom, left and right bands, in the screen's pixels, for a
-// client area in screen coordinates; none for an empty area.
+// client area in screen coordinates: each pixel of the frame in one band,
+// all inside the area (fewer bands for an area under six pixels high or
+// wide); none for an empty area.
 std::vector<WindowRect> PickerFrameBands(const std::vector<MonitorScaling>& monitors, const WindowRect& client);
 
 }  // namespace nolb

@@ -100,9 +100,10 @@ void ScreenSelection::Move(Point at) {
   MoveTo(at);
 }
 
-Point ScreenSelection::Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors) {
+Point ScreenSelection::Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors,
+                            std::size_t onMonitor) {
   constexpr size_t kStepsKept = 64;
-  const Point to = StepCursor(cursor_, dx, dy, monitors);
+  const Point to = StepCursor(cursor_, onMonitor, dx, dy, monitors);
   if (steps_.empty()) steps_.push_back(cursor_);
   if (steps_.size() == kStepsKept) steps_.erase(steps_.begin());
   steps_.push_back(to);

@@ -67,9 +67,10 @@ class ScreenSelection {
   // asynchronous), and a move of the user's is seen at its next pixel.
   void Move(Point at);
   bool Release(Point at);
-  // An arrow key: the cursor a step from where it is now, on the monitors
-  // (see StepCursor). Returns where to put the system's cursor.
-  Point Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors);
+  // An arrow key: the cursor a step from where it is now, on the monitors,
+  // the one given being the cursor's (see StepCursor). Returns where to put
+  // the system's cursor.
+  Point Step(std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors, std::size_t onMonitor);
   // Enter at the cursor: the left button (with Shift the right one) pressed
   // there; in range mode a second Enter ends the range there. Shift on
   // either Enter only fills in the values.

@@ -5,6 +5,7 @@
 #include "status/translucency_win.h"
 #include "target/select_settings.h"
 #include "target/window_snapshot_win.h"
+#include "ui/desktop_composition_win.h"
 #include "ui/monitor_scaling_win.h"
 #include "ui/settings_store_win.h"
 
@@ -95,6 +96,8 @@ const wchar_t* CursorOf(std::optional<Grip> grip) {
   }
 }
 
+WindowRect PrimaryScreen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
 ui::FormDesc WindowDesc(const WindowRect& monitor) {
   ui::FormDesc desc;
   desc.className = L"TFormSelect";
@@ -121,7 +124,8 @@ TFormSelect::~TFormSelect() {
 
 void TFormSelect::Create() {
   FormSelect = this;
-  Form::Create(WindowDesc(ui::VirtualScreenRect()), {});
+  // Placed on the monitors when shown.
+  Form::Create(WindowDesc(PrimaryScreen()), {});
 }
 
 void TFormSelect::FormCreate() {
@@ -140,25 +144,32 @@ const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size, const Sel
   ShowModal();
   // The pictures are as large as the screens: not kept between uses.
   for (const auto& view : views_) view->Release();
-  picture_.reset();
+  pictures_.clear();
   return selection_;
 }
 
 void TFormSelect::FormShow(SelectMode mode, Size size, const SelectionStart& start) {
-  std::vector<WindowRect> monitors;
-  ui::ForEachMonitor([&](const MONITORINFOEXW& info) { monitors.push_back(ui::ToWindowRect(info.rcMonitor)); });
-  const WindowRect screen = ui::VirtualScreenRect();
-  if (monitors.empty()) monitors.push_back(screen);
-  origin_ = {screen.left, screen.top};
+  std::vector<MonitorScaling> scalings = ui::MonitorScalings();
+  if (scalings.empty()) scalings.push_back({PrimaryScreen(), PrimaryScreen()});
   views_.clear();
-  picture_.emplace(screen.width, screen.height);
-  // The program's own windows finish their pending paints first, so that
-  // the picture shows them as they are (the edits the desktop button filled).
+  // The program's own windows finish their pending paints first, and the
+  // desktop's composition catches up with what every window drew, so that
+  // the pictures show them as they are (the edits the desktop button filled,
+  // a window just moved).
   EnumThreadWindows(GetCurrentThreadId(), &PaintNow, 0);
-  ui::CopyScreen(picture_->Dc(), {origin_.x, origin_.y}, kNothingShown);
+  ui::FlushComposition();
+  pictures_.clear();
+  std::vector<WindowRect> monitors;
+  for (const MonitorScaling& m : scalings) {
+    pictures_.push_back(std::make_unique<ui::MemoryBitmap>(m.logical.width, m.logical.height));
+    ui::CopyMonitor(pictures_.back()->Dc(), m);
+    monitors.push_back(m.logical);
+  }
   POINT cursor{};
   GetCursorPos(&cursor);
   selection_.Begin(mode, size.width, size.height, {cursor.x, cursor.y}, TakeWindowSnapshot(), start);
+  // Until a mouse message tells.
+  cursorMonitor_ = MonitorAt(monitors, {cursor.x, cursor.y}, 0);
 
   while (panes_.size() + 1 < monitors.size()) {
     panes_.push_back(std::make_unique<SelectPane>(*this));
@@ -170,7 +181,7 @@ void TFormSelect::FormShow(SelectMode mode, Size size, const SelectionStart& sta
     HWND window = i == 0 ? Handle() : panes_[i - 1]->Handle();
     SetWindowPos(window, nullptr, m.left, m.top, m.width, m.height, SWP_NOZORDER | SWP_NOACTIVATE);
     views_.push_back(std::make_unique<SelectionView>(window, m));
-    views_.back()->Prepare(*picture_, origin_, Font());
+    views_.back()->Prepare(*pictures_[i], {m.left, m.top}, Font());
     InvalidateRect(window, nullptr, FALSE);
   }
   monitors_ = std::move(monitors);
@@ -208,8 +219,6 @@ SelectionView* TFormSelect::ViewOf(HWND window) {
   return nullptr;
 }
 
-const SelectionView& TFormSelect::ViewAt(Point at) const { return *views_[MonitorAt(monitors_, at)]; }
-
 void TFormSelect::Paint(HWND window) {
   SelectionView* view = ViewOf(window);
   PAINTSTRUCT ps;
@@ -224,13 +233,19 @@ void TFormSelect::Paint(HWND window) {
 }
 
 void TFormSelect::Refresh() {
-  if (views_.empty()) return;  // never shown yet
-  const SelectionDecorations d = DecorationsOf(selection_, ViewAt(selection_.Cursor()), magnifier_);
+  if (cursorMonitor_ >= views_.size()) return;  // never shown yet
+  const SelectionDecorations d = DecorationsOf(selection_, *views_[cursorMonitor_], magnifier_);
   for (const auto& view : views_) view->Show(d);
 }
 
-void TFormSelect::MouseDown(HWND window, MouseButton button) {
-  if (selection_.Press(button, MessagePoint())) {
+void TFormSelect::CursorOn(HWND window, Point at) {
+  std::size_t monitor = 0;
+  while (monitor < views_.size() && views_[monitor]->Window() != window) ++monitor;
+  cursorMonitor_ = MonitorAt(monitors_, at, monitor);
+}
+
+void TFormSelect::MouseDown(HWND window, MouseButton button, Point at) {
+  if (selection_.Press(button, at)) {
     Close();
     return;
   }
@@ -239,8 +254,8 @@ void TFormSelect::MouseDown(HWND window, MouseButton button) {
   Refresh();
 }
 
-void TFormSelect::MouseUp() {
-  if (selection_.Release(MessagePoint())) {
+void TFormSelect::MouseUp(Point at) {
+  if (selection_.Release(at)) {
     Close();
   } else {
     // An adjusted rectangle let go: the mouse is free again.
@@ -255,7 +270,8 @@ void TFormSelect::StepCursor(std::int32_t dx, std::int32_t dy) {
     selection_.Nudge(dx * step, dy * step, Held(VK_CONTROL));
     return;
   }
-  const Point to = selection_.Step(dx * step, dy * step, monitors_);
+  const Point to = selection_.Step(dx * step, dy * step, monitors_, cursorMonitor_);
+  cursorMonitor_ = MonitorAt(monitors_, to, cursorMonitor_);
   SetCursorPos(to.x, to.y);
 }
 
@@ -302,6 +318,8 @@ std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARA
 
 std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (std::optional<ButtonEvent> event = ButtonEventOf(message)) {
+    const Point at = MessagePoint();
+    CursorOn(window, at);
     selection_.SetSnapping((wParam & MK_CONTROL) != 0);
     selection_.SetRatioHeld((wParam & MK_SHIFT) != 0);
     // A double click makes an adjusted rectangle the selection.
@@ -310,10 +328,10 @@ std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPA
       return 0;
     }
     if (event->kind == ButtonEvent::kUp) {
-      MouseUp();
+      MouseUp(at);
       return 0;
     }
-    MouseDown(window, event->button);
+    MouseDown(window, event->button, at);
     // The second press of a double click counts as a press, then closes.
     if (event->kind == ButtonEvent::kDoubleClick && Visible()) FormDblClick(this);
     return 0;
@@ -330,12 +348,15 @@ std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPA
       if (LOWORD(lParam) != HTCLIENT) break;
       SetCursor(LoadCursorW(nullptr, CursorOf(selection_.GripUnderCursor())));
       return TRUE;
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+      const Point at = MessagePoint();
+      CursorOn(window, at);
       selection_.SetSnapping((wParam & MK_CONTROL) != 0);
       selection_.SetRatioHeld((wParam & MK_SHIFT) != 0);
-      selection_.Move(MessagePoint());
+      selection_.Move(at);
       Refresh();
       return 0;
+    }
     case WM_GETDLGCODE:
       // The arrow keys, Enter and Esc come here as keys.
       return DLGC_WANTALLKEYS;

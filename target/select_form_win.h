@@ -6,7 +6,9 @@
 // the second Enter (range) chooses the rectangle; with Ctrl it shows the
 // window under the cursor, which a click takes. A readout of the numbers
 // and a magnifier follow the cursor. Created once at start-up, hidden and
-// transparent between uses, shown modally for each selection.
+// transparent between uses, shown modally for each selection. Each window
+// has its own monitor's picture: at mixed display scaling the monitors'
+// rectangles as the system gives them may overlap or leave a gap.
 #pragma once
 
 #include <windows.h>
@@ -52,17 +54,20 @@ class TFormSelect : public ui::Form {
 
  private:
   // Freezes the picture of every monitor and puts a window on each. The
-  // picture is taken before the windows show, so it never holds their own
-  // pixels, whether or not the system leaves a transparent window out of a
-  // copy of the screen; so are the windows on the screen, for Ctrl.
+  // pictures are taken before the windows show, so they never hold their
+  // own pixels, whether or not the system leaves a transparent window out
+  // of a copy of the screen; so are the windows on the screen, for Ctrl.
   void FormShow(SelectMode mode, Size size, const SelectionStart& start);
   void FormClose();
   // The mouse, held by one of the selection's windows, is let go.
   void ReleaseMouse();
   void ShowPanes(bool show);
   void Paint(HWND window);
-  void MouseDown(HWND window, MouseButton button);
-  void MouseUp();
+  void MouseDown(HWND window, MouseButton button, Point at);
+  void MouseUp(Point at);
+  // A mouse message came to the window: the cursor is on its monitor when
+  // that shows the point.
+  void CursorOn(HWND window, Point at);
   // True when the key is one of the selection's.
   bool KeyDown(WPARAM key, LPARAM flags);
   // The cursor moved by an arrow key, by ten pixels with Shift; in adjust
@@ -72,14 +77,14 @@ class TFormSelect : public ui::Form {
   // stands now, on every window.
   void Refresh();
   SelectionView* ViewOf(HWND window);
-  // The view of the monitor that shows the point, else the nearest one.
-  const SelectionView& ViewAt(Point at) const;
 
   ScreenSelection selection_;
-  std::optional<ui::MemoryBitmap> picture_;
-  // The virtual screen's top-left corner: the picture's first pixel.
-  Point origin_;
+  // One per monitor, in the order of the monitors.
+  std::vector<std::unique_ptr<ui::MemoryBitmap>> pictures_;
   std::vector<WindowRect> monitors_;
+  // The monitor the cursor is on, of the readout, the magnifier and the
+  // arrow keys.
+  std::size_t cursorMonitor_ = 0;
   std::vector<std::unique_ptr<SelectPane>> panes_;
   // One per monitor: this window's first, then the panes'.
   std::vector<std::unique_ptr<SelectionView>> views_;

@@ -158,7 +158,8 @@ WindowRect MagnifiedCursor(const WindowRect& magnifier) {
   return {inside.left + kOffset, inside.top + kOffset, kMagnifierZoom, kMagnifierZoom};
 }
 
-std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at) {
+std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at, std::size_t preferred) {
+  if (preferred < monitors.size() && Holds(monitors[preferred], at)) return preferred;
   std::size_t nearest = 0;
   for (std::size_t i = 0; i < monitors.size(); ++i) {
     // A monitor beside the one that shows the point touches it too.
@@ -168,12 +169,13 @@ std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at) {
   return nearest;
 }
 
-Point StepCursor(Point from, std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors) {
+Point StepCursor(Point from, std::size_t onMonitor, std::int32_t dx, std::int32_t dy,
+                 const std::vector<WindowRect>& monitors) {
   const Point to{Clamp32(std::int64_t{from.x} + dx), Clamp32(std::int64_t{from.y} + dy)};
   if (monitors.empty() || std::any_of(monitors.begin(), monitors.end(), [&](const WindowRect& m) { return Holds(m, to); })) {
     return to;
   }
-  const Span s = SpanOf(monitors[MonitorAt(monitors, from)]);
+  const Span s = SpanOf(monitors[MonitorAt(monitors, from, onMonitor)]);
   return {Clamp32(std::clamp<std::int64_t>(to.x, s.left, s.right - 1)),
           Clamp32(std::clamp<std::int64_t>(to.y, s.top, s.bottom - 1))};
 }

@@ -75,12 +75,15 @@ std::optional<MagnifierCopy> MagnifierSource(Point cursor, const WindowRect& mag
 // The cursor's own pixel in the magnifier.
 WindowRect MagnifiedCursor(const WindowRect& magnifier);
 
-// The monitor that shows the point (the first listed of those that do),
-// else the nearest one; 0 without monitors.
-std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at);
+// The monitor that shows the point: the one given when it does (monitors of
+// different scaling may overlap: the one whose selection window the mouse
+// message came to, or that the cursor was on), else the first listed that
+// does, else the nearest one; 0 without monitors.
+std::size_t MonitorAt(const std::vector<WindowRect>& monitors, Point at, std::size_t preferred);
 
-// The cursor moved by an arrow key: to the point, when a monitor shows it;
-// otherwise as far as the monitor it was on reaches.
-Point StepCursor(Point from, std::int32_t dx, std::int32_t dy, const std::vector<WindowRect>& monitors);
+// The cursor moved by an arrow key from a point on a monitor: to the point,
+// when a monitor shows it; otherwise as far as that monitor reaches.
+Point StepCursor(Point from, std::size_t onMonitor, std::int32_t dx, std::int32_t dy,
+                 const std::vector<WindowRect>& monitors);
 
 }  // namespace nolb

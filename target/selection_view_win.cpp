@@ -34,7 +34,8 @@ SelectionDecorations DecorationsOf(const ScreenSelection& selection, const Selec
                                               selection.LockedRatio(), selection.Mode() == SelectMode::kAdjust)) {
     d.readout.push_back(ui::Widen(line));
   }
-  d.overlay = PlaceOverlay(d.cursor, atCursor.Monitor(), atCursor.ReadoutSize(d.readout), magnifier,
+  d.cursorMonitor = atCursor.Monitor();
+  d.overlay = PlaceOverlay(d.cursor, d.cursorMonitor, atCursor.ReadoutSize(d.readout), magnifier,
                            selection.DragAnchor());
   return d;
 }
@@ -127,8 +128,8 @@ void SelectionView::Draw(const SelectionDecorations& d) {
     Fill(dc, r, RGB(255, 255, 255));
     FrameRect(dc, &r, Stock(BLACK_BRUSH));
   }
-  // The readout and the magnifier lie on one monitor.
-  if (d.overlay && !MergeAreas({d.overlay->readout}, monitor_).empty()) {
+  // The readout and the magnifier lie on the cursor's monitor.
+  if (d.overlay && d.cursorMonitor == monitor_) {
     if (d.overlay->magnifier) DrawMagnifier(*d.overlay->magnifier, d.cursor);
     DrawReadout(d.overlay->readout, d.readout);
   }

@@ -18,7 +18,7 @@
 
 namespace nolb {
 
-// What no monitor shows, between and beside monitors of different sizes.
+// What no monitor shows: in the magnifier beyond the monitor's edge.
 inline constexpr COLORREF kNothingShown = RGB(32, 32, 32);
 
 // What is drawn over the picture, in screen coordinates.
@@ -30,6 +30,10 @@ struct SelectionDecorations {
   std::vector<std::wstring> readout;
   // The magnifier's middle.
   Point cursor;
+  // The monitor the readout and the magnifier are on: the cursor's, of the
+  // view given to DecorationsOf. No other view draws them, also where
+  // monitors overlap.
+  WindowRect cursorMonitor;
   bool operator==(const SelectionDecorations&) const = default;
 };
 
@@ -50,8 +54,8 @@ class SelectionView {
   HWND Window() const { return window_; }
   const WindowRect& Monitor() const { return monitor_; }
 
-  // The monitor's part of a new picture (whose top-left pixel is the screen
-  // point origin), with nothing drawn over it; the readout's text in the font.
+  // The monitor's new picture (whose top-left pixel is the screen point
+  // origin), with nothing drawn over it; the readout's text in the font.
   void Prepare(const ui::MemoryBitmap& picture, Point origin, HFONT font);
   // Frees the copy; the view shows nothing until prepared again.
   void Release();

@@ -13,7 +13,10 @@ namespace nolb {
 
 // One shown window, in screen coordinates.
 struct SnapWindow {
-  WindowRect frame{};   // the whole window
+  // Where it takes the mouse: a top-level window's visible frame, without
+  // the invisible resize border that Windows 10 keeps around it; a child
+  // window's whole rectangle.
+  WindowRect frame{};
   WindowRect client{};  // its client area
   // A disabled control is not taken; its parent is.
   bool enabled = true;

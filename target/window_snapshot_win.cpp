@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "target/window_tree_win.h"
+#include "ui/desktop_composition_win.h"
 #include "ui/monitor_scaling_win.h"
 
 namespace nolb {
@@ -10,13 +11,20 @@ namespace {
 
 bool Shown(HWND window) { return IsWindowVisible(window) && !IsCloakedWindow(window); }
 
-SnapWindow Describe(HWND window, bool own) {
+// A top-level window is described by the frame it shows (the monitors,
+// read when first needed, are given), a child by its whole rectangle.
+SnapWindow Describe(HWND window, bool own, std::optional<std::vector<MonitorScaling>>* monitors) {
   SnapWindow w;
-  RECT frame{}, client{};
-  GetWindowRect(window, &frame);
+  if (monitors) {
+    w.frame = ui::VisibleFrame(window, *monitors);
+  } else {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    w.frame = ui::ToWindowRect(frame);
+  }
+  RECT client{};
   GetClientRect(window, &client);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  w.frame = ui::ToWindowRect(frame);
   w.client = ui::ToWindowRect(client);
   w.enabled = IsWindowEnabled(window) != FALSE;
   const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
@@ -24,25 +32,31 @@ SnapWindow Describe(HWND window, bool own) {
   w.own = own;
   if (own) return w;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsWindowVisible(child)) w.children.push_back(Describe(child, false));
+    if (IsWindowVisible(child)) w.children.push_back(Describe(child, false, nullptr));
   }
   return w;
 }
 
-BOOL CALLBACK AddTopLevel(HWND window, LPARAM windows) {
+struct Snapshot {
+  WindowSnapshot windows;
+  std::optional<std::vector<MonitorScaling>> monitors;
+};
+
+BOOL CALLBACK AddTopLevel(HWND window, LPARAM data) {
   if (!Shown(window)) return TRUE;
+  auto& snapshot = *reinterpret_cast<Snapshot*>(data);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  reinterpret_cast<WindowSnapshot*>(windows)->push_back(Describe(window, process == GetCurrentProcessId()));
+  snapshot.windows.push_back(Describe(window, process == GetCurrentProcessId(), &snapshot.monitors));
   return TRUE;
 }
 
 }  // namespace
 
 WindowSnapshot TakeWindowSnapshot() {
-  WindowSnapshot windows;
-  EnumWindows(&AddTopLevel, reinterpret_cast<LPARAM>(&windows));
-  return windows;
+  Snapshot snapshot;
+  EnumWindows(&AddTopLevel, reinterpret_cast<LPARAM>(&snapshot));
+  return std::move(snapshot.windows);
 }
 
 }  // namespace nolb

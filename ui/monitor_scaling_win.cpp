@@ -49,29 +49,17 @@ std::vector<nolb::MonitorScaling> MonitorScalings() {
   return monitors;
 }
 
-nolb::WindowRect VirtualScreenRect() {
-  return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
-
-void CopyScreen(HDC picture, POINT origin, COLORREF nothingShown) {
-  const nolb::WindowRect area = VirtualScreenRect();
-  {
-    GdiObject<HBRUSH> brush(CreateSolidBrush(nothingShown));
-    const RECT all{0, 0, area.width, area.height};
-    FillRect(picture, &all, brush.Get());
-  }
+void CopyMonitor(HDC picture, const nolb::MonitorScaling& monitor) {
+  const nolb::PictureCopy c = nolb::MonitorPicture(monitor);
   WindowDc screen(nullptr);
+  if (!c.stretch) {
+    BitBlt(picture, c.to.left, c.to.top, c.to.width, c.to.height, screen.Get(), c.from.left, c.from.top, SRCCOPY);
+    return;
+  }
   SetStretchBltMode(picture, HALFTONE);
   SetBrushOrgEx(picture, 0, 0, nullptr);
-  for (const nolb::PictureCopy& c : nolb::PictureCopies(MonitorScalings(), {origin.x, origin.y})) {
-    if (c.stretch) {
-      StretchBlt(picture, c.to.left, c.to.top, c.to.width, c.to.height, screen.Get(), c.from.left, c.from.top,
-                 c.from.width, c.from.height, SRCCOPY);
-    } else {
-      BitBlt(picture, c.to.left, c.to.top, c.to.width, c.to.height, screen.Get(), c.from.left, c.from.top, SRCCOPY);
-    }
-  }
+  StretchBlt(picture, c.to.left, c.to.top, c.to.width, c.to.height, screen.Get(), c.from.left, c.from.top,
+             c.from.width, c.from.height, SRCCOPY);
 }
 
 }  // namespace ui

@@ -24,13 +24,8 @@ void ForEachMonitor(const std::function<void(const MONITORINFOEXW&)>& visit);
 // first.
 std::vector<nolb::MonitorScaling> MonitorScalings();
 
-// The virtual screen: every monitor, in logical pixels.
-nolb::WindowRect VirtualScreenRect();
-
-// Fills the picture, whose top-left pixel stands for the screen point
-// origin, with the screen as it shows now: each monitor's pixels into its
-// logical rectangle, stretched with halftone where the two differ; what no
-// monitor shows is filled with the colour.
-void CopyScreen(HDC picture, POINT origin, COLORREF nothingShown);
+// Fills the picture, of the monitor's logical size, with what the monitor
+// shows now: its own pixels, stretched with halftone where it is scaled.
+void CopyMonitor(HDC picture, const nolb::MonitorScaling& monitor);
 
 }  // namespace ui

@@ -105,7 +105,7 @@ TEST_F(ScreenSelection, EscAndTheSystemCloseCommandCancelAfterAnAppliedSelection
 // values without applying them; in range mode the first Enter starts the
 // range and the second ends it, as the left button does. With Ctrl held the
 // outline is the client area of the control under the cursor, as the windows
-// stood when the picture was frozen; Ctrl+click takes it.
+// stood when the picture was frozen, and goes with Ctrl; Ctrl+click takes it.
 TEST_F(ScreenSelection, TheKeysAloneMakeAPositionAndARangeAndCtrlClickTakesAControl) {
   uint32_t mark = e2e::JournalMark();
   e2e::input::MoveMouse({1000, 500});
@@ -122,7 +122,10 @@ TEST_F(ScreenSelection, TheKeysAloneMakeAPositionAndARangeAndCtrlClickTakesACont
   e2e::BringToFront(Start("ButtonSetRange"));
   for (int i = 0; i < 3; ++i) e2e::input::Press(VK_RIGHT);
   for (int i = 0; i < 2; ++i) e2e::input::Chord({VK_SHIFT, VK_DOWN});
-  e2e::input::Press(VK_RETURN);
+  // Held past the key-repeat delay, Enter starts the range once.
+  e2e::input::KeyDown(VK_RETURN);
+  e2e::input::KeyDown(VK_RETURN);
+  e2e::input::KeyUp(VK_RETURN);
   for (int i = 0; i < 5; ++i) e2e::input::Chord({VK_SHIFT, VK_RIGHT});
   for (int i = 0; i < 7; ++i) e2e::input::Press(VK_DOWN);
   e2e::input::Press(VK_RETURN);
@@ -143,6 +146,9 @@ TEST_F(ScreenSelection, TheKeysAloneMakeAPositionAndARangeAndCtrlClickTakesACont
   e2e::input::KeyDown(VK_CONTROL);
   EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(corner); }, e2e::Inverted(frozen)))
       << "the outline around the control";
+  e2e::input::KeyUp(VK_CONTROL);
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::ScreenPixel(corner); }, frozen)) << "Ctrl up, the mouse still";
+  e2e::input::KeyDown(VK_CONTROL);
   e2e::input::Click(e2e::InsideChild(target));
   e2e::input::KeyUp(VK_CONTROL);
   EXPECT_TRUE(e2e::CallsAreList(e2e::WaitForPush(panel, mark),

@@ -1,9 +1,12 @@
 // The panel on two monitors: a 1280 x 1024 primary and a 1024 x 768 monitor
-// left of it, at x = -1024 .. -1 (scripts/two-monitors.sh makes them).
+// left of it (scripts/two-monitors.sh makes them), at x = -1024 .. -1, or as
+// Windows reports monitors of different scaling, 100 pixels further left or
+// 100 pixels over the primary (NOLB_TWO_MONITORS_LAYOUT "gap", "overlap").
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "harness/e2e.h"
 #include "harness/panel_session.h"
@@ -14,11 +17,17 @@
 
 namespace {
 
+const std::string kLayout = std::getenv("NOLB_TWO_MONITORS_LAYOUT") ? std::getenv("NOLB_TWO_MONITORS_LAYOUT") : "";
+const long kLeft = kLayout == "gap" ? -1124 : kLayout == "overlap" ? -924 : -1024;
 constexpr RECT kPrimaryMonitor{0, 0, 1280, 1024};
-constexpr RECT kLeftMonitor{-1024, 0, 0, 768};
-constexpr RECT kVirtualScreen{-1024, 0, 1280, 1024};
+const RECT kLeftMonitor{kLeft, 0, kLeft + 1024, 768};
+const RECT kVirtualScreen{kLeft, 0, 1280, 1024};
 
 std::vector<long> Edges(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+bool Inside(const RECT& r, const RECT& m) {
+  RECT both;
+  return IntersectRect(&both, &r, &m) && EqualRect(&both, &r);
+}
 
 class TwoMonitors : public ::testing::Test {
  protected:
@@ -36,7 +45,8 @@ class TwoMonitors : public ::testing::Test {
 
 // One selection window per monitor, each exactly its monitor, so that
 // Windows scales each by its own monitor's factor; a range dragged from one
-// into the other is drawn on both and applied in screen coordinates.
+// into the other (across the gap, where there is one) is drawn on both and
+// applied in screen coordinates, the cursor's.
 TEST_F(TwoMonitors, OneSelectionWindowPerMonitorAndARangeDraggedAcrossBoth) {
   constexpr COLORREF kColour = RGB(30, 160, 90);
   auto helper = e2e::TargetWindow::Start({.frame = {-900, 400, -500, 700}, .background = kColour});
@@ -136,25 +146,38 @@ TEST_F(TwoMonitors, MouseFollowingCrossesToTheLeftMonitor) {
 TEST_F(TwoMonitors, TheWindowListOpensOnTheMainWindowsMonitorNoLargerThanIt) {
   // Centred on the main window it would reach past the left monitor's edge,
   // where no monitor is, and its top above the screen.
-  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nLeft=-1000\r\nTop=50\r\n"
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nLeft=" + std::to_string(kLeft + 24) + "\r\nTop=50\r\n"
                                               "[WindowList]\r\nWidth=800\r\nHeight=900\r\n"});
   panel.Activate();
   e2e::input::Chord({VK_CONTROL, 'L'});
-  const RECT shown = panel.Control("TreeWindows").Parent().Rect();
-  EXPECT_EQ(Edges(shown), Edges(RECT{-1024, 0, -224, 768}));
+  // Made at the screen's corner, it is placed as it shows.
+  EXPECT_TRUE(e2e::Becomes([&] { return Edges(panel.Control("TreeWindows").Parent().Rect()); },
+                           Edges(RECT{kLeft, 0, kLeft + 800, 768})));
   e2e::input::Press(VK_ESCAPE);
 }
 
 // Kept on the screen, the rectangle ends at the edges of the monitor the
-// cursor is on, not at the virtual screen's (whose bottom lies 256 lower).
+// cursor is on, not at the virtual screen's (whose bottom lies 256 lower),
+// also while it glides there from the primary: no rectangle on the way hangs
+// across both. A cursor in the gap keeps it on the nearest monitor.
 TEST_F(TwoMonitors, MouseFollowingKeptOnTheScreenStaysOnTheCursorsMonitor) {
-  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nCentreCursor=1\r\nKeepOnScreen=1\r\n"});
-  e2e::input::MoveMouse({kLeftMonitor.right - 1, kLeftMonitor.bottom - 1});
+  auto panel = e2e::Panel::Start({.settings = "[Main]\r\nCentreCursor=1\r\nKeepOnScreen=1\r\nSmoothFollow=1\r\n"});
+  const uint32_t mark = e2e::JournalMark();
+  e2e::input::MoveMouse({std::min(kLeftMonitor.right, 0L) - 1, kLeftMonitor.bottom - 1});
   panel.Control("CheckBoxAutoMouse").Click();
-  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(-320, 528, 320, 240)));
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); },
+                           e2e::RectangleTexts(kLeftMonitor.right - 320, 528, 320, 240)));
   e2e::input::MoveMouse({kLeftMonitor.left, kLeftMonitor.top});
-  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(-1024, 0, 320, 240)));
+  EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(kLeft, 0, 320, 240)));
+  if (kLayout == "gap") {
+    e2e::input::MoveMouse({-30, 500});
+    EXPECT_TRUE(e2e::Becomes([&] { return e2e::RectangleEdits(panel); }, e2e::RectangleTexts(0, 380, 320, 240)));
+  }
   panel.Control("ButtonUncheck").Click();
+  for (const e2e::Call& push : e2e::Named(e2e::CallsSince(panel, mark), "NOLB_SetTarget")) {
+    const RECT r{push.args[1], push.args[2], push.args[1] + push.args[3], push.args[2] + push.args[4]};
+    EXPECT_TRUE(Inside(r, kPrimaryMonitor) || Inside(r, kLeftMonitor)) << push.ToString();
+  }
 }
 
 }  // namespace

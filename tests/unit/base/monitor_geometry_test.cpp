@@ -18,7 +18,7 @@ TEST(MonitorGeometry, At100PercentNothingMovesAndThePictureIsCopiedPlainly) {
   EXPECT_FALSE(Scaled(kAt100));
   EXPECT_EQ(LogicalToPhysical(kAt100, Point{1279, 1023}), (Point{1279, 1023}));
   EXPECT_EQ(LogicalToPhysical({kAt100}, WindowRect{-5, 10, 300, 200}), (WindowRect{-5, 10, 300, 200}));
-  EXPECT_EQ(PictureCopies({kAt100}, {0, 0}), (std::vector<PictureCopy>{{kAt100.physical, kAt100.logical, false}}));
+  EXPECT_EQ(MonitorPicture(kAt100), (PictureCopy{kAt100.physical, kAt100.logical, false}));
 }
 
 TEST(MonitorGeometry, At125PercentLogicalPixelsAreAQuarterLarger) {
@@ -28,7 +28,7 @@ TEST(MonitorGeometry, At125PercentLogicalPixelsAreAQuarterLarger) {
   EXPECT_EQ(PhysicalToLogical(kAt125, Point{125, 125}), (Point{100, 100}));
   EXPECT_EQ(LogicalToPhysical(kAt125, WindowRect{100, 100, 200, 100}), (WindowRect{125, 125, 250, 125}));
   EXPECT_EQ(PhysicalToLogical(kAt125, WindowRect{125, 125, 250, 125}), (WindowRect{100, 100, 200, 100}));
-  EXPECT_EQ(PictureCopies({kAt125}, {0, 0}), (std::vector<PictureCopy>{{kAt125.physical, kAt125.logical, true}}));
+  EXPECT_EQ(MonitorPicture(kAt125), (PictureCopy{kAt125.physical, kAt125.logical, true}));
 }
 
 TEST(MonitorGeometry, At150PercentEdgesRoundToTheNearestPixel) {
@@ -50,15 +50,29 @@ TEST(MonitorGeometry, MixedMonitorsMapEachRectangleByItsOwnMonitor) {
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-100, 100, 400, 100}), (WindowRect{-100, 100, 400, 100}));
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-300, 100, 400, 100}), (WindowRect{-450, 150, 600, 150}));
   EXPECT_EQ(LogicalToPhysical(kMixed, WindowRect{-200, 100, 400, 100}), (WindowRect{-200, 100, 400, 100}));
-  // On no monitor: the nearest one's.
+  // On no monitor: the nearest one's, the first listed of two as near.
   EXPECT_EQ(MonitorOfLogical(kMixed, {-2000, 900, 10, 10}), kLeftAbove);
+  EXPECT_EQ(MonitorOfLogical(kMixed, {2000, 900, 10, 10}), kPrimary);
+  EXPECT_EQ(MonitorOfLogical(kMixed, {-2, 401, 1, 1}), kPrimary);
+  const MonitorScaling a{{0, 0, 100, 100}, {}}, b{{100, 0, 100, 100}, {}}, c{{200, 0, 100, 100}, {}};
+  EXPECT_EQ(MonitorOfLogical({a, b, c}, {90, 0, 150, 10}), b) << "the one with the most of it";
   EXPECT_EQ(MonitorOfLogical({}, {0, 0, 1, 1}), std::nullopt);
+  // Each monitor's picture is its own, from (0, 0), whole also where the
+  // logical rectangles of monitors overlap.
+  EXPECT_EQ(MonitorPicture(kLeftAbove), (PictureCopy{kLeftAbove.physical, {0, 0, 1280, 800}, true}));
+}
 
-  // The picture starts at the virtual screen's corner; the left monitor is
-  // stretched into its place, the primary copied plainly beside it.
-  EXPECT_EQ(PictureCopies(kMixed, {-1280, -400}),
-            (std::vector<PictureCopy>{{kPrimary.physical, {1280, 400, 1920, 1080}, false},
-                                      {kLeftAbove.physical, {0, 0, 1280, 800}, true}}));
+// The frame the composition draws comes in the screen's pixels: on the
+// monitor at 150 % it is mapped back; it never reaches past the window.
+TEST(MonitorGeometry, AWindowsVisibleFrameInTheProgramsPixels) {
+  const WindowRect window{100, 100, 800, 600};
+  EXPECT_EQ(VisibleFrame(kMixed, window, std::nullopt), window) << "no reading";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{107, 100, 786, 593}), (WindowRect{107, 100, 786, 593}));
+  EXPECT_EQ(VisibleFrame(kMixed, {-700, -100, 300, 200}, WindowRect{-1041, -150, 432, 291}),
+            (WindowRect{-694, -100, 288, 194}));
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{90, 90, 900, 700}), window) << "a shadow: within the window";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{200, 700, 50, 50}), window) << "below it: not believed";
+  EXPECT_EQ(VisibleFrame(kMixed, window, WindowRect{900, 200, 50, 50}), window) << "right of it";
 }
 
 TEST(MonitorGeometry, ADisplayModeCountsOnlyWhenItScalesBothWaysAlike) {

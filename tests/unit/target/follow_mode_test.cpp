@@ -77,6 +77,8 @@ TEST(FollowArithmetic, KeptOnTheScreenInsideTheCursorsMonitorSmoothlyAShareOfThe
       {"larger than the monitor", {true, false, true}, {0, 0}, {1000, 1000}, kPrimary, {0, 724}, {1500, 300}},
       {"no monitor to be read", {true, false, true}, {0, 0}, {1279, 1023}, std::nullopt, {1119, 903}},
       {"smoothly, toward the kept goal", {true, true, true}, {0, 0}, {1279, 1023}, kPrimary, {240, 196}},
+      {"smoothly onto a smaller monitor: on it at once", {true, true, true}, {900, 700}, {-500, 700},
+       WindowRect{-1024, 0, 1024, 768}, {-320, 528}},
       // Pushed, the goal of a corner already part of the way there stays the same.
       {"smoothly pushed", {false, true, false}, {0, 0}, {1000, 800}, kPrimary, {170, 140}},
       {"smoothly pushed, the next tick", {false, true, false}, {170, 140}, {1000, 800}, kPrimary, {297, 245}},

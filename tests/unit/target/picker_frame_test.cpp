@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace nolb {
 namespace {
 
@@ -19,7 +22,25 @@ TEST(PickerFrameBands, EachWindowIsFramedAtItsOwnMonitorsScale) {
   EXPECT_EQ(PickerFrameBands(kLaptopAndMonitor, {2000, 100, 200, 100}),
             (Bands{{2000, 100, 200, 3}, {2000, 197, 200, 3}, {2000, 103, 3, 94}, {2197, 103, 3, 94}}));
   EXPECT_TRUE(PickerFrameBands(kLaptopAndMonitor, {100, 100, 0, 50}).empty()) << "no client area, no frame";
-  EXPECT_EQ(PickerFrameBands(kLaptopAndMonitor, {2000, 100, 1, 1}).size(), 4u) << "a client area of one pixel";
+}
+
+// Under six pixels high or wide the bands cover the frame once, inside the area.
+TEST(PickerFrameBands, ATinyAreaIsFramedInsideEachPixelOnce) {
+  for (const Size s : {Size{1, 1}, Size{2, 9}, Size{5, 5}, Size{6, 6}, Size{9, 4}, Size{7, 7}}) {
+    std::vector<std::pair<int, int>> frame, banded;  // (y, x), row by row
+    for (int y = 100; y < 100 + s.height; ++y) {
+      for (int x = 0; x < s.width; ++x) {
+        if (x < 3 || y < 103 || x >= s.width - 3 || y >= 97 + s.height) frame.push_back({y, 2000 + x});
+      }
+    }
+    for (const WindowRect& b : PickerFrameBands(kLaptopAndMonitor, {2000, 100, s.width, s.height})) {
+      for (int y = b.top; y < b.top + b.height; ++y) {
+        for (int x = b.left; x < b.left + b.width; ++x) banded.push_back({y, x});
+      }
+    }
+    std::sort(banded.begin(), banded.end());
+    EXPECT_EQ(banded, frame) << s.width << " x " << s.height;
+  }
 }
 
 }  // namespace

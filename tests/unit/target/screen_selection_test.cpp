@@ -84,6 +84,10 @@ TEST(ScreenSelectionRange, ReleaseEndsWhereTheButtonComesUp) {
   EXPECT_TRUE(s.Release({30, 40}));
   EXPECT_EQ(s.SelectResult(), (Corners{10, 10, 30, 40}));
   EXPECT_TRUE(s.CoordinatesOnly());
+  s.Begin(SelectMode::kRange, 0, 0, {10, 10});
+  s.Press(MouseButton::kLeft, {10, 10});
+  EXPECT_TRUE(s.Release({30, 40}));
+  EXPECT_EQ(s.SelectResult(), (Corners{10, 10, 30, 40})) << "no move seen between";
 }
 
 TEST(ScreenSelectionRange, PressAndReleaseInPlaceChooseNoRangeAndStrayReleasesAreIgnored) {
@@ -162,16 +166,16 @@ TEST(ScreenSelectionKeys, EnterChoosesAtTheCursorAndTheArrowKeysStepIt) {
   const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}};
   s.Begin(SelectMode::kRange, 0, 0, {200, 150});
   s.Enter(false, s.Cursor());
-  EXPECT_EQ(s.Step(1, 0, monitors), (Point{201, 150}));
-  EXPECT_EQ(s.Step(1, 0, monitors), (Point{202, 150}));
-  EXPECT_EQ(s.Step(0, 10, monitors), (Point{202, 160}));
+  EXPECT_EQ(s.Step(1, 0, monitors, 0), (Point{201, 150}));
+  EXPECT_EQ(s.Step(1, 0, monitors, 0), (Point{202, 150}));
+  EXPECT_EQ(s.Step(0, 10, monitors, 0), (Point{202, 160}));
   for (Point late : {Point{201, 150}, Point{200, 150}, Point{202, 160}, Point{202, 150}}) s.Move(late);
   EXPECT_EQ(s.Cursor(), (Point{202, 160}));
   EXPECT_EQ(s.Outline(), (Corners{200, 150, 202, 160}));
   s.Move({500, 500});
   s.Move({202, 150});
   EXPECT_EQ(s.Cursor(), (Point{202, 150})) << "after a move of the user's, every point counts";
-  EXPECT_EQ(s.Step(5000, 0, monitors), (Point{1279, 150})) << "on the monitors";
+  EXPECT_EQ(s.Step(5000, 0, monitors, 0), (Point{1279, 150})) << "on the monitors";
 }
 
 // Ctrl shows the client area of the window under the cursor, unless a range

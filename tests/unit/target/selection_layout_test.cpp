@@ -150,17 +150,35 @@ TEST(Magnifier, ThePictureAroundTheCursorEightTimesAsLarge) {
 // The primary and a smaller monitor left of it: nothing below the latter.
 TEST(MonitorAtAndStepCursor, TheMonitorThatShowsThePointAndStepsOnTheMonitorsOnly) {
   const std::vector<WindowRect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 1024, 768}};
-  EXPECT_EQ(MonitorAt(monitors, {-1, 100}), 1u) << "the primary touches it, but this one shows it";
-  EXPECT_EQ(MonitorAt(monitors, {0, 100}), 0u);
-  EXPECT_EQ(MonitorAt(monitors, {-300, 900}), 1u) << "below it, where no monitor is: the nearest";
-  EXPECT_EQ(MonitorAt(monitors, {2000, 2000}), 0u);
+  EXPECT_EQ(MonitorAt(monitors, {-1, 100}, 0), 1u) << "the primary touches it, but this one shows it";
+  EXPECT_EQ(MonitorAt(monitors, {0, 100}, 1), 0u);
+  EXPECT_EQ(MonitorAt(monitors, {-300, 900}, 0), 1u) << "below it, where no monitor is: the nearest";
+  EXPECT_EQ(MonitorAt(monitors, {2000, 2000}, 1), 0u);
 
-  EXPECT_EQ(StepCursor({100, 100}, 10, 0, monitors), (Point{110, 100}));
-  EXPECT_EQ(StepCursor({0, 500}, -1, 0, monitors), (Point{-1, 500})) << "onto the other monitor";
-  EXPECT_EQ(StepCursor({-5, 900}, -10, 0, monitors), (Point{0, 900})) << "nothing shows it: as far as it goes";
-  EXPECT_EQ(StepCursor({-500, 765}, 0, 10, monitors), (Point{-500, 767}));
-  EXPECT_EQ(StepCursor({-1, 767}, 0, 10, monitors), (Point{-1, 767})) << "on the monitor it was on, beside the primary";
-  EXPECT_EQ(StepCursor({1279, 1023}, 1, 1, monitors), (Point{1279, 1023}));
+  EXPECT_EQ(StepCursor({100, 100}, 0, 10, 0, monitors), (Point{110, 100}));
+  EXPECT_EQ(StepCursor({0, 500}, 0, -1, 0, monitors), (Point{-1, 500})) << "onto the other monitor";
+  EXPECT_EQ(StepCursor({-5, 900}, 0, -10, 0, monitors), (Point{0, 900})) << "nothing shows it: as far as it goes";
+  EXPECT_EQ(StepCursor({-500, 765}, 1, 0, 10, monitors), (Point{-500, 767}));
+  EXPECT_EQ(StepCursor({-1, 767}, 1, 0, 10, monitors), (Point{-1, 767})) << "on the monitor it was on, beside the primary";
+  EXPECT_EQ(StepCursor({1279, 1023}, 0, 1, 1, monitors), (Point{1279, 1023}));
+}
+
+// At mixed scaling the monitors may overlap or leave a gap: the monitor a
+// point is on is the one the cursor was on when that shows it, never merely
+// the first listed; the keys stop at the edge of the cursor's monitor.
+TEST(MonitorAtAndStepCursor, OverlappingAndGappedMonitors) {
+  const std::vector<WindowRect> overlap{{0, 0, 1280, 1024}, {-924, 0, 1024, 768}};
+  EXPECT_EQ(MonitorAt(overlap, {50, 300}, 1), 1u);
+  EXPECT_EQ(MonitorAt(overlap, {50, 300}, 0), 0u);
+  EXPECT_EQ(MonitorAt(overlap, {50, 300}, 2), 0u) << "none given: the first listed";
+  EXPECT_EQ(MonitorAt(overlap, {50, 900}, 1), 0u) << "only the primary shows it";
+  EXPECT_EQ(StepCursor({95, 5}, 1, 2000, 0, overlap), (Point{99, 5}));
+  EXPECT_EQ(StepCursor({95, 5}, 0, 2000, 0, overlap), (Point{1279, 5}));
+
+  const std::vector<WindowRect> gap{{0, 0, 1280, 1024}, {-1124, 0, 1024, 768}};
+  EXPECT_EQ(MonitorAt(gap, {-30, 500}, 1), 0u) << "in the gap: the nearest";
+  EXPECT_EQ(MonitorAt(gap, {-70, 500}, 0), 1u);
+  EXPECT_EQ(StepCursor({-101, 300}, 1, 10, 0, gap), (Point{-101, 300})) << "not into the gap";
 }
 
 }  // namespace
