@@ -178,6 +178,11 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
        .click = On<TMainForm>(&TMainForm::NToggleCaptureRangeClick)},
       {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true,
        .click = On<TMainForm>(&TMainForm::L1Click)},
+      {.name = L"N6", .menu = L"表示(&S)"},
+      // Taken when the window is next minimised.
+      {.name = L"M1", .menu = L"表示(&S)", .caption = L"最小化時に通知領域へ(&M)", .autoCheck = true},
+      {.name = L"E1", .menu = L"表示(&S)", .caption = L"パネルを配信に映さない(&E)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::E1Click)},
       {.name = L"L2", .menu = L"設定(&O)", .caption = L"ウィンドウ一覧から選ぶ(&L)...",
        .click = On<TMainForm>(&TMainForm::L2Click), .ctrlKey = 'L'},
       {.name = L"N4", .menu = L"設定(&O)"},
@@ -279,6 +284,7 @@ void TMainForm::FormCreate() {
     markers_ = std::make_unique<RangeMarkers>();
     NToggleCaptureRangeClick(nullptr);
   });
+  Later([this] { MakeTrayIcon(); });
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -306,6 +312,7 @@ void TMainForm::FormDestroy() {
   // after: the encoder gets its own capture area back before anything is
   // written, which a slow disk or a folder on the network may hold up.
   if (SessionEnding()) ReleaseLibrary();
+  if (tray_) tray_->Remove();
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ui::ReportingErrors(Handle(), [&] {
@@ -354,6 +361,9 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   follow_.SetSmoothFollow(m.smoothFollow);
   Menu(L"K1").SetChecked(m.keepOnScreen);
   follow_.SetKeepOnScreen(m.keepOnScreen);
+  Menu(L"M1").SetChecked(m.minimiseToTray);
+  Menu(L"E1").SetChecked(m.excludeFromCapture);
+  E1Click(nullptr);
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
@@ -383,6 +393,8 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.realtimeInterval = realtimePeriodMs_;
   m.smoothFollow = Menu(L"S1").Checked();
   m.keepOnScreen = Menu(L"K1").Checked();
+  m.minimiseToTray = Menu(L"M1").Checked();
+  m.excludeFromCapture = Menu(L"E1").Checked();
   return m;
 }
 
@@ -452,7 +464,10 @@ void TMainForm::ButtonHideClick(ui::Component*) {
 
 void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
-void TMainForm::ShowNotice(std::wstring_view text) { notice_.Show(Handle(), L"NOLB", text); }
+void TMainForm::ShowNotice(std::wstring_view text, ui::NoticeKind kind) {
+  if (tray_ && tray_->ShowBalloon(L"NOLB", text, kind)) return;
+  notice_.Show(Handle(), L"NOLB", text, kind);
+}
 
 void TMainForm::EnableHideButton(bool enabled) { Find(L"ButtonHide").SetEnabled(enabled); }
 

@@ -57,6 +57,8 @@ void TMainForm::TimerReacquireTimer(ui::Component*) {
   windowEvents_.Stop();
   ChangeTargetKeepingWait([&] { ShowTargetView(TakeReacquired(state_, windows_, *found)); });
   ButtonApplyClick(nullptr);
+  ShowNotice(L"ターゲットのウィンドウを再取得しました。\n" + Find(L"EditWindowCaption").Text(),
+             ui::NoticeKind::kInformation);
 }
 
 void TMainForm::ChangeTargetKeepingWait(const std::function<void()>& change) {
