@@ -125,10 +125,14 @@ void TrayIcon::Refresh(const TrayStatus& status) {
   }
   std::wstring tip = ui::Widen(TrayTooltip(status));
   if (tip != shownTip_) {
-    data.uFlags |= NIF_TIP | NIF_SHOWTIP;
+    data.uFlags |= NIF_TIP;
     CopyField(data.szTip, tip);
   }
-  if (data.uFlags == 0 || !Shell_NotifyIconW(NIM_MODIFY, &data)) return;
+  if (data.uFlags == 0) return;
+  // A version-4 icon shows the standard tooltip only when asked to: each
+  // change asks again, so that none turns it off.
+  data.uFlags |= NIF_SHOWTIP;
+  if (!Shell_NotifyIconW(NIM_MODIFY, &data)) return;
   shownPicture_ = picture;
   shownTip_ = std::move(tip);
 }
@@ -136,7 +140,7 @@ void TrayIcon::Refresh(const TrayStatus& status) {
 bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, ui::NoticeKind kind) {
   if (!added_) return false;
   NOTIFYICONDATAW data = IconData();
-  data.uFlags = NIF_INFO;
+  data.uFlags = NIF_INFO | NIF_SHOWTIP;
   CopyField(data.szInfoTitle, Fitted(title, kBalloonTitleUnits));
   CopyField(data.szInfo, Fitted(text, kBalloonTextUnits));
   // No sound: the panel runs beside a stream.
@@ -249,7 +253,7 @@ void TrayIcon::ShowMenu(POINT at) {
     } else {
       const UINT id = kFirstCommand + static_cast<UINT>(entry.command);
       const UINT flags = MF_STRING | (entry.checked ? MF_CHECKED : 0) | (entry.enabled ? 0 : MF_GRAYED);
-      AppendMenuW(menu.Get(), flags, id, ui::Widen(entry.caption).c_str());
+      AppendMenuW(menu.Get(), flags, id, entry.caption);
       if (entry.isDefault) SetMenuDefaultItem(menu.Get(), id, FALSE);
     }
   }

@@ -36,7 +36,8 @@ struct TrayPanelState {
 
 struct TrayMenuEntry {
   TrayCommand command = TrayCommand::kSeparator;
-  const char* caption = nullptr;  // UTF-8; none for a separator and the scenes' slot
+  // As the menu shows it; none for a separator and the scenes' slot.
+  const wchar_t* caption = nullptr;
   bool enabled = true;
   bool checked = false;
   bool isDefault = false;  // shown bold: what a click on the icon does

@@ -18,7 +18,8 @@ std::string Shape(const std::vector<TrayMenuEntry>& entries) {
     } else if (e.command == TrayCommand::kSceneSlot) {
       shape += '*';
     } else {
-      const char key = std::string(e.caption).substr(std::string(e.caption).find("(&") + 2)[0];
+      const std::wstring caption = e.caption;
+      const char key = static_cast<char>(caption[caption.find(L"(&") + 2]);
       shape += e.enabled ? key : static_cast<char>(key - 'A' + 'a');
       if (e.checked) shape += '+';
       if (e.isDefault) shape += '!';
