@@ -312,7 +312,6 @@ void TMainForm::FormDestroy() {
   // after: the encoder gets its own capture area back before anything is
   // written, which a slow disk or a folder on the network may hold up.
   if (SessionEnding()) ReleaseLibrary();
-  if (tray_) tray_->Remove();
   // A file that cannot be written is reported, and the shut-down goes on:
   // the redirection is still switched off and the library released.
   ui::ReportingErrors(Handle(), [&] {
@@ -324,6 +323,9 @@ void TMainForm::FormDestroy() {
   ui::ReportingErrors(Handle(), [&] { SavePresets(*positionPresets_, kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { SavePresets(*sizePresets_, kSizePresetFile); });
   if (!SessionEnding()) ReleaseLibrary();
+  // Last: at the session's end the task bar may be slow to answer, and the
+  // library and the files come first.
+  if (tray_) tray_->Remove();
 }
 
 void TMainForm::ReleaseLibrary() {

@@ -226,6 +226,8 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public
   WindowEvents windowEvents_;
   ui::NoticeBalloon notice_;
   std::unique_ptr<TrayIcon> tray_;
+  // The caption box's text for the icon's tooltip, and the target it names.
+  std::optional<std::pair<WindowId, std::string>> trayCaption_;
   bool reacquireMovesTarget_ = false;
   // "無効化" switched the redirection off and nothing has pushed since.
   bool redirectionOff_ = false;

@@ -27,6 +27,8 @@ class TrayHost {
   virtual ~TrayHost() = default;
 
   virtual HWND HostHandle() const = 0;
+  // The main window's shut-down has begun: the icon acts no more.
+  virtual bool HostShutDownBegun() const = 0;
   virtual TrayPanelState TrayPanelNow() const = 0;
   // Does what the command's control in the main window does, through the
   // same handler, unless that control takes no input now (the menu was

@@ -156,7 +156,7 @@ LRESULT CALLBACK TrayIcon::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
   auto* self = reinterpret_cast<TrayIcon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message != kTrayCallbackMessage || !self) return DefWindowProcW(hwnd, message, wParam, lParam);
   // Version 4: the event and the icon in lParam, the icon's point in wParam.
-  if (HIWORD(lParam) == kTrayIconId && !self->removed_) {
+  if (HIWORD(lParam) == kTrayIconId && !self->removed_ && !self->host_.HostShutDownBegun()) {
     const POINT at{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
     ui::ReportingErrors(self->hostWindow_, [&] { self->OnCallback(LOWORD(lParam), at); });
   }
@@ -265,6 +265,8 @@ void TrayIcon::ShowMenu(POINT at) {
       menu.Get(), align | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, hostWindow_,
       nullptr));
   PostMessageW(hostWindow_, WM_NULL, 0, 0);
+  // The panel may have begun to end while the menu was open.
+  if (removed_ || host_.HostShutDownBegun()) return;
   if (chosen == 0) {
     // Cancelled: the keyboard's focus goes back to the notification area.
     NOTIFYICONDATAW data = IconData();

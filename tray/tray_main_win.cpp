@@ -3,7 +3,6 @@
 // the main window's own controls, and the two switches of "表示(&S)".
 #include "app/main_form_win.h"
 #include "preview/preview_form_win.h"
-#include "target/target_selection.h"
 #include "ui/application_win.h"
 #include "ui/capture_exclusion_win.h"
 
@@ -26,15 +25,20 @@ void ToggleIfEnabled(ui::Control& box) {
 void TMainForm::MakeTrayIcon() { tray_ = std::make_unique<TrayIcon>(*this, CurrentTrayStatus(hook_.IsHooked())); }
 
 TrayStatus TMainForm::CurrentTrayStatus(bool hooked) {
-  // The target and rectangle in force, as the library holds them.
-  const HookTarget target = hook_.GetTarget();
-  return TrayStatus{!redirectionOff_, hooked, TargetCaption(windows_, target.window),
-                    target.x,         target.y, target.width, target.height};
+  // The target and rectangle as the window holds them, read without a call
+  // into the library or the window system, so that the status line's tick
+  // costs at rest what it cost without the icon: the caption box changes
+  // only with the target.
+  const CaptureSettings s = state_.Settings();
+  if (!trayCaption_ || trayCaption_->first != s.target) {
+    trayCaption_.emplace(s.target, Find(L"EditWindowCaption").TextUtf8());
+  }
+  return TrayStatus{!redirectionOff_, hooked, trayCaption_->second, s.x, s.y, s.width, s.height};
 }
 
 TrayPanelState TMainForm::TrayPanelNow() const {
   TrayPanelState panel;
-  panel.busy = ShutDownBegun() || SelectionShown() || Dragging() || ui::ModalWindowShown();
+  panel.busy = SelectionShown() || Dragging() || ui::ModalWindowShown();
   panel.followWindow = Find(L"CheckBoxAutoWindow").Checked();
   panel.followMouse = Find(L"CheckBoxAutoMouse").Checked();
   panel.previewShown = FormPreview && FormPreview->Visible();
@@ -44,7 +48,7 @@ TrayPanelState TMainForm::TrayPanelNow() const {
 
 void TMainForm::RunTrayCommand(TrayCommand command) {
   // Something may have come up while the menu was open.
-  if (TrayPanelNow().busy) return;
+  if (ShutDownBegun() || TrayPanelNow().busy) return;
   switch (command) {
     case TrayCommand::kApply:
       ClickIfEnabled(*this, Find(L"ButtonApply"));
