@@ -59,6 +59,7 @@ TrayIcon::TrayIcon(TrayHost& host, const TrayStatus& status)
   ChangeWindowMessageFilterEx(hwnd_, kTrayCallbackMessage, MSGFLT_ALLOW, nullptr);
   SetWindowSubclass(hostWindow_, &TrayIcon::HostSubclass, kHostSubclassId, reinterpret_cast<DWORD_PTR>(this));
   LoadIcons();
+  Refresh(status);
   Add();
   // Started minimised (a shortcut's "最小化"): put away as a minimise is.
   if (IsIconic(hostWindow_) && host_.MinimisesToTray()) ShowWindow(hostWindow_, SW_HIDE);
@@ -66,7 +67,6 @@ TrayIcon::TrayIcon(TrayHost& host, const TrayStatus& status)
 
 TrayIcon::~TrayIcon() {
   Remove();
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
 }
 
@@ -116,6 +116,12 @@ void TrayIcon::Add() {
 
 void TrayIcon::Refresh(const TrayStatus& status) {
   status_ = status;
+  std::wstring tip = ui::Widen(TrayTooltip(status));
+  if (tip != windowText_) {
+    // What the icon tells, for automation and tests: its window's text.
+    SetWindowTextW(hwnd_, tip.c_str());
+    windowText_ = tip;
+  }
   if (!added_) return;
   NOTIFYICONDATAW data = IconData();
   const TrayPicture picture = TrayPictureFor(status.redirectionOn, status.hooked);
@@ -123,7 +129,6 @@ void TrayIcon::Refresh(const TrayStatus& status) {
     data.uFlags |= NIF_ICON;
     data.hIcon = icons_[static_cast<std::size_t>(picture)].Get();
   }
-  std::wstring tip = ui::Widen(TrayTooltip(status));
   if (tip != shownTip_) {
     data.uFlags |= NIF_TIP;
     CopyField(data.szTip, tip);

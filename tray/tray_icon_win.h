@@ -6,7 +6,8 @@
 // The icon belongs to a message-only window of class "NOLB_Tray", whose
 // callback message is kTrayCallbackMessage with the meaning of
 // NOTIFYICON_VERSION_4: the event in the low word of lParam, the point of
-// the icon (screen coordinates) in wParam. The main window is watched for
+// the icon (screen coordinates) in wParam. The window's text is the
+// icon's tooltip. The main window is watched for
 // what only a top-level window hears: "TaskbarCreated" (the task bar made
 // again, after Explorer restarted: the icon is added again), a change of
 // the display (the icon's size) and minimising (put away into the
@@ -82,6 +83,7 @@ class TrayIcon {
   bool removed_ = false;
   TrayStatus status_;
   std::wstring shownTip_;
+  std::wstring windowText_;
   std::optional<TrayPicture> shownPicture_;
   std::optional<ULONGLONG> lastSelect_;
   std::optional<ULONGLONG> hostDeactivated_;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/e2e.h"
+#include "harness/target_picking.h"
 // After <windows.h>, which the harness brings.
 #include <shellapi.h>
 
@@ -51,17 +52,26 @@ void ChooseFromIconMenu(const e2e::Panel& panel, HWND tray, char key) {
 }
 
 TEST(TrayIcon, MenuMinimisingIntoItANewTaskBarAndNothingLeftAtTheEnd) {
+  e2e::TargetWindow target = e2e::StartTargetBesidePanel();
   auto panel = e2e::Panel::Start({.settings = "[Main]\r\nMinimiseToTray=1\r\n"});
   HWND tray = nullptr;
   ASSERT_TRUE(e2e::Eventually([&] { return (tray = TrayWindowOf(panel)) && IconShown(tray); }, "the icon"));
   auto on = [&] { return panel.Library().State().enabled != 0; };
+  // The tooltip (the icon window's text) tells the state and the target.
+  auto tip = [&] { return e2e::Window(tray).Text(); };
+  e2e::DragPick(panel, e2e::InsideMainNotChild(target), e2e::TargetCaption(target.Main()));
+  const SIZE size = e2e::ClientSize(target.Main());
+  EXPECT_TRUE(e2e::Becomes(tip, L"NOLB\n差し替え: 有効 (Hook : ×)\n" + e2e::TargetCaption(target.Main()) + L" (0, 0, " +
+                                    std::to_wstring(size.cx) + L" × " + std::to_wstring(size.cy) + L")"));
 
   ChooseFromIconMenu(panel, tray, 'D');
-  EXPECT_TRUE(e2e::Eventually([&] { return !on(); }, "無効化 from the menu"));
+  EXPECT_TRUE(e2e::Eventually([&] { return !on() && tip().find(L"\n差し替え: 無効\n") != std::wstring::npos; },
+                              "無効化 from the menu"));
   ChooseFromIconMenu(panel, tray, 'A');
   EXPECT_TRUE(e2e::Eventually(on, "適用 from the menu"));
   ChooseFromIconMenu(panel, tray, 'M');
   EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("CheckBoxAutoMouse").Checked(); }, true));
+  EXPECT_TRUE(e2e::Eventually([&] { return tip().find(L"\nDesktop (") != std::wstring::npos; }, "the desktop named"));
   // Locked while the mouse is followed, as "無効化" in the window: greyed.
   ChooseFromIconMenu(panel, tray, 'D');
   e2e::input::Press(VK_ESCAPE);
