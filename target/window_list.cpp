@@ -13,32 +13,42 @@ namespace {
 constexpr char32_t kStrayByte = 0x110000;
 constexpr std::size_t kMaxLineText = 80;
 
-// Decodes the character at text[i] and moves i past it.
+// Decodes the character at text[i] and moves i past it. Only a well-formed
+// sequence is a character: never an overlong form, a surrogate or a value
+// above U+10FFFF (F4 90 and above), whose bytes are strays each.
 char32_t NextCharacter(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 0;
-  char32_t c = 0;
   if (lead < 0x80) {
     ++i;
     return lead;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, c = lead & 0x1F;
+  }
+  std::size_t length = 0;
+  // The range of the second byte; the later ones are 80 to BF.
+  unsigned char low = 0x80, high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, c = lead & 0x0F;
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
   } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, c = lead & 0x07;
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
   }
   if (length == 0 || i + length > text.size()) {
     ++i;
     return kStrayByte + lead;
   }
+  char32_t c = lead & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xC0) != 0x80) {
+    if (next < low || next > high) {
       ++i;
       return kStrayByte + lead;
     }
     c = (c << 6) | (next & 0x3F);
+    low = 0x80, high = 0xBF;
   }
   i += length;
   return c;
@@ -61,8 +71,8 @@ std::u32string Folded(std::string_view text) {
   return folded;
 }
 
-ListedWindow Describe(WindowTree& tree, WindowSystem& windows, WindowId window) {
-  return ListedWindow{window, tree.Text(window), {}, tree.ClassName(window),
+ListedWindow Describe(WindowTree& tree, WindowSystem& windows, WindowId window, std::string text) {
+  return ListedWindow{window, std::move(text), {}, tree.ClassName(window),
                       tree.ControlId(window), windows.ClientSize(window)};
 }
 
@@ -77,7 +87,20 @@ std::vector<WindowId> OtherProgramsWindows(WindowTree& tree) {
   return found;
 }
 
-// A text on one line and at most kMaxLineText characters long.
+// The controls and separators that would break a line: C0, DEL and C1
+// (U+0085 among them), and the line and paragraph separators.
+bool BreaksLine(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+// The marks and embeddings that change the direction in which the text
+// after them reads: a title could make a program's name read as another.
+bool IsDirectionControl(char32_t c) {
+  return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// A text on one line and at most kMaxLineText characters long, without
+// direction controls.
 std::string OneLine(std::string_view text) {
   std::string line;
   std::size_t characters = 0;
@@ -85,7 +108,8 @@ std::string OneLine(std::string_view text) {
     if (characters == kMaxLineText) return line + "…";
     const std::size_t start = i;
     const char32_t c = NextCharacter(text, i);
-    if (c < 0x20 || c == 0x7F) {
+    if (IsDirectionControl(c)) continue;
+    if (BreaksLine(c)) {
       line += ' ';
     } else {
       line.append(text.substr(start, i - start));
@@ -105,7 +129,7 @@ std::string SizeText(const std::optional<Size>& size) {
 std::vector<ListedWindow> ListTopLevelWindows(WindowTree& tree, WindowSystem& windows) {
   std::vector<ListedWindow> listed;
   for (WindowId window : OtherProgramsWindows(tree)) {
-    ListedWindow entry = Describe(tree, windows, window);
+    ListedWindow entry = Describe(tree, windows, window, tree.Text(window));
     entry.program = tree.ExecutableName(window);
     entry.controlId = 0;
     listed.push_back(std::move(entry));
@@ -117,7 +141,7 @@ std::vector<ListedWindow> ListChildWindows(WindowTree& tree, WindowSystem& windo
                                            WindowId parent) {
   std::vector<ListedWindow> listed;
   for (WindowId child : tree.Children(parent)) {
-    if (tree.IsVisible(child)) listed.push_back(Describe(tree, windows, child));
+    if (tree.IsVisible(child)) listed.push_back(Describe(tree, windows, child, tree.ControlText(child)));
   }
   return listed;
 }

@@ -29,7 +29,8 @@ struct ListedWindow {
 // topmost first; a window the desktop window manager cloaks is not visible.
 std::vector<ListedWindow> ListTopLevelWindows(WindowTree& tree, WindowSystem& windows);
 
-// The visible direct children of a window, topmost first.
+// The visible direct children of a window, topmost first, each with the
+// text it holds now (an edit's contents).
 std::vector<ListedWindow> ListChildWindows(WindowTree& tree, WindowSystem& windows,
                                            WindowId parent);
 
@@ -60,8 +61,10 @@ WindowId FindProgramWindow(WindowTree& tree, std::string_view titlePart,
 //   「title」 program / class / 640×480
 // a child window:
 //   class / ID 15 / 「text」 / 632×400
-// A size that cannot be read shows as "?"; line breaks and tabs in a text
-// become spaces, and a text longer than 80 characters is cut with "…".
+// A size that cannot be read shows as "?"; control characters (line breaks,
+// tabs) and the line and paragraph separators in a text become spaces, the
+// marks that change the reading direction are left out, and a text longer
+// than 80 characters is cut with "…".
 std::string ListedWindowLine(const ListedWindow& window, bool child);
 
 }  // namespace nolb

@@ -264,7 +264,10 @@ void ChooseWindowFromList(HWND owner, TakeChosenWindow take) {
   });
   TFormWindowList dialog(owner, size.width, size.height, std::move(take));
   dialog.ShowModal();
-  // The size the user gave it, for the next time.
+  // The size the user gave it, for the next time; only from a list the user
+  // closed. One that went with the panel (closed from outside, the session's
+  // end) has no size left to read.
+  if (!dialog.Handle() || dialog.ShutDownBegun() || ui::Form::SessionEnding()) return;
   const ui::Place place = ui::NormalPlace(dialog.Handle());
   const WindowListSettings left{std::max(place.width, WindowListSettings::kMinimumWidth),
                                 std::max(place.height, WindowListSettings::kMinimumHeight)};

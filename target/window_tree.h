@@ -28,6 +28,10 @@ class WindowTree {
   // Window text and class name, UTF-8.
   virtual std::string Text(WindowId window) = 0;
   virtual std::string ClassName(WindowId window) = 0;
+  // The text a control holds now (an edit's contents, which Text does not
+  // give for another program's window), UTF-8; asked of its program with a
+  // short wait, and Text when the program does not answer in time.
+  virtual std::string ControlText(WindowId window) { return Text(window); }
   virtual std::int32_t ControlId(WindowId window) = 0;
   // The file name, without folder, of the executable of the window's
   // process (UTF-8); empty when it cannot be read.

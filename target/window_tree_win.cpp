@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <dwmapi.h>
 
+#include <algorithm>
+
 #include "ui/handles_win.h"
 #include "ui/text_win.h"
 
@@ -11,6 +13,10 @@ namespace {
 
 HWND Handle(WindowId window) { return reinterpret_cast<HWND>(window); }
 WindowId Id(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
+
+// How long another program may take to hand over a control's text.
+constexpr UINT kTextAnswerMs = 200;
+constexpr int kTextBuffer = 1024;
 
 BOOL CALLBACK AddTopLevel(HWND hwnd, LPARAM list) {
   reinterpret_cast<std::vector<WindowId>*>(list)->push_back(Id(hwnd));
@@ -45,6 +51,19 @@ std::vector<WindowId> Win32WindowTree::TopLevelWindows() {
 std::string Win32WindowTree::Text(WindowId window) { return windows_.Text(window); }
 
 std::string Win32WindowTree::ClassName(WindowId window) { return windows_.ClassName(window); }
+
+std::string Win32WindowTree::ControlText(WindowId window) {
+  const DWORD thread = GetWindowThreadProcessId(Handle(window), nullptr);
+  if (thread == 0 || silentThreads_.contains(thread)) return Text(window);
+  wchar_t buffer[kTextBuffer];
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(Handle(window), WM_GETTEXT, kTextBuffer, reinterpret_cast<LPARAM>(buffer),
+                           SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, kTextAnswerMs, &copied)) {
+    if (IsWindow(window)) silentThreads_.insert(thread);
+    return Text(window);
+  }
+  return ui::Narrow(std::wstring_view(buffer, std::min<DWORD_PTR>(copied, kTextBuffer - 1)));
+}
 
 std::int32_t Win32WindowTree::ControlId(WindowId window) {
   return static_cast<std::int32_t>(GetWindowLongPtrW(Handle(window), GWLP_ID));

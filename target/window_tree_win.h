@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <set>
+
 #include "ui/window_system_win.h"
 #include "target/window_tree.h"
 
@@ -21,6 +23,10 @@ class Win32WindowTree : public WindowTree {
   std::vector<WindowId> TopLevelWindows() override;
   std::string Text(WindowId window) override;
   std::string ClassName(WindowId window) override;
+  // WM_GETTEXT through SendMessageTimeout: a program that hangs, or does
+  // not answer within a short time, freezes nothing. Its threads are not
+  // asked again for the life of this object; their windows give Text.
+  std::string ControlText(WindowId window) override;
   std::int32_t ControlId(WindowId window) override;
   std::string ExecutableName(WindowId window) override;
   bool BelongsToThisProgram(WindowId window) override;
@@ -28,6 +34,7 @@ class Win32WindowTree : public WindowTree {
 
  private:
   Win32WindowSystem windows_;
+  std::set<DWORD> silentThreads_;
 };
 
 }  // namespace nolb

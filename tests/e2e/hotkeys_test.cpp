@@ -104,10 +104,13 @@ TEST_F(Hotkeys, FollowMouseKeyTogglesOncePerPressAlsoWhenHeld) {
   // Two quick presses, both handled before the panel looked at the key
   // (its timer comes only when no message waits): both act.
   WaitForLook();
+  const uint32_t quick = e2e::JournalMark();
   e2e::input::Press(VK_F9);
   e2e::input::Press(VK_F9);
   e2e::Settle(panel);
   EXPECT_TRUE(FollowsMouse()) << "the second quick press was taken for a repeat";
+  EXPECT_TRUE(e2e::Eventually([&] { return e2e::CallsInclude(e2e::CallsSince(panel, quick), {
+      "NOLB_SetMousePos(-2147483648, -2147483648)", "NOLB_SetMousePos(*, *)"}); }, "each acts: the cursor withdrawn, then followed"));
 
   // Held: the keyboard repeats the key press until the release. Were each
   // repeat a press, the four would leave the mode on. Under Wine, which

@@ -83,6 +83,7 @@ TEST(SettingsFile, ASecondStartRestoresPlaceRectangleModesAndPresets) {
   uint32_t mark = e2e::JournalMark();
   first.Control("ButtonApply").Click();
   ASSERT_FALSE(e2e::Named(e2e::WaitForPush(first, mark), "NOLB_Unlock").empty());
+  first.Menu('O', 'S');  // the glide alone
   first.Control("CheckBoxZoom").Click();
   first.Control("CheckBoxFixAspect").Click();
   first.Control("CheckBoxShowCursor").Click();
@@ -113,6 +114,9 @@ TEST(SettingsFile, ASecondStartRestoresPlaceRectangleModesAndPresets) {
             (Items{L"320, 240", L"480, 360", L"640, 480", L"960, 720", L"640, 480"}));
   std::string firstTarget = e2e::SetTargetCall(e2e::DesktopArg(), 10, 20, 640, 480);
   EXPECT_TRUE(e2e::CallsInclude(StartUpCalls(second), {"NOLB_SetMode(0, 0, 1, 0, 1, 2)", firstTarget}));
+  ASSERT_EQ(second.Close(), 0u);
+  EXPECT_EQ(second.Setting(L"Main", L"SmoothFollow"), std::optional<std::wstring>(L"1")) << "the glide alone, read back";
+  EXPECT_EQ(second.Setting(L"Main", L"KeepOnScreen"), std::optional<std::wstring>(L"0"));
 }
 
 TEST(SettingsFile, OddStoredValuesAreRaisedDefaultedOrCut) {

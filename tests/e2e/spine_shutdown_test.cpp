@@ -203,7 +203,7 @@ TEST(SpineShutdown, TheSessionEndShowsNoErrorAndStillSwitchesOffOnce) {
 // file it holds) while the session goes on: the program ends as an exit
 // does, without the question although the encoder is hooked; also while a
 // modal window of the panel is up (its own loop, or the system's message box
-// inside the close), which goes with the main window.
+// inside the close), which goes with the main window and leaves no size.
 TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
   using Step = std::function<e2e::Window(const e2e::Panel&)>;
   const Step nothing = [](const e2e::Panel& panel) { return panel.MainWindow(); };
@@ -226,6 +226,9 @@ TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
        }},
       {"the shown preview told first", [](const e2e::Panel& panel) { return e2e::TogglePreview(panel, true); }},
       {"the hotkey dialog told first", [](const e2e::Panel& panel) { return panel.Control("ButtonClose").Parent(); }},
+      {"the window list told first", [](const e2e::Panel& panel) {
+         return panel.Activate(), e2e::input::Chord({VK_CONTROL, 'L'}), panel.Control("TreeWindows").Parent();
+       }},
   };
   for (const auto& [what, open] : rows) {
     SCOPED_TRACE(what);
@@ -246,6 +249,7 @@ TEST(SpineShutdown, TheRestartManagersRequestEndsTheProgramWithoutAsking) {
         << "the preview's drawing was not ended";
     EXPECT_TRUE(panel.Setting(L"Main", L"X")) << "the settings were not written";
     EXPECT_TRUE(panel.Setting(L"Preview", L"Top")) << "the preview's settings were not written";
+    EXPECT_FALSE(panel.Setting(L"WindowList", L"Width")) << "the size of a list that went with the panel";
   }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/e2e.h"
+#include "harness/notepad.h"
 #include "harness/panel_session.h"
 #include "harness/target_picking.h"
 
@@ -16,6 +17,23 @@ namespace input = e2e::input;
 
 // Two windows of the fixture program, one lying wholly over the other.
 constexpr RECT kFrame{420, 160, 420 + 400, 160 + 300};
+
+// The line of the first window's first child, read through memory lent in
+// the panel's process (a tree's item texts do not cross processes).
+std::wstring ChildLine(const e2e::Window& tree) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(tree.Handle(), &id);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  auto* lent = static_cast<TVITEMW*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+  const auto child = reinterpret_cast<HTREEITEM>(tree.Send(TVM_GETNEXTITEM, TVGN_CHILD, tree.Send(TVM_GETNEXTITEM, TVGN_ROOT)));
+  const TVITEMW item{TVIF_TEXT, child, 0, 0, reinterpret_cast<wchar_t*>(lent + 1), 200, 0, 0, 0, 0};
+  wchar_t line[200]{};
+  WriteProcessMemory(process, lent, &item, sizeof item, nullptr);
+  if (tree.Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(lent))) ReadProcessMemory(process, lent + 1, line, sizeof line - 2, nullptr);
+  VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return line;
+}
 
 class WindowList : public ::testing::Test {
  protected:
@@ -96,6 +114,9 @@ TEST_F(WindowList, ByKeyboardAloneUnderOthersAChildFillingInEscAWindowGoneTheLoc
   ASSERT_TRUE(e2e::Becomes([&] { return e2e::FocusedControl(panel); }, tree));
   input::Type(L"x");
   EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditFilter").Text(); }, std::wstring(L"cover ウx")));
+  input::Press(VK_DOWN);
+  input::Press(VK_BACK);  // typed in the list
+  EXPECT_TRUE(e2e::Becomes([&] { return panel.Control("EditFilter").Text(); }, std::wstring(L"cover ウ")));
   input::Press(VK_ESCAPE);
   ASSERT_TRUE(Closed());
 
@@ -134,7 +155,18 @@ TEST_F(WindowList, ByKeyboardAloneUnderOthersAChildFillingInEscAWindowGoneTheLoc
                            std::optional<std::wstring>(L"500")));
   const RECT shown = Open(L"covered").Parent().Rect();
   EXPECT_EQ(std::vector({shown.right - shown.left, shown.bottom - shown.top}), std::vector({500L, 300L}));
-  input::Press(VK_ESCAPE);
+  mark = e2e::JournalMark();
+  for (int click = 0; click < 2; ++click) input::Click({shown.left + 80, panel.Control("TreeWindows").Rect().top + 11});
+  ASSERT_TRUE(Closed()) << "a double click on the window takes it";
+  ExpectPushOf(covered.Main(), mark);
+
+  // An edit's line holds the text its program has now.
+  const auto notepad = e2e::Notepad::Start();
+  notepad.Edit().SetText(L"今の本文");
+  tree = Open(L"notepad.exe");
+  input::Press(VK_DOWN);
+  input::Press(VK_RIGHT);
+  EXPECT_TRUE(e2e::Eventually([&] { return ChildLine(tree).find(L"「今の本文」") != std::wstring::npos; }, "the edit's text"));
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ TEST(WindowListFilter, ContainsWithoutRegardToCase) {
       {"メ", "\x83\xA1", false},  // never inside a character
       {"a\xFF" "b", "A\xFF", true},            {"a\xE3\x81", "\xE3", true},  // stray bytes as themselves
       {"\xF4\x8F\xBC\x81", "\xFF", false},  // and as no character
+      {"x\xF4\x90\x82\x80", "x\x80", false}, {"\xE0\x81\x81", "a", false},  // too large, overlong: strays
       {"abc", "", true},                      {"", "a", false},
   };
   for (const Case& c : cases) {
@@ -97,6 +98,10 @@ TEST(WindowListLine, ColumnsOnOneLine) {
             "「無題 - メモ帳」 notepad.exe / Notepad / 640×480");
   EXPECT_EQ(ListedWindowLine({2, "行1\r\n" + std::string(90, 'x'), "", "Edit", 15, {}}, true),
             "Edit / ID 15 / 「行1  " + std::string(76, 'x') + "…」 / ?");
+  // Separators as spaces; the direction controls, which could make the
+  // program's name read as another, left out.
+  EXPECT_EQ(ListedWindowLine({3, "a\u2028b\u0085c\u2029d\u009F\u202A\u202Eexe.txt\u2066\u200F", "", "E", 0, {}}, true),
+            "E / ID 0 / 「a b c d exe.txt」 / ?");
 }
 
 }  // namespace
