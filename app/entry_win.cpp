@@ -19,17 +19,43 @@
 #include "ui/error_report_win.h"
 #include "ui/handles_win.h"
 
+namespace {
+
+// What asking for the single-instance mutex found.
+nolb::MutexProbe Probe(const ui::KernelHandle& mutex, DWORD error) {
+  if (mutex) return error == ERROR_ALREADY_EXISTS ? nolb::MutexProbe::kExists : nolb::MutexProbe::kCreated;
+  // A panel run as administrator keeps its mutex from lower processes.
+  return error == ERROR_ACCESS_DENIED ? nolb::MutexProbe::kDenied : nolb::MutexProbe::kFailed;
+}
+
+void BringForward(nolb::TMainForm& mainForm) {
+  if (!mainForm.MainWindowShown()) mainForm.ShowMainWindow();
+  if (IsIconic(mainForm.Handle())) ShowWindow(mainForm.Handle(), SW_RESTORE);
+  SetForegroundWindow(mainForm.Handle());
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  // A command line is read whole before anything else.
+  // A command line is read whole before anything else. A command is handed
+  // to the panel that runs, or to one started for it: this process ends
+  // with the command's code, and never becomes the panel.
   const nolb::StartCommand start = nolb::ReadStartCommand();
   if (start.exitCode) return *start.exitCode;
+  if (start.command) return nolb::RunCommandProcess(nolb::Starter::kPanel, start);
   ui::KernelHandle instanceMutex(CreateMutexW(nullptr, TRUE, nolb::kInstanceMutexName));
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    // Another copy runs: end silently and leave it alone, or hand it the
-    // command. The mutex goes with the other copy, not with this one.
-    ReleaseMutex(instanceMutex.Get());
-    instanceMutex.Reset();
-    return nolb::HandOverToPanel(start);
+  const DWORD mutexError = GetLastError();
+  switch (nolb::ChooseStartAction(nolb::Starter::kPanel, false, Probe(instanceMutex, mutexError))) {
+    case nolb::StartAction::kEndSilently:
+      // Another copy runs: end silently and leave it alone. The mutex goes
+      // with the other copy, not with this one.
+      ReleaseMutex(instanceMutex.Get());
+      return 0;
+    case nolb::StartAction::kWarn:
+      nolb::WarnOfElevatedPanel();
+      return static_cast<int>(nolb::CommandStatus::kNoAnswer);
+    default:
+      break;
   }
 
   INITCOMMONCONTROLSEX controls{sizeof controls,
@@ -62,11 +88,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
         DestroyWindow(mainForm.Handle());
       }
     });
-    // The start-up is done: commands are taken from here on, this
-    // process's own first.
+    // The start-up is done: commands are taken from here on.
     mainForm.Later([&] {
-      commandWindow.emplace([&](const nolb::Command& command) { return mainForm.CarryOutCommand(command); });
-      nolb::RunStartCommand(*commandWindow, start);
+      commandWindow.emplace(nolb::CommandHandlers{
+          .run = [&](const nolb::Command& command) { return mainForm.CarryOutCommand(command); },
+          .notice = [&](std::wstring_view text) { mainForm.ShowNotice(text); },
+          .show = [&] { BringForward(mainForm); },
+      });
     });
     mainForm.Show(show == SW_HIDE ? SW_SHOWNORMAL : show);
     // Painted before the windows made after it.

@@ -104,7 +104,7 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public
   // Carries out a command of the command line, read and well formed, as
   // the user would in this window, once it is checked whole against what
   // the window holds; a command refused changes nothing.
-  CommandResult CarryOutCommand(const Command& command);
+  CommandOutcome CarryOutCommand(const Command& command);
 
   // Tells the user something that needs no answer (a command from a
   // program without a console that failed, a target taken again) without
@@ -170,7 +170,8 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public
   void ShowChosenPreset(ui::Component* sender);
   // What a command is checked against, and one step of it.
   PanelState CommandPanelState() const;
-  void CarryOutStep(const CommandStep& step, WindowId window);
+  // False when the window of a /window step has gone since the check.
+  bool CarryOutStep(const CommandStep& step, WindowId window);
   // The enable states a mode box's click leaves, and the lock.
   void ApplyFollowBoxRules(const FollowBoxRules& rules);
   // Writes what the real-time tick asked the edits to show.

@@ -101,4 +101,12 @@ CommandPlan CheckCommand(const Command& command, const PanelState& panel, const 
   return plan;
 }
 
+CommandResult CarriedOutResult(const Command& command, std::size_t step, StepEnd end) {
+  if (end == StepEnd::kDone) return {};
+  const bool closingApply = step >= command.steps.size();
+  const int argument = closingApply ? -1 : command.steps[step].argument;
+  if (end == StepEnd::kWindowGone && step == 0) return {CommandReason::kWindowGone, argument};
+  return {CommandReason::kStepFailed, argument};
+}
+
 }  // namespace nolb

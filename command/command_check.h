@@ -42,4 +42,17 @@ struct CommandPlan {
 
 CommandPlan CheckCommand(const Command& command, const PanelState& panel, const WindowFinder& find);
 
+// How a step of a command that passed the check ended: done, its window
+// gone since the check (the step changed nothing), or an error raised in it
+// (also by a handler it ran).
+enum class StepEnd : std::uint8_t { kDone, kWindowGone, kError };
+
+// The result of a command whose steps ran up to step (from 0; the number
+// of steps for the closing "適用"), which ended so. A window gone before any
+// step had changed something leaves the panel as it was (kWindowGone); any
+// other failure leaves what the steps before it set, and perhaps part of
+// the failing step (kStepFailed), and names that step's switch (-1: the
+// closing "適用").
+CommandResult CarriedOutResult(const Command& command, std::size_t step, StepEnd end);
+
 }  // namespace nolb

@@ -1,6 +1,7 @@
 #include "command/command_line.h"
 
 #include <optional>
+#include <utility>
 #include <string_view>
 
 #include "base/integer_text.h"
@@ -211,11 +212,18 @@ class Parser {
 }  // namespace
 
 CommandStatus StatusOf(CommandReason reason) {
-  if (reason == CommandReason::kNone) return CommandStatus::kDone;
-  if (reason <= CommandReason::kTooManyArguments) return CommandStatus::kBadCommandLine;
-  if (reason <= CommandReason::kNoSuchWindow) return CommandStatus::kNotFound;
-  if (reason <= CommandReason::kFailed) return CommandStatus::kBusy;
-  return CommandStatus::kNoAnswer;
+  // The last reason of each status, in the order of the reasons.
+  constexpr std::pair<CommandReason, CommandStatus> kLastOfStatus[] = {
+      {CommandReason::kNone, CommandStatus::kDone},
+      {CommandReason::kTooManyArguments, CommandStatus::kBadCommandLine},
+      {CommandReason::kWindowGone, CommandStatus::kNotFound},
+      {CommandReason::kFailed, CommandStatus::kBusy},
+      {CommandReason::kCannotStartPanel, CommandStatus::kNoAnswer},
+  };
+  for (const auto& [last, status] : kLastOfStatus) {
+    if (reason <= last) return status;
+  }
+  return CommandStatus::kPartlyDone;
 }
 
 ParsedCommand ParseCommandLine(const std::vector<std::string>& arguments) {

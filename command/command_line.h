@@ -18,6 +18,7 @@ enum class CommandStatus : std::uint8_t {
   kNotFound = 3,  // no such window or preset
   kBusy = 4,      // the panel cannot do it now, and did nothing
   kNoAnswer = 5,  // no panel answered
+  kPartlyDone = 6,  // a step failed after the steps before it had changed something
 };
 
 // Why a command did not end with kDone; each reason belongs to one status.
@@ -40,6 +41,7 @@ enum class CommandReason : std::uint8_t {
   kNoSuchPosition,
   kNoSuchSize,
   kNoSuchWindow,
+  kWindowGone,  // the window went between the check and its step; nothing changed
   // kBusy
   kSelecting,
   kDragging,
@@ -52,9 +54,12 @@ enum class CommandReason : std::uint8_t {
   // kNoAnswer
   kNoPanel,
   kNoAnswer,
-  kRefused,
+  kRefused,  // the panel runs as administrator, and this process does not
   kNotUnderstood,
-  kLast = kNotUnderstood,
+  kCannotStartPanel,
+  // kPartlyDone
+  kStepFailed,
+  kLast = kStepFailed,
 };
 
 CommandStatus StatusOf(CommandReason reason);
@@ -67,6 +72,13 @@ struct CommandResult {
   CommandStatus Status() const { return StatusOf(reason); }
   int ExitCode() const { return static_cast<int>(Status()); }
   bool operator==(const CommandResult&) const = default;
+};
+
+// A result and, for kStepFailed, the error that ended the step (UTF-8).
+struct CommandOutcome {
+  CommandResult result;
+  std::string error{};
+  bool operator==(const CommandOutcome&) const = default;
 };
 
 enum class FollowChoice : std::uint8_t { kWindow, kMouse, kCentre, kOff };

@@ -4,6 +4,7 @@
 #include "target/window_list.h"
 #include "target/window_tree_win.h"
 #include "ui/application_win.h"
+#include "ui/error_report_win.h"
 
 namespace nolb {
 namespace {
@@ -32,24 +33,42 @@ PanelState TMainForm::CommandPanelState() const {
   return panel;
 }
 
-CommandResult TMainForm::CarryOutCommand(const Command& command) {
+CommandOutcome TMainForm::CarryOutCommand(const Command& command) {
   // The window's controls may be going already.
-  if (ShutDownBegun()) return {CommandReason::kClosing, -1};
+  if (ShutDownBegun()) return {{CommandReason::kClosing, -1}};
   Win32WindowTree tree;
   const CommandPlan plan =
       CheckCommand(command, CommandPanelState(), [&tree](std::string_view title, std::string_view program) {
         return FindProgramWindow(tree, title, program);
       });
-  if (plan.result.reason != CommandReason::kNone) return plan.result;
-  for (std::size_t i = 0; i < command.steps.size(); ++i) CarryOutStep(command.steps[i], plan.windows[i]);
-  if (command.apply) {
-    ButtonApplyClick(nullptr);
-    FocusApply();
+  if (plan.result.reason != CommandReason::kNone) return {plan.result};
+  // No message box while the command runs, not even from a handler that a
+  // step runs: the first error ends the command and goes to its sender.
+  const ui::CollectedReports reports;
+  StepEnd end = StepEnd::kDone;
+  auto run = [&](const std::function<bool()>& step) {
+    bool taken = true;
+    ui::ReportingErrors(Handle(), [&] { taken = step(); });
+    end = reports.Any() ? StepEnd::kError : taken ? StepEnd::kDone : StepEnd::kWindowGone;
+  };
+  std::size_t at = 0;
+  for (; at < command.steps.size(); ++at) {
+    run([&] { return CarryOutStep(command.steps[at], plan.windows[at]); });
+    if (end != StepEnd::kDone) break;
   }
-  return {};
+  // at: the step that failed, or the number of steps, which names the closing "適用".
+  if (end == StepEnd::kDone && command.apply) {
+    run([&] {
+      ButtonApplyClick(nullptr);
+      FocusApply();
+      return true;
+    });
+  }
+  const std::string error = end == StepEnd::kWindowGone ? "選んだウィンドウが閉じられました" : reports.First();
+  return {CarriedOutResult(command, at, end), error};
 }
 
-void TMainForm::CarryOutStep(const CommandStep& step, WindowId window) {
+bool TMainForm::CarryOutStep(const CommandStep& step, WindowId window) {
   using Kind = CommandStep::Kind;
   ui::Control& followWindow = Find(L"CheckBoxAutoWindow");
   ui::Control& followMouse = Find(L"CheckBoxAutoMouse");
@@ -70,8 +89,7 @@ void TMainForm::CarryOutStep(const CommandStep& step, WindowId window) {
       ButtonDesktopClick(nullptr);
       break;
     case Kind::kWindow:
-      TakeWindow(window, false);
-      break;
+      return TakeWindow(window, false);
     case Kind::kFollow:
       // As the boxes: the other mode is released first.
       if (step.follow == FollowChoice::kOff) {
@@ -89,6 +107,7 @@ void TMainForm::CarryOutStep(const CommandStep& step, WindowId window) {
       ButtonDisableClick(nullptr);
       break;
   }
+  return true;
 }
 
 }  // namespace nolb

@@ -1,8 +1,9 @@
 // The command line of a process that starts: read whole before anything
-// else; then handed to the panel that runs, or, when this process becomes
-// the panel, carried out once its start-up is done. No message box: what
-// goes wrong is written to the console the process was started from, and
-// the exit code says how the command ended.
+// else; then, when it holds a command, handed to the panel that runs, or to
+// one started for it: a command process never becomes the panel. No
+// message box: what goes wrong is written to the console the process was
+// started from (or, without one, told in a notice), and the exit code says
+// how the command ended.
 #pragma once
 
 #include <optional>
@@ -10,10 +11,9 @@
 #include <vector>
 
 #include "command/command_line.h"
+#include "command/command_start.h"
 
 namespace nolb {
-
-class CommandWindow;
 
 struct StartCommand {
   std::vector<std::u16string> arguments;  // as given, without the program's name
@@ -27,12 +27,13 @@ struct StartCommand {
 // the process ends (0, 2) before it looks for a panel.
 StartCommand ReadStartCommand();
 
-// Another copy is the panel: without a command this one ends silently
-// (0), with one it hands the command over and ends with the answer.
-int HandOverToPanel(const StartCommand& start);
+// A command process: the command (from the companion without one, the wish
+// to see the panel) goes to the panel that runs, or to one it starts and
+// waits for; then it writes what went wrong and returns the exit code.
+int RunCommandProcess(Starter starter, const StartCommand& start);
 
-// This process is the panel: its own command, once the start-up is done.
-// What goes wrong is written to the console; the panel goes on.
-void RunStartCommand(CommandWindow& window, const StartCommand& start);
+// A start without switches meets a panel run as administrator: a message
+// box says so.
+void WarnOfElevatedPanel();
 
 }  // namespace nolb

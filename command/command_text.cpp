@@ -11,8 +11,8 @@ std::string Quoted(const std::string& text) { return "「" + text + "」"; }
 
 class ResultText {
  public:
-  ResultText(const CommandResult& result, const std::vector<std::string>& arguments)
-      : result_(result), arguments_(arguments) {}
+  ResultText(const CommandOutcome& outcome, const std::vector<std::string>& arguments)
+      : result_(outcome.result), error_(outcome.error), arguments_(arguments) {}
 
   std::string Text() const {
     switch (result_.reason) {
@@ -50,6 +50,8 @@ class ResultText {
         return "サイズのプリセットに " + Value() + " 番目の項目はありません。";
       case CommandReason::kNoSuchWindow:
         return NoSuchWindow();
+      case CommandReason::kWindowGone:
+        return Argument() + " で選んだウィンドウが、行う前に閉じられたため、何もしませんでした。";
       case CommandReason::kSelecting:
         return Busy("パネルで範囲指定か位置指定の最中");
       case CommandReason::kDragging:
@@ -69,14 +71,20 @@ class ResultText {
       case CommandReason::kFailed:
         return "パネルがコマンドを実行できませんでした。";
       case CommandReason::kNoPanel:
-        return "パネルの起動を待ちましたが、コマンドを受け付けるパネルが見つかりませんでした。";
+        return "パネルの起動を待ちましたが、時間内にコマンドを受け付けるパネルが現れませんでした。";
       case CommandReason::kNoAnswer:
-        return "パネルが応答しませんでした。";
+        return "パネルが時間内に応答しませんでした。コマンドは、この後でパネルが行うことがあります。";
       case CommandReason::kRefused:
-        return "パネルにコマンドを渡せませんでした。管理者として実行されているパネルには、"
-               "管理者として実行されているプログラムからだけコマンドを渡せます。";
+        return "パネルが管理者として実行されているため、操作できません。このプログラムも管理者として"
+               "実行してください (ショートカットなら、プロパティの「ショートカット」タブの「詳細設定」で"
+               "「管理者として実行」にチェックを付けます)。";
       case CommandReason::kNotUnderstood:
         return "パネルの応答を読み取れませんでした。パネルとこのプログラムの版が違う可能性があります。";
+      case CommandReason::kCannotStartPanel:
+        return "パネル (NOLBPanel.exe) を起動できませんでした。このプログラムと同じフォルダーにあるか"
+               "確かめてください。";
+      case CommandReason::kStepFailed:
+        return StepFailed();
     }
     return {};
   }
@@ -93,6 +101,14 @@ class ResultText {
   }
   static std::string Busy(const std::string& why) { return why + "ため、何もしませんでした。"; }
 
+  std::string StepFailed() const {
+    const std::string step = result_.index < 0 ? "最後の「適用」" : Argument();
+    std::string text = step + " の途中で失敗したため、コマンドは途中までしか行われていません。"
+                              "パネルには、その前までの変更が残っています。";
+    if (!error_.empty()) text += "原因: " + error_;
+    return text;
+  }
+
   std::string NoSuchWindow() const {
     const ParsedCommand parsed = ParseCommandLine(arguments_);
     for (const CommandStep& step : parsed.command.steps) {
@@ -107,13 +123,14 @@ class ResultText {
   }
 
   const CommandResult& result_;
+  const std::string& error_;
   const std::vector<std::string>& arguments_;
 };
 
 }  // namespace
 
-std::string CommandHelpText() {
-  return "使い方: NOLBPanel.exe [スイッチ...]\n"
+std::string CommandHelpText(std::string_view program) {
+  return "使い方: " + std::string(program) + " [スイッチ...]\n"
          "\n"
          "動いているパネルに、メインウィンドウで操作するのと同じことを、指定した順に行わせます。\n"
          "最後に「適用」します。パネルが動いていないときは起動し、起動が済んでから行います。\n"
@@ -143,13 +160,18 @@ std::string CommandHelpText() {
          "  2  コマンドラインに誤りがあります\n"
          "  3  指定したウィンドウかプリセットがありません\n"
          "  4  パネルが操作中か、追従中でできないため、何もしませんでした\n"
-         "  5  パネルが応答しませんでした\n";
+         "  5  パネルが応答しませんでした (起動しない、管理者として実行されているなど)\n"
+         "  6  途中で失敗したため、途中までしか行えませんでした\n";
 }
 
-std::string CommandResultText(const CommandResult& result, const std::vector<std::string>& arguments) {
-  if (result.reason == CommandReason::kNone) return {};
-  return "NOLB: " + ResultText(result, arguments).Text() + " (終了コード " +
-         IntegerText(result.ExitCode()) + ")\n";
+std::string CommandResultMessage(const CommandOutcome& outcome, const std::vector<std::string>& arguments) {
+  return ResultText(outcome, arguments).Text();
+}
+
+std::string CommandOutcomeText(const CommandOutcome& outcome, const std::vector<std::string>& arguments) {
+  if (outcome.result.reason == CommandReason::kNone) return {};
+  return "NOLB: " + CommandResultMessage(outcome, arguments) + " (終了コード " +
+         IntegerText(outcome.result.ExitCode()) + ")\n";
 }
 
 }  // namespace nolb

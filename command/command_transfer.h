@@ -13,8 +13,17 @@
 
 namespace nolb {
 
-// The message's dwData: a command of this program, in this form.
-inline constexpr std::uint32_t kCommandMarker = 0x4E4C4231;  // "NLB1"
+// The message's dwData: what it carries. A command of this program, in
+// this form, from a process that writes how it ended ("NLB1"), or from one
+// without a console, whose failure the panel tells in a notice ("NLBN");
+// the companion's wish to see the panel, without data ("NLBS"); and, sent
+// back to the command process's reply window (the command message's
+// wParam) before the answer, the error that ended a step, in the same form
+// as one argument ("NLBE").
+inline constexpr std::uint32_t kCommandMarker = 0x4E4C4231;
+inline constexpr std::uint32_t kNoticeCommandMarker = 0x4E4C424E;
+inline constexpr std::uint32_t kShowPanelMarker = 0x4E4C4253;
+inline constexpr std::uint32_t kErrorTextMarker = 0x4E4C4245;
 // At most this many UTF-16 units in all, each argument counting one more
 // for its end; at most this many arguments.
 inline constexpr std::size_t kMaxCommandUnits = 8192;

@@ -1,12 +1,15 @@
 #include "command/command_window_win.h"
 
-#include "command/command_transfer.h"
 #include "base/error.h"
+#include "command/command_reply_win.h"
+#include "command/command_text.h"
+#include "command/command_transfer.h"
+#include "ui/text_win.h"
 #include "ui/window_class_win.h"
 
 namespace nolb {
 
-CommandWindow::CommandWindow(std::function<CommandResult(const Command&)> run) : run_(std::move(run)) {
+CommandWindow::CommandWindow(CommandHandlers handlers) : handlers_(std::move(handlers)) {
   ui::RegisterWindowClass(kCommandWindowClass, &CommandWindow::WindowProc);
   hwnd_ = CreateWindowExW(0, kCommandWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                           GetModuleHandleW(nullptr), this);
@@ -19,44 +22,55 @@ CommandWindow::~CommandWindow() {
 }
 
 LRESULT CALLBACK CommandWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = ui::WindowObject<CommandWindow>(hwnd, message, lParam);
   const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-  // Only this program's commands: another message of this kind is no
+  // Only this program's messages: another message of this kind is no
   // command and gets the answer of a window that does not know it.
-  if (message != WM_COPYDATA || !self || !data || data->dwData != kCommandMarker) {
+  const bool command = data && (data->dwData == kCommandMarker || data->dwData == kNoticeCommandMarker);
+  if (message != WM_COPYDATA || !self || !data || (!command && data->dwData != kShowPanelMarker)) {
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   CommandResult result{CommandReason::kFailed, -1};
   try {
-    result = self->Received(*data);
+    if (command) {
+      result = self->Received(*data, reinterpret_cast<HWND>(wParam));
+    } else {
+      self->handlers_.show();
+      result = {};
+    }
   } catch (...) {
   }
   return static_cast<LRESULT>(AnswerValue(result));
 }
 
-CommandResult CommandWindow::Received(const COPYDATASTRUCT& data) {
+CommandResult CommandWindow::Received(const COPYDATASTRUCT& data, HWND reply) {
   const CommandArguments arguments =
       ArgumentsFromPayload(static_cast<const std::uint8_t*>(data.lpData), data.cbData);
-  if (arguments.error.reason != CommandReason::kNone) return arguments.error;
-  const ParsedCommand parsed = ParseCommandLine(arguments.text);
-  if (parsed.error.reason != CommandReason::kNone || parsed.command.help) return parsed.error;
-  return CarryOut(parsed.command);
+  CommandOutcome outcome{arguments.error};
+  if (outcome.result.reason == CommandReason::kNone) {
+    const ParsedCommand parsed = ParseCommandLine(arguments.text);
+    outcome.result = parsed.error;
+    if (parsed.error.reason == CommandReason::kNone && !parsed.command.help) outcome = CarryOut(parsed.command);
+  }
+  if (outcome.result.reason == CommandReason::kNone) return outcome.result;
+  if (data.dwData == kNoticeCommandMarker) {
+    handlers_.notice(ui::Widen(CommandResultMessage(outcome, arguments.text)));
+  } else if (!outcome.error.empty()) {
+    SendErrorText(reply, outcome.error);
+  }
+  return outcome.result;
 }
 
-CommandResult CommandWindow::CarryOut(const Command& command) {
-  if (running_) return {CommandReason::kCommandRunning, -1};
+CommandOutcome CommandWindow::CarryOut(const Command& command) {
+  if (running_) return {{CommandReason::kCommandRunning, -1}};
   running_ = true;
-  CommandResult result{CommandReason::kFailed, -1};
+  CommandOutcome outcome{{CommandReason::kFailed, -1}};
   try {
-    result = run_(command);
+    outcome = handlers_.run(command);
   } catch (...) {
   }
   running_ = false;
-  return result;
+  return outcome;
 }
 
 }  // namespace nolb

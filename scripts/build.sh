@@ -7,10 +7,11 @@
 #                NOLB.DLL, the end-to-end tests; outputs in build/win32/bin
 #   build/fuzz   native, with Clang, libFuzzer and the sanitizers: the fuzz
 #                targets of tests/fuzz (scripts/fuzz.sh runs them)
-#   build/release  what a user takes: NOLBPanel.exe and the stand-in NOLB.DLL,
-#                optimised for size, stripped, runtime linked statically, in
-#                build/release/bin, and build/release/NOLBPanel-<version>.zip
-#                with NOLBPanel.exe and the Japanese guide; prints their sizes
+#   build/release  what a user takes: NOLBPanel.exe, its console companion
+#                NOLBPanel.com and the stand-in NOLB.DLL, optimised for size,
+#                stripped, runtime linked statically, in build/release/bin,
+#                and build/release/NOLBPanel-<version>.zip with the two
+#                programs and the Japanese guide; prints their sizes
 # Usage: scripts/build.sh [host|host-tsan|win32|all|fuzz|release]   (default all:
 # host and win32, what the tests need)
 # NOLB_WERROR=ON makes every compiler warning an error (./test.sh sets it).
@@ -68,9 +69,9 @@ build_win32() {
 build_release() {
   local dir="$repo/build/release"
   configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel
-  cmake --build "$dir" -j"$jobs" --target NOLBPanel NOLB release_zip
+  cmake --build "$dir" -j"$jobs" --target NOLBPanel NOLBPanelCom NOLB release_zip
   local file
-  for file in "$dir/bin/NOLBPanel.exe" "$dir/bin/NOLB.dll" "$dir"/NOLBPanel-*.zip; do
+  for file in "$dir/bin/NOLBPanel.exe" "$dir/bin/NOLBPanel.com" "$dir/bin/NOLB.dll" "$dir"/NOLBPanel-*.zip; do
     printf 'release: %-40s %9d bytes\n' "${file#"$repo"/}" "$(stat -c %s "$file")"
   done
 }

@@ -26,6 +26,28 @@ void ShowWarning(HWND owner, const std::wstring& text, const std::wstring& title
 // system gives the program only a few seconds.
 void SilenceErrorReports();
 
+// While one lives, the reports of its thread (errors and warnings) are
+// kept in it instead of shown: a command of another program runs, and
+// nobody waits at a message box for it.
+class CollectedReports {
+ public:
+  CollectedReports();
+  ~CollectedReports();
+  CollectedReports(const CollectedReports&) = delete;
+  CollectedReports& operator=(const CollectedReports&) = delete;
+
+  // The first report's message (UTF-8), empty while none came.
+  const std::string& First() const { return first_; }
+  bool Any() const { return any_; }
+  // Kept when it is the first.
+  void Keep(const std::string& message);
+
+ private:
+  CollectedReports* outer_;
+  std::string first_;
+  bool any_ = false;
+};
+
 // Runs action; an exception it raises is shown by the default error report
 // instead of going further. Returns false when an error was shown.
 template <typename F>

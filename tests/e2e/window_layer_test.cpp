@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "harness/e2e.h"
+#include "base/error.h"
 #include "ui/error_report_win.h"
 #include "ui/form_win.h"
 
@@ -21,6 +22,14 @@ std::string ReportOf(F action) {
   if (box) box->Press(IDOK);
   reporter.join();
   return text;
+}
+
+// While a command runs, reports are kept, the first of them, and none is shown.
+TEST(WindowLayer, ReportsWhileACommandRunsAreKeptAndNotShown) {
+  const ui::CollectedReports reports;
+  EXPECT_FALSE(ui::ReportingErrors(nullptr, [] { throw nolb::Error("'x' は整数ではありません"); }));
+  ui::ShowWarning(nullptr, L"登録に失敗しました", L"NOLB");
+  EXPECT_TRUE(reports.Any() && reports.First() == "'x' は整数ではありません");
 }
 
 TEST(WindowLayer, AnErrorNotTheProgramsOwnIsReportedInJapaneseWithItsDetail) {

@@ -1,4 +1,4 @@
-# The release zip holds exactly the program and the guide, and the guide is
+# The release zip holds exactly the programs and the guide, and the guide is
 # a text file Windows opens as UTF-8 (a byte-order mark, CRLF line ends) that
 # Notepad shows as plain lines: no Markdown marks, no table, no line wider
 # than 80 columns, and lines that read as Japanese text does: a quoted
@@ -11,7 +11,7 @@ cmake_minimum_required(VERSION 3.20)
 execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tf "${ZIP}" OUTPUT_VARIABLE listing)
 string(STRIP "${listing}" listing)
 string(REPLACE "\n" ";" entries "${listing}")
-set(expected NOLBPanel.exe "${GUIDE_NAME}")
+set(expected NOLBPanel.exe NOLBPanel.com "${GUIDE_NAME}")
 list(SORT entries)
 list(SORT expected)
 if(NOT entries STREQUAL expected)

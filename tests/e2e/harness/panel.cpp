@@ -14,6 +14,7 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kSingleInstanceMutex[] = L"NOLB_Boot";
+constexpr wchar_t kCommandWindowClass[] = L"NOLB_Command";  // made once the start-up is done
 
 bool AnotherCopyRuns() {
   HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutex);
@@ -61,6 +62,7 @@ Panel Panel::Start(const PanelOptions& options) {
   Panel panel;
   const auto& folder = panel.Folder();
   CopyFromBin(kPanelExe, folder / kPanelExe);
+  if (std::filesystem::exists(BinDir() / kCompanion)) CopyFromBin(kCompanion, folder / kCompanion);
   if (!options.library.empty()) CopyFromBin(options.library, folder / kLibraryDll);
   if (options.settings) WriteFile(panel.SettingsPath(), *options.settings);
 
@@ -76,7 +78,18 @@ Panel Panel::Start(const PanelOptions& options) {
   if (options.readOnlyFolder) panel.readOnly_ = std::make_unique<ReadOnlyMount>(folder);
   // The program inherits the variable.
   SetEnvironmentVariableW(L"APPDATA", panel.appData_.c_str());
-  panel.process_ = Process::Start(panel.ExePath(), options.arguments, panel.currentDirectory_);
+  if (options.startedBy.empty()) {
+    panel.process_ = Process::Start(panel.ExePath(), {}, panel.currentDirectory_);
+  } else {
+    panel.startOutput_ = RunInCommandPrompt(options.startedBy, panel.currentDirectory_);
+    HWND commands = FindWindowExW(HWND_MESSAGE, nullptr, kCommandWindowClass, nullptr);
+    DWORD id = 0;
+    if (!commands || !GetWindowThreadProcessId(commands, &id)) {
+      throw HarnessError("no panel runs after " + Utf8(options.startedBy) + ", which wrote: " +
+                         panel.startOutput_.output);
+    }
+    panel.process_ = Process::Open(id);
+  }
   if (options.waitForMainWindow) panel.WaitForMainWindowShown();
   return panel;
 }

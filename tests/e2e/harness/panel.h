@@ -29,6 +29,8 @@
 namespace e2e {
 
 inline constexpr wchar_t kPanelExe[] = L"NOLBPanel.exe";
+// The console companion, copied beside the program when it is built.
+inline constexpr wchar_t kCompanion[] = L"NOLBPanel.com";
 inline constexpr wchar_t kLibraryDll[] = L"NOLB.DLL";
 inline constexpr wchar_t kMainWindowClass[] = L"TMainForm";
 // The last window the panel makes at start, after its main window is shown.
@@ -53,8 +55,10 @@ struct PanelOptions {
   // The program's folder made read-only once its files are in place (see
   // read_only_mount.h): Start throws MountRefused when that is not allowed.
   bool readOnlyFolder = false;
-  // The program's arguments (a command line).
-  std::vector<std::wstring> arguments{};
+  // Not started itself: this line is run by cmd.exe in the current directory
+  // ("NOLBPanel /pos 2 & echo %errorlevel%"), and the panel is the process the
+  // command started (the command window's); StartOutput() is what cmd wrote.
+  std::wstring startedBy{};
   // Start returns once the main window is shown and the windows made after
   // it exist (it throws if the program ends or shows a message box first);
   // false: right after starting.
@@ -72,6 +76,9 @@ class Panel {
   // Files.
   const std::filesystem::path& Folder() const { return folder_.Path(); }
   std::filesystem::path ExePath() const { return Folder() / kPanelExe; }
+  std::filesystem::path CompanionPath() const { return Folder() / kCompanion; }
+  // What the command line of PanelOptions::startedBy wrote, and how long it ran.
+  const PromptRun& StartOutput() const { return startOutput_; }
   std::filesystem::path SettingsPath() const;  // NOLBPanel.ini beside the program
   const std::filesystem::path& CurrentDirectory() const { return currentDirectory_; }
   // The user's folder for the program: NOLB in the folder given as %APPDATA%.
@@ -135,6 +142,7 @@ class Panel {
   std::filesystem::path currentDirectory_;
   std::filesystem::path appData_;
   Process process_;
+  PromptRun startOutput_;
 };
 
 }  // namespace e2e

@@ -1,8 +1,10 @@
 #include "harness/process.h"
 
+#include <chrono>
 #include <utility>
 
 #include "harness/error.h"
+#include "harness/temp_folder.h"
 #include "harness/text.h"
 
 namespace e2e {
@@ -53,15 +55,18 @@ std::wstring CommandLine(const std::filesystem::path& exe, const std::vector<std
 }
 
 Process Process::Start(const std::filesystem::path& exe, const std::vector<std::wstring>& args,
-                       const std::filesystem::path& currentDirectory, HANDLE output) {
+                       const std::filesystem::path& currentDirectory, HANDLE output, HANDLE error) {
   std::wstring line = CommandLine(exe, args);
   std::filesystem::path directory = currentDirectory.empty() ? exe.parent_path() : currentDirectory;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (output) {
+  if (output == kNoStandardHandles) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    output = nullptr;
+  } else if (output) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = output;
-    startup.hStdError = output;
+    startup.hStdError = error ? error : output;
   }
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, output != nullptr, 0, nullptr,
@@ -74,6 +79,29 @@ Process Process::Start(const std::filesystem::path& exe, const std::vector<std::
   process.id_ = info.dwProcessId;
   process.path_ = exe;
   return process;
+}
+
+Process Process::Open(DWORD id) {
+  Process process;
+  process.handle_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, id);
+  if (!process.handle_) ThrowLastError("cannot open process " + std::to_string(id));
+  process.id_ = id;
+  return process;
+}
+
+PromptRun RunInCommandPrompt(const std::wstring& line, const std::filesystem::path& folder) {
+  std::wstring system(MAX_PATH, L'\0');
+  system.resize(GetSystemDirectoryW(system.data(), MAX_PATH));
+  const std::filesystem::path file = folder / L"prompt-output.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  if (output == INVALID_HANDLE_VALUE) ThrowLastError("cannot create " + Utf8(file.wstring()));
+  const auto start = std::chrono::steady_clock::now();
+  Process prompt = Process::Start(std::filesystem::path(system) / L"cmd.exe", {L"/c", line}, folder, output);
+  CloseHandle(output);
+  if (!prompt.WaitForExit(std::chrono::seconds(20))) throw HarnessError("cmd /c " + Utf8(line) + " did not end");
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return {ReadFile(file), seconds};
 }
 
 Process::Process(Process&& other) noexcept

@@ -17,15 +17,23 @@ namespace e2e {
 // NOLB.DLL, the helpers and the fixtures are built.
 std::filesystem::path BinDir();
 
+// As the output of Process::Start: no standard handles at all, as a
+// program started from a shortcut has.
+inline const HANDLE kNoStandardHandles = INVALID_HANDLE_VALUE;
+
 class Process {
  public:
   Process() = default;
   // Starts exe with the arguments (quoted as needed) in currentDirectory
   // (empty: the exe's folder), its standard output and error going to
-  // output when given (an inheritable handle). Throws HarnessError when it
-  // cannot start.
+  // output when given (an inheritable handle), its standard error to error
+  // when that is given too. Throws HarnessError when it cannot start.
   static Process Start(const std::filesystem::path& exe, const std::vector<std::wstring>& args = {},
-                       const std::filesystem::path& currentDirectory = {}, HANDLE output = nullptr);
+                       const std::filesystem::path& currentDirectory = {}, HANDLE output = nullptr,
+                       HANDLE error = nullptr);
+  // A process that runs already (one a program under test started), ended
+  // like the others when the object goes.
+  static Process Open(DWORD id);
 
   Process(Process&& other) noexcept;
   Process& operator=(Process&& other) noexcept;
@@ -56,5 +64,14 @@ class Process {
 
 // The command line for exe and args, each quoted the way CommandLineToArgvW reads it.
 std::wstring CommandLine(const std::filesystem::path& exe, const std::vector<std::wstring>& args);
+
+// What a command line run by the system's command prompt wrote and how long
+// it took: "cmd /c line" in the folder, its standard output and error into
+// one file, waited for (bounded; throws when it does not end).
+struct PromptRun {
+  std::string output;
+  double seconds = 0;
+};
+PromptRun RunInCommandPrompt(const std::wstring& line, const std::filesystem::path& folder);
 
 }  // namespace e2e

@@ -40,6 +40,10 @@ TEST(CheckCommand, RefusalsNameTheirSwitchAndAcceptedWindowsAreTheOnesTaken) {
       {{"/rect", "1,2,3,4"}, badY, {}},
       {{"/window", "Notepad"}, badY, {}},
       {{"/follow", "window", "/follow", "centre", "/follow", "off"}, badY, {}},
+      // The mouse mode shows the desktop's rectangle when it comes on, not
+      // when it is on already.
+      {{"/follow", "mouse"}, Panel(FollowState::kOff, {"0", "0", "x", "240"}), {}},
+      {{"/follow", "centre"}, Panel(FollowState::kMouse, {"0", "0", "x", "240"}), {R::kEditNotANumber, 2}},
       {{"/size", "1"}, Panel(FollowState::kOff, {"0", "0", "", "x"}), {}},
       // An item without the pair changes no edit, as when it is chosen.
       {{"/pos", "2", "/size", "2"}, Panel(FollowState::kOff, {"0", "0", "320", ""}), {R::kEditNotANumber, 3}},
@@ -53,6 +57,19 @@ TEST(CheckCommand, RefusalsNameTheirSwitchAndAcceptedWindowsAreTheOnesTaken) {
     if (result == CommandResult{} && arguments[0] == "/window") {
       EXPECT_EQ(plan.windows, std::vector<WindowId>{kNotepad});
     }
+  }
+}
+
+TEST(CarriedOutResult, AWindowGoneFirstChangedNothingAnyOtherFailureLeavesWhatWasDone) {
+  const Command command = ParseCommandLine({"/rect", "1,2,3,4", "/window", "a"}).command;
+  ASSERT_EQ(command.steps.size(), 2u);
+  const std::tuple<std::size_t, StepEnd, CommandResult> cases[] = {
+      {2, StepEnd::kDone, {}},                         {0, StepEnd::kWindowGone, {R::kWindowGone, 0}},
+      {0, StepEnd::kError, {R::kStepFailed, 0}},       {1, StepEnd::kWindowGone, {R::kStepFailed, 2}},
+      {2, StepEnd::kError, {R::kStepFailed, -1}},  // the closing "適用"
+  };
+  for (const auto& [step, end, result] : cases) {
+    EXPECT_EQ(CarriedOutResult(command, step, end), result) << step;
   }
 }
 

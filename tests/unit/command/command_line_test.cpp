@@ -40,7 +40,8 @@ TEST(ParseCommandLine, GoodLinesGiveTheirStepsInOrder) {
       {{"/exe", "a.exe", "/rect", "0,0,1,1", "-window", "-題名-"}, "window@0:-題名-/a.exe rect@2:0,0,1,1 apply"},
       {{"/follow", "Mouse", "/follow", "OFF", "/follow", "window", "/follow", "center"},
        "follow@0:mouse follow@2:off follow@4:window follow@6:centre apply"},
-      {{"/apply"}, "apply"},
+      {{"/APPLY"}, "apply"},
+      {{"/DISABLE"}, "disable@0 noapply"},
       {{"/noapply", "/window", "x"}, "window@1:x/ noapply"},
       {{"/rect", "1,2,3,4", "/disable", "/noapply"}, "rect@0:1,2,3,4 disable@2 noapply"},
   };
@@ -87,7 +88,10 @@ TEST(CommandResultText, NamesTheSwitchItsValueAndTheCode) {
       {{R::kNoSuchPosition, 6}, "位置のプリセットに 7 番目の項目はありません。 (終了コード 3)"},
       {{R::kNoSuchWindow, 2}, "題名に 「メモ帳」 を含む、プログラムが a.exe のウィンドウが見つかりません。 (終了コード 3)"},
       {{R::kEditNotANumber, 1}, "パネルの Y の欄が整数ではなく、適用できないため、何もしませんでした。 (終了コード 4)"},
-      {{R::kNoAnswer, -1}, "パネルが応答しませんでした。 (終了コード 5)"},
+      {{R::kNoAnswer, -1}, "パネルが時間内に応答しませんでした。コマンドは、この後でパネルが行うことがあります。 (終了コード 5)"},
+      {{R::kWindowGone, 2}, "/exe で選んだウィンドウが、行う前に閉じられたため、何もしませんでした。 (終了コード 3)"},
+      {{R::kCannotStartPanel, -1},
+       "パネル (NOLBPanel.exe) を起動できませんでした。このプログラムと同じフォルダーにあるか確かめてください。 (終了コード 5)"},
       // An index beyond the arguments (a forged answer) names nothing.
       {{R::kMissingValue, 200}, " の後に値がありません。 (終了コード 2)"},
   };
@@ -95,6 +99,12 @@ TEST(CommandResultText, NamesTheSwitchItsValueAndTheCode) {
   EXPECT_EQ(CommandResultText({R::kNoSuchWindow, 0}, {"/window", "x"}),
             "NOLB: 題名に 「x」 を含むウィンドウが見つかりません。 (終了コード 3)\n");
   EXPECT_EQ(CommandResultText({}, arguments), "");
+  // The error that ended a step, after what was done.
+  const std::string partly = " の途中で失敗したため、コマンドは途中までしか行われていません。パネルには、その前までの変更が残っています。";
+  EXPECT_EQ(CommandOutcomeText(CommandOutcome{{R::kStepFailed, 0}, "'x' は整数ではありません"}, arguments),
+            "NOLB: /rect" + partly + "原因: 'x' は整数ではありません (終了コード 6)\n");
+  EXPECT_EQ(CommandResultMessage(CommandOutcome{{R::kStepFailed, -1}}, arguments), "最後の「適用」" + partly);
+  EXPECT_EQ(CommandHelpText("NOLBPanel.com").find("使い方: NOLBPanel.com [スイッチ...]\n"), 0u);
 }
 
 }  // namespace
