@@ -48,7 +48,8 @@ void SavePresets(const PresetList& presets, const char* name) {
 
 TMainForm::TMainForm(CaptureHook& hook)
     : ui::Form(L"MainForm"),
-      hook_(hook),
+      setupInForce_(hook),
+      hook_(setupInForce_),
       follow_([this] { return PostMessageW(Handle(), ui::kFollowDisplayMessage, 0, 0) != FALSE; },
               [this](bool on) {
                 if (on) {
@@ -183,6 +184,11 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
       {.name = L"M1", .menu = L"表示(&S)", .caption = L"最小化時に通知領域へ(&M)", .autoCheck = true},
       {.name = L"E1", .menu = L"表示(&S)", .caption = L"パネルを配信に映さない(&E)", .autoCheck = true,
        .click = On<TMainForm>(&TMainForm::E1Click)},
+      {.name = L"U1", .menu = L"設定(&O)", .caption = L"元に戻す(&U)",
+       .click = On<TMainForm>(&TMainForm::U1Click), .ctrlKey = 'Z'},
+      {.name = L"Y1", .menu = L"設定(&O)", .caption = L"やり直し(&Y)",
+       .click = On<TMainForm>(&TMainForm::Y1Click), .ctrlKey = 'Y'},
+      {.name = L"N9", .menu = L"設定(&O)"},
       {.name = L"L2", .menu = L"設定(&O)", .caption = L"ウィンドウ一覧から選ぶ(&L)...",
        .click = On<TMainForm>(&TMainForm::L2Click), .ctrlKey = 'L'},
       {.name = L"N4", .menu = L"設定(&O)"},
@@ -190,6 +196,8 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
        .click = On<TMainForm>(&TMainForm::C1Click)},
       {.name = L"D1", .menu = L"設定(&O)", .caption = L"ウィンドウ座標に変換(&D)",
        .click = On<TMainForm>(&TMainForm::D1Click)},
+      {.name = L"A1", .menu = L"設定(&O)", .caption = L"取り込み範囲を画面で調整(&A)",
+       .click = On<TMainForm>(&TMainForm::A1Click)},
       {.name = L"N1", .menu = L"設定(&O)"},
       {.name = L"H1", .menu = L"設定(&O)", .caption = L"ホットキー(&H)",
        .click = On<TMainForm>(&TMainForm::H1Click)},
@@ -271,7 +279,9 @@ void TMainForm::FormCreate() {
   }
 
   ButtonDesktopClick(nullptr);
-  ButtonApplyClick(nullptr);
+  // The set-up the first step of the undo history starts from.
+  WithoutStep([this] { ButtonApplyClick(nullptr); });
+  FitUndoItems();
   RegisterRestartAfterUpdate();
   // The target kept at the last exit is waited for as a lost one, and a
   // window of it already there is taken too, from the message loop on.
@@ -431,8 +441,10 @@ void TMainForm::ShowTargetView(const TargetView& view) {
 void TMainForm::FocusApply() { SetActiveControl(Find(L"ButtonApply")); }
 
 void TMainForm::ButtonApplyClick(ui::Component*) {
-  Apply(state_, ReadApplyInput(), windows_.DesktopWindow(), hook_);
-  SetRedirectionOff(false);
+  PushAsStep([this] {
+    Apply(state_, ReadApplyInput(), windows_.DesktopWindow(), hook_);
+    SetRedirectionOff(false);
+  });
 }
 
 void TMainForm::ButtonDisableClick(ui::Component*) {

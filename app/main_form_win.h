@@ -7,6 +7,8 @@
 
 #include "command/command_check.h"
 #include "app/main_settings.h"
+#include "app/push_history.h"
+#include "app/setup_in_force.h"
 #include "base/capture_hook.h"
 #include "base/capture_settings.h"
 #include "hotkey/hotkey_host_win.h"
@@ -78,6 +80,26 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public
   void ButtonSetPosClick(ui::Component* sender) override;
   // The selection window is up (a selection runs).
   bool SelectionShown() const override;
+  // The present rectangle adjusted on the screen where it stands (also the
+  // hotkey, sender none); a window as target stays the target.
+  void A1Click(ui::Component* sender) override;
+
+  // Undo ("元に戻す", Ctrl+Z) and redo ("やり直し", Ctrl+Y) of the pushes
+  // the user caused: the set-up of the step pushed as Apply pushes it, the
+  // controls set to match. Not while a follow mode is on.
+  void U1Click(ui::Component* sender);
+  void Y1Click(ui::Component* sender);
+  // Every push the user caused goes through here, and is one step of the
+  // undo history: the push runs, then the step is recorded from the set-up
+  // in force before it to the one it left (one that changed nothing is no
+  // step). Apply (ButtonApplyClick) runs through it, so whatever ends in
+  // Apply is a step: a selection on the screen, the finder, the window
+  // list, a preset, a hotkey, a command. A push the user causes without
+  // Apply (a scene, say) runs through it itself. Pushes that are not the
+  // user's run Apply inside WithoutStep (the start-up's, the take of a
+  // lost target, undo and redo); the watch's fallback and the follow
+  // modes' ticks push without Apply and are no steps either.
+  void PushAsStep(const std::function<void()>& push);
 
   // The target watch, the status line and the capture-range markers.
   void TimerCheckTimer(ui::Component* sender);
@@ -211,7 +233,19 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public
   // what the status line has just read.
   void MakeTrayIcon();
   TrayStatus CurrentTrayStatus(bool hooked);
+  // A push that is no step of the undo history.
+  void WithoutStep(const std::function<void()>& push);
+  // The set-up into the controls and the record's target, then Apply.
+  void RestoreSetup(const CaptureSettings& setup);
+  // An undo (or a redo): the step's set-up pushed, and a notice when
+  // steps were passed over because their target window had gone.
+  void TakeStep(bool undo);
+  // "元に戻す" and "やり直し" enabled while there is a step to take and
+  // no follow mode is on.
+  void FitUndoItems();
 
+  // Every call into the library passes through it: the set-up in force.
+  SetupInForce setupInForce_;
   CaptureHook& hook_;
   CaptureState state_;
   Win32WindowSystem windows_;
@@ -232,6 +266,11 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public
   bool reacquireMovesTarget_ = false;
   // "無効化" switched the redirection off and nothing has pushed since.
   bool redirectionOff_ = false;
+  PushHistory history_;
+  // Apply records no step while set (WithoutStep).
+  bool stepsPaused_ = false;
+  // A follow mode locks the target and range controls.
+  bool realtimeLocked_ = false;
   std::int32_t realtimePeriodMs_ = MainSettings::kDefaultRealtimeInterval;
   // Last, so that it is destroyed first: its worker uses the members above.
   // Its work takes a fraction of a millisecond and must keep its pace beside

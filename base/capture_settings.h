@@ -25,6 +25,7 @@ struct CaptureSettings {
   bool showAlphaWindow = false;
   bool fixAspect = false;
   std::int32_t rotateType = 0;  // 0-3 = 0, 90, 180, 270 degrees
+  bool operator==(const CaptureSettings&) const = default;
 };
 
 // The rectangle last applied with the desktop as target. It counts as

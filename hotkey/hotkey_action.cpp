@@ -35,8 +35,9 @@ HotkeyAction DecideHotkeyAction(std::int32_t id, const HotkeySlotIds& slots,
     return c.autoMouseChecked ? HotkeyAction{} : HotkeyAction{Kind::kGrabWindow};
   }
   const bool followOff = !c.autoMouseChecked && !c.autoWindowChecked;
-  if (id == slots.setPos || id == slots.setRange) {
+  if (id == slots.setPos || id == slots.setRange || id == slots.adjustRange) {
     if (!followOff || c.selectionVisible) return {};
+    if (id == slots.adjustRange) return {Kind::kAdjustRange};
     return {id == slots.setPos ? Kind::kSelectPosition : Kind::kSelectRange};
   }
   if (auto a = PresetAction(id, slots.selPos, c.positionPresetCount, Kind::kPositionPreset)) {

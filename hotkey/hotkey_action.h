@@ -9,12 +9,13 @@
 
 namespace nolb {
 
-// The identifiers of the twelve slots; 0 for a free slot.
+// The identifiers of the thirteen slots; 0 for a free slot.
 struct HotkeySlotIds {
   std::int32_t autoMouse = 0;
   std::int32_t windowGrab = 0;
   std::int32_t setPos = 0;
   std::int32_t setRange = 0;
+  std::int32_t adjustRange = 0;
   std::array<std::int32_t, 4> selPos{};
   std::array<std::int32_t, 4> selSize{};
 };
@@ -36,6 +37,7 @@ enum class HotkeyActionKind {
   kGrabWindow,       // the window under the cursor becomes the target, then apply
   kSelectPosition,   // on-screen position selection
   kSelectRange,      // on-screen range selection
+  kAdjustRange,      // the present range adjusted on the screen
   kPositionPreset,   // choose entry `index` of the position presets
   kSizePreset,       // choose entry `index` of the size presets
 };

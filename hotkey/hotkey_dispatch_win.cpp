@@ -48,6 +48,9 @@ void RunHotkey(HotkeyHost& main, std::int32_t id) {
     case HotkeyActionKind::kSelectRange:
       main.ButtonSetRangeClick(nullptr);
       return;
+    case HotkeyActionKind::kAdjustRange:
+      main.A1Click(nullptr);
+      return;
     case HotkeyActionKind::kPositionPreset:
       ChoosePreset(main, L"ComboBoxPos", action.index);
       return;

@@ -25,7 +25,7 @@ constexpr auto kButton = ControlKind::kButton;
 constexpr wchar_t kCaption[] = L"ホットキー設定";
 constexpr wchar_t kFailure[] = L"登録に失敗しました.\r\n別のキーの組み合わせを試してみてください.";
 constexpr int kClientWidth = 273;
-constexpr int kClientHeight = 378;
+constexpr int kClientHeight = 418;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 struct RowControls {
@@ -40,6 +40,7 @@ constexpr std::array<RowControls, kHotkeyRowCount> kRowControls = {{
     {L"HotKeySetRange", L"ButtonRegSetRange", L"ButtonUnregSetRange"},
     {L"HotKeySelPos", L"ButtonRegSelPos", L"ButtonUnregSelPos"},
     {L"HotKeySelSize", L"ButtonRegSelSize", L"ButtonUnregSelSize"},
+    {L"HotKeyAdjustRange", L"ButtonRegAdjustRange", L"ButtonUnregAdjustRange"},
 }};
 
 CHotKey& SingleSlot(HotkeyRow row) {
@@ -47,6 +48,7 @@ CHotKey& SingleSlot(HotkeyRow row) {
     case kRowAutoMouse: return HotKeys.AutoMouse;
     case kRowWindowGrab: return HotKeys.WindowGrab;
     case kRowSetPos: return HotKeys.SetPos;
+    case kRowAdjustRange: return HotKeys.AdjustRange;
     default: return HotKeys.SetRange;
   }
 }
@@ -56,8 +58,10 @@ std::array<CHotKey*, 4> RunSlots(HotkeyRow row) {
   return {&run[0], &run[1], &run[2], &run[3]};
 }
 
+bool PresetRow(HotkeyRow row) { return row == kRowSelPos || row == kRowSelSize; }
+
 bool RowRegistered(HotkeyRow row) {
-  return row >= kRowSelPos ? RunSlots(row)[0]->IsRegistered() : SingleSlot(row).IsRegistered();
+  return PresetRow(row) ? RunSlots(row)[0]->IsRegistered() : SingleSlot(row).IsRegistered();
 }
 
 // The preset row that a "登録" or "解除" button belongs to, if any.
@@ -122,24 +126,27 @@ std::vector<ui::ControlDesc> TFormHotkey::Controls() {
   row(g2, kRowWindowGrab, 72, 169, 40, on(&TFormHotkey::ButtonRegTargetClick),
       on(&TFormHotkey::ButtonUnregTargetClick));
   rows.push_back(
-      {.name = g1, .kind = kGroupBox, .caption = L"取り込み範囲", .place = {8, 120, 257, 217}});
+      {.name = g1, .kind = kGroupBox, .caption = L"取り込み範囲", .place = {8, 120, 257, 257}});
   label(g1, L"Label5", L"位置指定", 8, 16);
   row(g1, kRowSetPos, 32, 168, 41, on(&TFormHotkey::ButtonRegSetPosClick),
       on(&TFormHotkey::ButtonUnregSetPosClick));
   label(g1, L"Label7", L"範囲指定", 8, 56);
   row(g1, kRowSetRange, 72, 168, 41, on(&TFormHotkey::ButtonRegSetRangeClick),
       on(&TFormHotkey::ButtonUnregSetRangeClick));
+  label(g1, L"Label8", L"範囲を画面で調整", 8, 96);
+  row(g1, kRowAdjustRange, 112, 168, 41, on(&TFormHotkey::ButtonRegAdjustRangeClick),
+      on(&TFormHotkey::ButtonUnregAdjustRangeClick));
   rows.push_back({.name = L"Bevel1", .kind = ControlKind::kBevel, .parent = g1,
-                  .place = {8, 104, 241, 2}});
-  label(g1, L"Label1", L"プリセット 位置選択", 8, 112);
-  row(g1, kRowSelPos, 128, 168, 41, on(&TFormHotkey::ButtonRegSelPosClick),
+                  .place = {8, 144, 241, 2}});
+  label(g1, L"Label1", L"プリセット 位置選択", 8, 152);
+  row(g1, kRowSelPos, 168, 168, 41, on(&TFormHotkey::ButtonRegSelPosClick),
       on(&TFormHotkey::ButtonUnregSelPosClick));
-  label(g1, L"Label2", L"プリセット サイズ選択", 8, 152);
-  row(g1, kRowSelSize, 168, 168, 41, on(&TFormHotkey::ButtonRegSelPosClick),
+  label(g1, L"Label2", L"プリセット サイズ選択", 8, 192);
+  row(g1, kRowSelSize, 208, 168, 41, on(&TFormHotkey::ButtonRegSelPosClick),
       on(&TFormHotkey::ButtonUnregSelPosClick));
-  label(g1, L"Label3", L"※指定したキーから右四つのキーを使用します", 10, 195);
+  label(g1, L"Label3", L"※指定したキーから右四つのキーを使用します", 10, 235);
   rows.push_back({.name = L"ButtonClose", .kind = kButton, .caption = L"閉じる",
-                  .place = {192, 344, 75, 25}, .click = on(&TFormHotkey::ButtonCloseClick)});
+                  .place = {192, 384, 75, 25}, .click = on(&TFormHotkey::ButtonCloseClick)});
   return rows;
 }
 
@@ -239,7 +246,7 @@ void TFormHotkey::ShowFailure() { ui::ShowWarning(Handle(), kFailure, host_.Host
 
 bool TFormHotkey::RegisterRow(HotkeyRow row) {
   const auto window = reinterpret_cast<WindowId>(Handle());
-  const bool registered = row >= kRowSelPos ? RegisterKeyRun(RunSlots(row), window, EditValue(row))
+  const bool registered = PresetRow(row) ? RegisterKeyRun(RunSlots(row), window, EditValue(row))
                                             : SingleSlot(row).RegisterShortCut(window, EditValue(row));
   if (registered) ShowRowState(row, true);
   return registered;
@@ -262,6 +269,8 @@ void TFormHotkey::ButtonRegSetPosClick(ui::Component*) { RegisterSingle(kRowSetP
 void TFormHotkey::ButtonUnregSetPosClick(ui::Component*) { UnregisterSingle(kRowSetPos); }
 void TFormHotkey::ButtonRegSetRangeClick(ui::Component*) { RegisterSingle(kRowSetRange); }
 void TFormHotkey::ButtonUnregSetRangeClick(ui::Component*) { UnregisterSingle(kRowSetRange); }
+void TFormHotkey::ButtonRegAdjustRangeClick(ui::Component*) { RegisterSingle(kRowAdjustRange); }
+void TFormHotkey::ButtonUnregAdjustRangeClick(ui::Component*) { UnregisterSingle(kRowAdjustRange); }
 
 void TFormHotkey::ButtonRegSelPosClick(ui::Component* sender) {
   std::optional<HotkeyRow> row = PresetRowOf(sender);

@@ -1,4 +1,4 @@
-// The hotkey dialog: six rows of hotkey edits with "登録" and "解除", the
+// The hotkey dialog: seven rows of hotkey edits with "登録" and "解除", the
 // window for which every hotkey is registered, and the dispatch of each
 // hotkey to the main window's operations.
 #pragma once
@@ -30,6 +30,8 @@ class TFormHotkey : public ui::Form {
   void ButtonUnregSetPosClick(ui::Component* sender);
   void ButtonRegSetRangeClick(ui::Component* sender);
   void ButtonUnregSetRangeClick(ui::Component* sender);
+  void ButtonRegAdjustRangeClick(ui::Component* sender);
+  void ButtonUnregAdjustRangeClick(ui::Component* sender);
   // Shared by the two preset rows, told apart by the sender.
   void ButtonRegSelPosClick(ui::Component* sender);
   void ButtonUnregSelPosClick(ui::Component* sender);

@@ -31,6 +31,7 @@ class HotkeyHost {
   virtual void ButtonApplyClick(ui::Component* sender) = 0;
   virtual void ButtonSetPosClick(ui::Component* sender) = 0;
   virtual void ButtonSetRangeClick(ui::Component* sender) = 0;
+  virtual void A1Click(ui::Component* sender) = 0;
   virtual void ComboBoxPosSelect(ui::Component* sender) = 0;
 
  protected:

@@ -1,5 +1,5 @@
 // Section "Hotkey" of the settings file: the hotkey dialog's place and, for
-// each of its six rows, the hotkey value and whether the row was registered.
+// each of its seven rows, the hotkey value and whether the row was registered.
 // Read once when the dialog is created and written once when it is
 // destroyed.
 #pragma once
@@ -13,16 +13,18 @@ namespace nolb {
 
 inline constexpr char kHotkeySection[] = "Hotkey";
 
-// The dialog's rows, top to bottom; also the order of the section's keys.
-enum HotkeyRow { kRowAutoMouse, kRowWindowGrab, kRowSetPos, kRowSetRange, kRowSelPos, kRowSelSize };
-inline constexpr int kHotkeyRowCount = 6;
+// The dialog's rows, in the order of the section's keys: top to bottom,
+// but for the row that adjusts the range, which came last and stands below
+// "範囲指定".
+enum HotkeyRow { kRowAutoMouse, kRowWindowGrab, kRowSetPos, kRowSetRange, kRowSelPos, kRowSelSize, kRowAdjustRange };
+inline constexpr int kHotkeyRowCount = 7;
 
 struct HotkeyRowInfo {
   const char* key;               // the value's key; the flag's key adds "Registered"
   std::uint16_t designedValue;   // the edit's value as designed
 };
-// F9, F10, F9, F10, F1, F5: of each pair sharing a key only one can be
-// registered with the designed values.
+// F9, F10, F9, F10, F1, F5, F11: of each pair sharing a key only one can
+// be registered with the designed values.
 inline constexpr std::array<HotkeyRowInfo, kHotkeyRowCount> kHotkeyRows = {{
     {"HotKeyAutoMouse", 120},
     {"HotKeyTarget", 121},
@@ -30,6 +32,7 @@ inline constexpr std::array<HotkeyRowInfo, kHotkeyRowCount> kHotkeyRows = {{
     {"HotKeySetRange", 121},
     {"HotKeySelectPos", 112},
     {"HotKeySelectSize", 116},
+    {"HotKeyAdjustRange", 122},
 }};
 
 struct HotkeyRowSetting {

@@ -62,6 +62,7 @@ HotkeySlotIds HotkeySlots::Ids() const {
   ids.windowGrab = WindowGrab.Id();
   ids.setPos = SetPos.Id();
   ids.setRange = SetRange.Id();
+  ids.adjustRange = AdjustRange.Id();
   for (int i = 0; i < 4; ++i) {
     ids.selPos[i] = SelPos[i].Id();
     ids.selSize[i] = SelSize[i].Id();

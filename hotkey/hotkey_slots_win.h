@@ -1,4 +1,4 @@
-// The program's twelve hotkey slots, one per key the hotkey dialog can
+// The program's thirteen hotkey slots, one per key the hotkey dialog can
 // register. They live as long as the program: constructed free before any
 // window exists, and released after every window is gone, in the reverse of
 // their order here.
@@ -15,7 +15,8 @@ struct HotkeySlots {
   explicit HotkeySlots(HotKeyService& service)
       : AutoMouse(service), WindowGrab(service), SetPos(service), SetRange(service),
         SelPos{{CHotKey(service), CHotKey(service), CHotKey(service), CHotKey(service)}},
-        SelSize{{CHotKey(service), CHotKey(service), CHotKey(service), CHotKey(service)}} {}
+        SelSize{{CHotKey(service), CHotKey(service), CHotKey(service), CHotKey(service)}},
+        AdjustRange(service) {}
 
   CHotKey AutoMouse;
   CHotKey WindowGrab;
@@ -23,6 +24,7 @@ struct HotkeySlots {
   CHotKey SetRange;
   std::array<CHotKey, 4> SelPos;
   std::array<CHotKey, 4> SelSize;
+  CHotKey AdjustRange;
 
   HotkeySlotIds Ids() const;
 };

@@ -38,6 +38,9 @@ void TMainForm::SetRealtimeLock(bool active) {
   Menu(L"C1").SetEnabled(!active);
   Menu(L"D1").SetEnabled(!active);
   Menu(L"L2").SetEnabled(!active);
+  Menu(L"A1").SetEnabled(!active);
+  realtimeLocked_ = active;
+  FitUndoItems();
   Find(L"ButtonUncheck").SetEnabled(active);
 }
 

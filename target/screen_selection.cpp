@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "target/range_ratio.h"
 #include "target/selection_layout.h"
 #include "target/wrap32.h"
 
@@ -26,14 +27,12 @@ Corners CornersOf(const WindowRect& r) {
 
 }  // namespace
 
-SelectedRect RangeRectangle(const Corners& r) {
-  return SelectedRect{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::abs(r.x2 - r.x1) + 1,
-                      std::abs(r.y2 - r.y1) + 1};
-}
-
 void ScreenSelection::Begin(SelectMode mode, std::int32_t width, std::int32_t height, Point cursor,
-                            WindowSnapshot windows) {
+                            WindowSnapshot windows, const SelectionStart& start) {
   mode_ = mode;
+  start_ = start;
+  ratioHeld_ = false;
+  adjust_.Begin(start.present, start.ratio);
   selectWidth_ = width;
   selectHeight_ = height;
   windows_ = std::move(windows);
@@ -56,10 +55,18 @@ void ScreenSelection::SetSnapping(bool held) {
 
 void ScreenSelection::FindSnapArea() {
   snapArea_.reset();
-  if (snapping_ && !dragging_) snapArea_ = SnapAreaAt(windows_, cursor_);
+  if (snapping_ && !dragging_ && mode_ != SelectMode::kAdjust) snapArea_ = SnapAreaAt(windows_, cursor_);
+}
+
+void ScreenSelection::SetRatioHeld(bool held) {
+  if (held == ratioHeld_) return;
+  ratioHeld_ = held;
+  // What is being dragged takes the ratio, or leaves it, at once.
+  if (outline_ || adjust_.Held()) MoveTo(cursor_);
 }
 
 bool ScreenSelection::Finish(std::optional<Corners> result, SelectMode mode) {
+  adjust_.Release();
   selectResult_ = result;
   resultMode_ = mode;
   outline_.reset();
@@ -72,6 +79,10 @@ bool ScreenSelection::Finish(std::optional<Corners> result, SelectMode mode) {
 bool ScreenSelection::Press(MouseButton button, Point at) {
   coordinatesOnly_ = button == MouseButton::kRight;
   cursor_ = at;
+  if (mode_ == SelectMode::kAdjust) {
+    adjust_.Press(at);
+    return false;
+  }
   FindSnapArea();
   if (snapArea_) return Finish(CornersOf(*snapArea_), SelectMode::kRange);
   // The rectangle shown is the one placed, also when the last move before
@@ -104,12 +115,21 @@ void ScreenSelection::MoveTo(Point at) {
   FindSnapArea();
   if (mode_ == SelectMode::kPosition) {
     outline_ = PositionOutline(at, selectWidth_, selectHeight_);
+  } else if (mode_ == SelectMode::kAdjust) {
+    adjust_.Drag(at, ratioHeld_);
   } else if (dragging_) {
-    outline_ = Corners{dragAnchor_.x, dragAnchor_.y, at.x, at.y};
+    outline_ = ratioHeld_ && start_.ratio ? RatioCorners(dragAnchor_, at, *start_.ratio)
+                                          : Corners{dragAnchor_.x, dragAnchor_.y, at.x, at.y};
   }
 }
 
 bool ScreenSelection::Release(Point at) {
+  // The rectangle adjusted is chosen by Enter or a double click only.
+  if (mode_ == SelectMode::kAdjust) {
+    if (!chosen_) MoveTo(at);
+    adjust_.Release();
+    return false;
+  }
   // Only the release of a range being dragged ends it.
   if (mode_ != SelectMode::kRange || !dragging_) return false;
   // The range ends where the button comes up, also when the last move
@@ -120,6 +140,10 @@ bool ScreenSelection::Release(Point at) {
 }
 
 bool ScreenSelection::Enter(bool coordinatesOnly, Point at) {
+  if (mode_ == SelectMode::kAdjust) {
+    coordinatesOnly_ = coordinatesOnly;
+    return Finish(adjust_.Rect(), SelectMode::kRange);
+  }
   if (mode_ == SelectMode::kRange && dragging_) {
     coordinatesOnly_ = coordinatesOnly_ || coordinatesOnly;
     return Release(at);
@@ -129,11 +153,23 @@ bool ScreenSelection::Enter(bool coordinatesOnly, Point at) {
   return Press(coordinatesOnly ? MouseButton::kRight : MouseButton::kLeft, at);
 }
 
+void ScreenSelection::Nudge(std::int32_t dx, std::int32_t dy, bool resize) {
+  if (mode_ == SelectMode::kAdjust) adjust_.Nudge(dx, dy, resize);
+}
+
+bool ScreenSelection::DoubleClick(MouseButton button) {
+  if (mode_ != SelectMode::kAdjust || chosen_) return false;
+  coordinatesOnly_ = button == MouseButton::kRight;
+  return Finish(adjust_.Rect(), SelectMode::kRange);
+}
+
 std::optional<Corners> ScreenSelection::Outline() const {
+  if (mode_ == SelectMode::kAdjust && !chosen_) return adjust_.Rect();
   return snapArea_ ? CornersOf(*snapArea_) : outline_;
 }
 
 std::optional<Point> ScreenSelection::DragAnchor() const {
+  if (mode_ == SelectMode::kAdjust) return adjust_.Anchor();
   if (!dragging_) return std::nullopt;
   return dragAnchor_;
 }
@@ -143,8 +179,26 @@ std::optional<SelectedRect> ScreenSelection::Pending() const {
   if (mode_ == SelectMode::kPosition && outline_) {
     return SelectedRect{outline_->x1, outline_->y1, selectWidth_, selectHeight_};
   }
-  if (dragging_) return RangeRectangle({dragAnchor_.x, dragAnchor_.y, cursor_.x, cursor_.y});
+  if (mode_ == SelectMode::kAdjust) return RangeRectangle(InTarget(adjust_.Rect(), start_.origin));
+  if (dragging_) return RangeRectangle(outline_.value_or(Corners{dragAnchor_.x, dragAnchor_.y, cursor_.x, cursor_.y}));
   return std::nullopt;
+}
+
+std::optional<Size> ScreenSelection::LockedRatio() const {
+  const bool resizing = mode_ == SelectMode::kAdjust ? adjust_.CanKeepRatio() : dragging_;
+  if (!ratioHeld_ || !resizing) return std::nullopt;
+  return start_.ratio;
+}
+
+std::vector<WindowRect> ScreenSelection::Handles() const {
+  if (mode_ != SelectMode::kAdjust || chosen_) return {};
+  const auto squares = HandleSquares(adjust_.Rect());
+  return {squares.begin(), squares.end()};
+}
+
+std::optional<Grip> ScreenSelection::GripUnderCursor() const {
+  if (mode_ != SelectMode::kAdjust) return std::nullopt;
+  return adjust_.Held() ? adjust_.Held() : GripAt(adjust_.Rect(), cursor_);
 }
 
 bool TakeSelection(CaptureState& state, SelectMode mode, const std::optional<Corners>& result) {

@@ -13,38 +13,30 @@
 #include "base/capture_settings.h"
 #include "base/window_placement.h"
 #include "base/window_system.h"
+#include "target/range_adjust.h"
+#include "target/selection_rect.h"
 #include "target/window_snapshot.h"
 
 namespace nolb {
 
-enum class SelectMode : std::int32_t { kRange = 0, kPosition = 1 };
+// kAdjust: the present rectangle moved and resized where it stands.
+enum class SelectMode : std::int32_t { kRange = 0, kPosition = 1, kAdjust = 2 };
 
 enum class MouseButton { kLeft, kMiddle, kRight };
-
-// Two corners of a rectangle in screen coordinates, both inside it; also
-// the outline through them.
-struct Corners {
-  std::int32_t x1 = 0;
-  std::int32_t y1 = 0;
-  std::int32_t x2 = 0;
-  std::int32_t y2 = 0;
-  bool operator==(const Corners&) const = default;
-};
 
 // The outline of a width × height rectangle around a point, covering exactly
 // width × height pixels (an odd size puts the extra pixel right and below).
 Corners PositionOutline(Point centre, std::int32_t width, std::int32_t height);
 
-struct SelectedRect {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  bool operator==(const SelectedRect&) const = default;
+// What a selection starts from besides its mode: the ratio that Shift keeps
+// while a range is drawn or resized, and to adjust, the present rectangle
+// on the screen and the screen point of its target's client origin, to
+// which the numbers the edits get are relative.
+struct SelectionStart {
+  std::optional<Size> ratio{};
+  Corners present{};
+  Point origin{};
 };
-
-// The rectangle of a dragged range, in whichever direction it was dragged.
-SelectedRect RangeRectangle(const Corners& result);
 
 // One selection at a time, from the windows' showing to their close.
 class ScreenSelection {
@@ -53,12 +45,15 @@ class ScreenSelection {
   // mode, where the cursor is (a position outline stands around it at once)
   // and the windows on the screen for Ctrl; no result.
   void Begin(SelectMode mode, std::int32_t width, std::int32_t height, Point cursor,
-             WindowSnapshot windows = {});
+             WindowSnapshot windows = {}, const SelectionStart& start = {});
 
   // Ctrl is held (true) or not. While it is, and no range is being
   // dragged, the outline is the window area under the cursor, and a press
   // or Enter takes it.
   void SetSnapping(bool held);
+  // Shift is held (true) or not: a range being drawn, or resized in adjust
+  // mode, keeps the ratio (see target/range_ratio.h) while it is.
+  void SetRatioHeld(bool held);
 
   // The events; each returns true when it made the selection, and the
   // windows close. A press in range mode starts the range (a second press
@@ -79,6 +74,11 @@ class ScreenSelection {
   // there; in range mode a second Enter ends the range there. Shift on
   // either Enter only fills in the values.
   bool Enter(bool coordinatesOnly, Point at);
+  // In adjust mode: an arrow key moves the rectangle, with resize its
+  // right or bottom side; a double click makes the selection, the right
+  // button's only filling in. Elsewhere nothing (false).
+  void Nudge(std::int32_t dx, std::int32_t dy, bool resize);
+  bool DoubleClick(MouseButton button);
 
   // The outline to show now, if any.
   std::optional<Corners> Outline() const;
@@ -92,6 +92,14 @@ class ScreenSelection {
   // range being dragged, the placed rectangle (position mode: its size is
   // the present one) or the window area; nothing while no range is dragged.
   std::optional<SelectedRect> Pending() const;
+  // The ratio kept now, in lowest terms: Shift is held while a range is
+  // drawn or resized.
+  std::optional<Size> LockedRatio() const;
+  // In adjust mode: the handles to show, and what the mouse holds or would
+  // take at the cursor; nothing elsewhere.
+  std::vector<WindowRect> Handles() const;
+  std::optional<Grip> GripUnderCursor() const;
+  SelectMode Mode() const { return mode_; }
 
   // True once an event made the selection; false after a close by any other
   // way (Esc, the system's close command), which cancels.
@@ -106,7 +114,8 @@ class ScreenSelection {
   // The selection was made with the right button or Shift+Enter: only fill
   // in the values.
   bool CoordinatesOnly() const { return coordinatesOnly_; }
-  bool Dragging() const { return dragging_; }
+  // A range is being dragged, or the mouse holds the rectangle adjusted.
+  bool Dragging() const { return dragging_ || adjust_.Held().has_value(); }
 
  private:
   void MoveTo(Point at);
@@ -116,6 +125,9 @@ class ScreenSelection {
   SelectMode mode_ = SelectMode::kRange;
   std::int32_t selectWidth_ = 0;
   std::int32_t selectHeight_ = 0;
+  SelectionStart start_;
+  RangeAdjust adjust_;
+  bool ratioHeld_ = false;
   WindowSnapshot windows_;
   Point cursor_;
   // Where the arrow keys took the cursor since the last move of the user's,

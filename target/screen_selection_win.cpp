@@ -1,6 +1,8 @@
 // Choosing the capture rectangle on the screen: "範囲指定" drags a range,
 // "位置指定" places a rectangle of the current size.
 #include "app/main_form_win.h"
+#include "base/integer_text.h"
+#include "target/range_ratio.h"
 #include "target/select_form_win.h"
 
 namespace nolb {
@@ -19,9 +21,16 @@ void TMainForm::RunScreenSelection(SelectMode mode) {
   }
   if (SelectionShown()) return;
   CancelReacquire();
+  // Shift keeps the ratio of the size the edits show now, before the
+  // desktop's own rectangle comes back into them.
+  SelectionStart start;
+  if (auto width = ParseInteger(Find(L"EditWidth").TextUtf8()), height = ParseInteger(Find(L"EditHeight").TextUtf8());
+      width && height) {
+    start.ratio = RatioOf(*width, *height);
+  }
   ButtonDesktopClick(nullptr);
   const CaptureSettings restored = state_.Settings();
-  const ScreenSelection& selection = FormSelect->Select(mode, {restored.width, restored.height});
+  const ScreenSelection& selection = FormSelect->Select(mode, {restored.width, restored.height}, start);
   // Closed without a selection (Esc, the system's close command): nothing
   // changes and nothing is applied; nor after the session's end has shut
   // the window down meanwhile.

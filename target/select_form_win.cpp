@@ -79,6 +79,22 @@ Point MessagePoint() {
 
 bool Held(int key) { return GetKeyState(key) < 0; }
 
+// The mouse cursor over what a press would take: the cross, or over the
+// rectangle adjusted the arrows that say how it moves.
+const wchar_t* CursorOf(std::optional<Grip> grip) {
+  switch (grip.value_or(Grip::kOutside)) {
+    case Grip::kOutside: return IDC_CROSS;
+    case Grip::kInside: return IDC_SIZEALL;
+    case Grip::kLeft:
+    case Grip::kRight: return IDC_SIZEWE;
+    case Grip::kTop:
+    case Grip::kBottom: return IDC_SIZENS;
+    case Grip::kTopLeft:
+    case Grip::kBottomRight: return IDC_SIZENWSE;
+    default: return IDC_SIZENESW;
+  }
+}
+
 ui::FormDesc WindowDesc(const WindowRect& monitor) {
   ui::FormDesc desc;
   desc.className = L"TFormSelect";
@@ -119,8 +135,8 @@ void TFormSelect::FormDestroy() {
   WriteSelectSettings(store, {.magnifier = magnifier_});
 }
 
-const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size) {
-  FormShow(mode, size);
+const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size, const SelectionStart& start) {
+  FormShow(mode, size, start);
   ShowModal();
   // The pictures are as large as the screens: not kept between uses.
   for (const auto& view : views_) view->Release();
@@ -128,7 +144,7 @@ const ScreenSelection& TFormSelect::Select(SelectMode mode, Size size) {
   return selection_;
 }
 
-void TFormSelect::FormShow(SelectMode mode, Size size) {
+void TFormSelect::FormShow(SelectMode mode, Size size, const SelectionStart& start) {
   std::vector<WindowRect> monitors;
   ui::ForEachMonitor([&](const MONITORINFOEXW& info) { monitors.push_back(ui::ToWindowRect(info.rcMonitor)); });
   const WindowRect screen = ui::VirtualScreenRect();
@@ -142,7 +158,7 @@ void TFormSelect::FormShow(SelectMode mode, Size size) {
   ui::CopyScreen(picture_->Dc(), {origin_.x, origin_.y}, kNothingShown);
   POINT cursor{};
   GetCursorPos(&cursor);
-  selection_.Begin(mode, size.width, size.height, {cursor.x, cursor.y}, TakeWindowSnapshot());
+  selection_.Begin(mode, size.width, size.height, {cursor.x, cursor.y}, TakeWindowSnapshot(), start);
 
   while (panes_.size() + 1 < monitors.size()) {
     panes_.push_back(std::make_unique<SelectPane>(*this));
@@ -166,8 +182,12 @@ bool TFormSelect::FormCloseQuery() {
   return false;
 }
 
-void TFormSelect::FormClose() {
+void TFormSelect::ReleaseMouse() {
   if (HWND captured = GetCapture(); captured && ViewOf(captured)) ReleaseCapture();
+}
+
+void TFormSelect::FormClose() {
+  ReleaseMouse();
   SetTranslucency(Handle(), true, 0);
   Show(SW_HIDE);
 }
@@ -223,12 +243,18 @@ void TFormSelect::MouseUp() {
   if (selection_.Release(MessagePoint())) {
     Close();
   } else {
+    // An adjusted rectangle let go: the mouse is free again.
+    if (!selection_.Dragging()) ReleaseMouse();
     Refresh();
   }
 }
 
 void TFormSelect::StepCursor(std::int32_t dx, std::int32_t dy) {
   const std::int32_t step = Held(VK_SHIFT) ? 10 : 1;
+  if (selection_.Mode() == SelectMode::kAdjust) {
+    selection_.Nudge(dx * step, dy * step, Held(VK_CONTROL));
+    return;
+  }
   const Point to = selection_.Step(dx * step, dy * step, monitors_);
   SetCursorPos(to.x, to.y);
 }
@@ -236,6 +262,7 @@ void TFormSelect::StepCursor(std::int32_t dx, std::int32_t dy) {
 bool TFormSelect::KeyDown(WPARAM key, LPARAM flags) {
   const bool repeat = (flags & (1 << 30)) != 0;
   selection_.SetSnapping(Held(VK_CONTROL));
+  selection_.SetRatioHeld(Held(VK_SHIFT));
   switch (key) {
     case VK_ESCAPE:
       // Closes without a selection, as the system's close command does.
@@ -258,6 +285,7 @@ bool TFormSelect::KeyDown(WPARAM key, LPARAM flags) {
       if (!repeat) magnifier_ = !magnifier_;
       break;
     case VK_CONTROL:
+    case VK_SHIFT:
       break;
     default:
       return false;
@@ -275,6 +303,12 @@ std::optional<LRESULT> TFormSelect::OnMessage(UINT message, WPARAM wParam, LPARA
 std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (std::optional<ButtonEvent> event = ButtonEventOf(message)) {
     selection_.SetSnapping((wParam & MK_CONTROL) != 0);
+    selection_.SetRatioHeld((wParam & MK_SHIFT) != 0);
+    // A double click makes an adjusted rectangle the selection.
+    if (event->kind == ButtonEvent::kDoubleClick && selection_.DoubleClick(event->button)) {
+      Close();
+      return 0;
+    }
     if (event->kind == ButtonEvent::kUp) {
       MouseUp();
       return 0;
@@ -294,10 +328,11 @@ std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPA
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) break;
-      SetCursor(LoadCursorW(nullptr, IDC_CROSS));
+      SetCursor(LoadCursorW(nullptr, CursorOf(selection_.GripUnderCursor())));
       return TRUE;
     case WM_MOUSEMOVE:
       selection_.SetSnapping((wParam & MK_CONTROL) != 0);
+      selection_.SetRatioHeld((wParam & MK_SHIFT) != 0);
       selection_.Move(MessagePoint());
       Refresh();
       return 0;
@@ -308,8 +343,13 @@ std::optional<LRESULT> TFormSelect::WindowMessage(HWND window, UINT message, WPA
       if (!KeyDown(wParam, lParam)) break;
       return 0;
     case WM_KEYUP:
-      if (wParam != VK_CONTROL) break;
-      selection_.SetSnapping(false);
+      if (wParam == VK_CONTROL) {
+        selection_.SetSnapping(false);
+      } else if (wParam == VK_SHIFT) {
+        selection_.SetRatioHeld(false);
+      } else {
+        break;
+      }
       Refresh();
       return 0;
     case WM_COMMAND:

@@ -33,8 +33,9 @@ class TFormSelect : public ui::Form {
   void Create();
 
   // Runs one selection and returns once the windows have closed again. The
-  // size is that of the rectangle placed in position mode.
-  const ScreenSelection& Select(SelectMode mode, Size size);
+  // size is that of the rectangle placed in position mode; the start gives
+  // the ratio Shift keeps and the rectangle adjusted.
+  const ScreenSelection& Select(SelectMode mode, Size size, const SelectionStart& start = {});
 
   void FormDblClick(ui::Component* sender);
 
@@ -54,15 +55,18 @@ class TFormSelect : public ui::Form {
   // picture is taken before the windows show, so it never holds their own
   // pixels, whether or not the system leaves a transparent window out of a
   // copy of the screen; so are the windows on the screen, for Ctrl.
-  void FormShow(SelectMode mode, Size size);
+  void FormShow(SelectMode mode, Size size, const SelectionStart& start);
   void FormClose();
+  // The mouse, held by one of the selection's windows, is let go.
+  void ReleaseMouse();
   void ShowPanes(bool show);
   void Paint(HWND window);
   void MouseDown(HWND window, MouseButton button);
   void MouseUp();
   // True when the key is one of the selection's.
   bool KeyDown(WPARAM key, LPARAM flags);
-  // The cursor moved by an arrow key, by ten pixels with Shift.
+  // The cursor moved by an arrow key, by ten pixels with Shift; in adjust
+  // mode the rectangle instead, or with Ctrl its right or bottom side.
   void StepCursor(std::int32_t dx, std::int32_t dy);
   // Draws the outline, the readout and the magnifier as the selection
   // stands now, on every window.

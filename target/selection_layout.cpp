@@ -87,14 +87,16 @@ std::vector<WindowRect> MergeAreas(const std::vector<WindowRect>& all, const Win
   return areas;
 }
 
-std::vector<std::string> ReadoutLines(Point cursor, const std::optional<SelectedRect>& pending, bool snapped) {
+std::vector<std::string> ReadoutLines(Point cursor, const std::optional<SelectedRect>& pending, bool snapped,
+                                      std::optional<Size> ratio, bool adjusting) {
   std::vector<std::string> lines{"カーソル " + std::to_string(cursor.x) + ", " + std::to_string(cursor.y)};
   if (pending) {
     lines.push_back(std::string(snapped ? "ウィンドウ " : "範囲 ") + std::to_string(pending->x) + ", " +
                     std::to_string(pending->y) + "  " + std::to_string(pending->width) + " × " +
                     std::to_string(pending->height));
+    if (ratio) lines.back() += "  (" + std::to_string(ratio->width) + ":" + std::to_string(ratio->height) + ")";
   }
-  lines.push_back("Ctrl: ウィンドウに合わせる  M: 拡大鏡");
+  lines.push_back(adjusting ? "矢印: 移動  Ctrl+矢印: 大きさ  M: 拡大鏡" : "Ctrl: ウィンドウに合わせる  M: 拡大鏡");
   return lines;
 }
 

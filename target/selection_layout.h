@@ -41,8 +41,10 @@ std::vector<WindowRect> OutlineStrips(const Corners& outline, const WindowRect& 
 std::vector<WindowRect> MergeAreas(const std::vector<WindowRect>& areas, const WindowRect& bounds);
 
 // What the readout says: the cursor, and the numbers the edits would get
-// ("範囲", or "ウィンドウ" for a window's area), and the keys.
-std::vector<std::string> ReadoutLines(Point cursor, const std::optional<SelectedRect>& pending, bool snapped);
+// ("範囲", or "ウィンドウ" for a window's area) with the ratio kept, if
+// any, and the keys (those of adjusting the rectangle, when it is).
+std::vector<std::string> ReadoutLines(Point cursor, const std::optional<SelectedRect>& pending, bool snapped,
+                                      std::optional<Size> ratio = std::nullopt, bool adjusting = false);
 
 struct OverlayPlace {
   WindowRect readout;

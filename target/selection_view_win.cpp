@@ -28,8 +28,10 @@ SelectionDecorations DecorationsOf(const ScreenSelection& selection, const Selec
   SelectionDecorations d;
   if (selection.Chosen()) return d;
   d.outline = selection.Outline();
+  d.handles = selection.Handles();
   d.cursor = selection.Cursor();
-  for (const std::string& line : ReadoutLines(d.cursor, selection.Pending(), selection.Snapped())) {
+  for (const std::string& line : ReadoutLines(d.cursor, selection.Pending(), selection.Snapped(),
+                                              selection.LockedRatio(), selection.Mode() == SelectMode::kAdjust)) {
     d.readout.push_back(ui::Widen(line));
   }
   d.overlay = PlaceOverlay(d.cursor, atCursor.Monitor(), atCursor.ReadoutSize(d.readout), magnifier,
@@ -79,6 +81,7 @@ RECT SelectionView::OnWindow(const WindowRect& r) const {
 std::vector<WindowRect> SelectionView::AreasOf(const SelectionDecorations& d) const {
   std::vector<WindowRect> areas;
   if (d.outline) areas = OutlineStrips(*d.outline, monitor_);
+  areas.insert(areas.end(), d.handles.begin(), d.handles.end());
   if (d.overlay) {
     areas.push_back(d.overlay->readout);
     if (d.overlay->magnifier) areas.push_back(*d.overlay->magnifier);
@@ -117,6 +120,12 @@ void SelectionView::Draw(const SelectionDecorations& d) {
       const RECT r = OnWindow(strip);
       PatBlt(dc, r.left, r.top, strip.width, strip.height, DSTINVERT);
     }
+  }
+  // The handles: white squares in a black frame, seen on any picture.
+  for (const WindowRect& handle : d.handles) {
+    RECT r = OnWindow(handle);
+    Fill(dc, r, RGB(255, 255, 255));
+    FrameRect(dc, &r, Stock(BLACK_BRUSH));
   }
   // The readout and the magnifier lie on one monitor.
   if (d.overlay && !MergeAreas({d.overlay->readout}, monitor_).empty()) {

@@ -24,6 +24,8 @@ inline constexpr COLORREF kNothingShown = RGB(32, 32, 32);
 // What is drawn over the picture, in screen coordinates.
 struct SelectionDecorations {
   std::optional<Corners> outline;
+  // The handles of a rectangle being adjusted.
+  std::vector<WindowRect> handles;
   std::optional<OverlayPlace> overlay;
   std::vector<std::wstring> readout;
   // The magnifier's middle.

@@ -56,7 +56,8 @@ void TMainForm::TimerReacquireTimer(ui::Component*) {
   if (!found) return;
   windowEvents_.Stop();
   ChangeTargetKeepingWait([&] { ShowTargetView(TakeReacquired(state_, windows_, *found)); });
-  ButtonApplyClick(nullptr);
+  // The program's own push: no step of the undo history.
+  WithoutStep([this] { ButtonApplyClick(nullptr); });
   ShowNotice(L"ターゲットのウィンドウを再取得しました。\n" + Find(L"EditWindowCaption").Text(),
              ui::NoticeKind::kInformation);
 }

@@ -240,6 +240,10 @@ TEST(FollowModes, ASizePresetWhileFollowingTheMouseAppliesAndFollowingGoesOn) {
                    .empty());
   EXPECT_TRUE(panel.Control("CheckBoxAutoMouse").Checked());
   EXPECT_EQ(panel.Control("EditWidth").Text(), L"640");
+  panel.Activate();
+  e2e::input::Chord({VK_CONTROL, 'Z'});
+  e2e::Settle(panel);
+  EXPECT_EQ(panel.Control("EditWidth").Text(), L"640") << "no undo while a mode follows";
   EXPECT_EQ(panel.Close(), 0u);
 }
 

@@ -73,12 +73,12 @@ TEST_F(Hotkeys, TheMenuShowsTheDialogWithTheDesignedKeysAndEveryRowFree) {
   EXPECT_EQ(outer.left, 32);
   EXPECT_EQ(outer.top, 32);
   EXPECT_EQ(client.right - client.left, 273);
-  EXPECT_EQ(client.bottom - client.top, 378);
+  EXPECT_EQ(client.bottom - client.top, 418);
   std::vector<LRESULT> keys;
-  for (const char* edit : {"HotKeyAutoMouse", "HotKeyTarget", "HotKeySetPos", "HotKeySetRange", "HotKeySelPos", "HotKeySelSize"}) {
+  for (const char* edit : {"HotKeyAutoMouse", "HotKeyTarget", "HotKeySetPos", "HotKeySetRange", "HotKeyAdjustRange", "HotKeySelPos", "HotKeySelSize"}) {
     keys.push_back(panel.Control(edit).Send(HKM_GETHOTKEY));
   }
-  EXPECT_EQ(keys, (std::vector<LRESULT>{VK_F9, VK_F10, VK_F9, VK_F10, VK_F1, VK_F5}));
+  EXPECT_EQ(keys, (std::vector<LRESULT>{VK_F9, VK_F10, VK_F9, VK_F10, VK_F11, VK_F1, VK_F5}));
   for (const Row& row : {kAutoMouse, kWindowGrab, kSetPos, kSelPos, kSelSize}) EXPECT_FALSE(Registered(row));
 
   panel.Control("ButtonClose").Click();
@@ -252,7 +252,8 @@ TEST_F(Hotkeys, RowsSavedAsRegisteredAreRegisteredAgainAtTheNextStart) {
                          {"HotKeySetPosRegistered", "0"}, {"HotKeySetRange", "121"},
                          {"HotKeySetRangeRegistered", "0"}, {"HotKeySelectPos", "112"},
                          {"HotKeySelectPosRegistered", "1"}, {"HotKeySelectSize", "16465"},
-                         {"HotKeySelectSizeRegistered", "1"}}));
+                         {"HotKeySelectSizeRegistered", "1"}, {"HotKeyAdjustRange", "122"},
+                         {"HotKeyAdjustRangeRegistered", "0"}}));
 
   auto again = e2e::Panel::Start(e2e::CarriedOver(panel));
   ASSERT_TRUE(e2e::Eventually([&] { return again.Control(kSelSize.unreg).Enabled(); }, "size row registered"));
@@ -305,9 +306,9 @@ TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
 
 // "ホットキー(&H)" chosen before the start-up has made the dialog: it opens
 // once the dialog is made. The menu's commands are numbered from 40000 in
-// the order of the main menu's table; this one is its eleventh item.
+// the order of the main menu's table; this one is its fifteenth item.
 TEST_F(Hotkeys, TheMenuChosenBeforeTheDialogIsMadeOpensItOnceItIs) {
-  constexpr WPARAM kHotkeyMenuCommand = 40010;
+  constexpr WPARAM kHotkeyMenuCommand = 40014;
   ASSERT_EQ(panel.Close(), 0u);
   auto early = e2e::StartWaitingInInit({}, [&](const e2e::Window& main) { main.Post(WM_COMMAND, kHotkeyMenuCommand); });
   e2e::Window dialog = early.Control("ButtonClose").Parent();

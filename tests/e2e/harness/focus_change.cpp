@@ -5,6 +5,8 @@
 
 #include "harness/error.h"
 #include "harness/input.h"
+#include "harness/process.h"
+#include "harness/text.h"
 #include "harness/wait.h"
 
 namespace e2e {
@@ -94,6 +96,29 @@ bool ActivateForKeys(HWND top) {
   std::fprintf(stderr, "[harness] no key-state update after three activations of window %p\n",
                static_cast<void*>(top));
   return true;
+}
+
+namespace {
+
+// Wine runs a Unix program but gives no handle to wait on: the key state
+// tells when it has done.
+void Xdotool(const char* action, const char* name, WORD key) {
+  Process::Start(L"Z:\\usr\\bin\\xdotool", {Wide(action), Wide(name)});
+  const bool down = std::string_view(action) == "keydown";
+  if (!WaitUntil([&] { return KeyDownNow(key) == down; })) throw HarnessError(std::string("xdotool: ") + action);
+}
+
+}  // namespace
+
+DisplayKeyHeld::DisplayKeyHeld(const char* name, WORD key) : name_(name), key_(key) {
+  Xdotool("keydown", name, key);
+}
+
+DisplayKeyHeld::~DisplayKeyHeld() {
+  try {
+    Xdotool("keyup", name_, key_);
+  } catch (const HarnessError&) {
+  }
 }
 
 }  // namespace e2e

@@ -28,4 +28,17 @@ GUITHREADINFO GuiThreadInfo(DWORD thread);
 // thread: a thread may be answered from its own recent readings.
 bool KeyDownNow(WORD key);
 
+// A modifier held on the display itself (xdotool, by its X name) while the
+// object lives: a mouse move carries the display's state of the modifiers,
+// which lets go of one sent with SendInput.
+class DisplayKeyHeld {
+ public:
+  DisplayKeyHeld(const char* name, WORD key);
+  ~DisplayKeyHeld();
+
+ private:
+  const char* name_;
+  WORD key_;
+};
+
 }  // namespace e2e

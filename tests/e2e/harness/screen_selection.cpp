@@ -31,6 +31,10 @@ BYTE LayeredAlpha(const Window& window) {
 
 std::vector<Window> StartSelection(const Panel& panel, std::string_view button) {
   panel.Control(button).Click();
+  return WaitForSelection(panel);
+}
+
+std::vector<Window> WaitForSelection(const Panel& panel) {
   const size_t monitors = static_cast<size_t>(GetSystemMetrics(SM_CMONITORS));
   std::vector<Window> shown;
   const bool up = WaitUntil([&] {

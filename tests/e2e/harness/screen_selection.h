@@ -14,6 +14,8 @@ namespace e2e {
 // Clicks the button and waits until the selection is up: one shown window
 // per monitor, each opaque. Returns them; throws HarnessError otherwise.
 std::vector<Window> StartSelection(const Panel& panel, std::string_view button);
+// Waits until the selection is up, however it was started.
+std::vector<Window> WaitForSelection(const Panel& panel);
 
 // The selection has closed: no window shown, every one transparent again.
 bool SelectionClosed(const Panel& panel);

@@ -31,6 +31,7 @@ class Dispatch : public ::testing::Test {
     ids.windowGrab = 0x79;
     ids.setPos = 0x278;
     ids.setRange = 0x279;
+    ids.adjustRange = 0x7A;
     ids.selPos = {0x70, 0x71, 0x72, 0x73};
     ids.selSize = {0x74, 0x75, 0x76, 0x77};
     context.positionPresetCount = 5;
@@ -52,11 +53,14 @@ TEST_F(Dispatch, FollowingTheWindowSizeLeavesOnlyTheWindowGrab) {
   EXPECT_EQ(Decide(0x78), HotkeyAction{});
   EXPECT_EQ(Decide(0x79), HotkeyAction{Kind::kGrabWindow});
   EXPECT_EQ(Decide(0x278), HotkeyAction{});
+  EXPECT_EQ(Decide(0x7A), HotkeyAction{});
   EXPECT_EQ(Decide(0x71), HotkeyAction{});
   EXPECT_EQ(Decide(0x75), HotkeyAction{});
 }
 
 TEST_F(Dispatch, AKeyWhosePresetDoesNotExistDoesNothingAndFreeSlotsMatchNothing) {
+  EXPECT_EQ(Decide(0x7A), HotkeyAction{Kind::kAdjustRange});
+  EXPECT_EQ(Decide(0x278), HotkeyAction{Kind::kSelectPosition});
   context.positionPresetCount = 1;
   EXPECT_EQ(Decide(0x71), HotkeyAction{});
   EXPECT_EQ(Decide(0x73), (HotkeyAction{Kind::kPositionPreset, 0}));

@@ -71,6 +71,8 @@ TEST(ReadoutLines, TheCursorAndTheNumbersTheEditsWillGet) {
             (Lines{"カーソル 300, 400", "範囲 -800, 100  1101 × 301", kKeys}));
   EXPECT_EQ(ReadoutLines({150, 150}, SelectedRect{120, 140, 60, 20}, true),
             (Lines{"カーソル 150, 150", "ウィンドウ 120, 140  60 × 20", kKeys}));
+  EXPECT_EQ(ReadoutLines({5, 6}, SelectedRect{1, 2, 400, 300}, false, Size{4, 3}, true),
+            (Lines{"カーソル 5, 6", "範囲 1, 2  400 × 300  (4:3)", "矢印: 移動  Ctrl+矢印: 大きさ  M: 拡大鏡"}));
 }
 
 bool Overlap(const WindowRect& a, const WindowRect& b) {
