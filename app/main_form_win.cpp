@@ -179,6 +179,11 @@ std::vector<ui::MenuDesc> TMainForm::MainMenu1() {
        .click = On<TMainForm>(&TMainForm::NToggleCaptureRangeClick)},
       {.name = L"L1", .menu = L"表示(&S)", .caption = L"半透明化(&L)", .autoCheck = true,
        .click = On<TMainForm>(&TMainForm::L1Click)},
+      {.name = L"N6", .menu = L"表示(&S)"},
+      // Taken when the window is next minimised.
+      {.name = L"M1", .menu = L"表示(&S)", .caption = L"最小化時に通知領域へ(&M)", .autoCheck = true},
+      {.name = L"E1", .menu = L"表示(&S)", .caption = L"パネルを配信に映さない(&E)", .autoCheck = true,
+       .click = On<TMainForm>(&TMainForm::E1Click)},
       {.name = L"U1", .menu = L"設定(&O)", .caption = L"元に戻す(&U)",
        .click = On<TMainForm>(&TMainForm::U1Click), .ctrlKey = 'Z'},
       {.name = L"Y1", .menu = L"設定(&O)", .caption = L"やり直し(&Y)",
@@ -289,6 +294,7 @@ void TMainForm::FormCreate() {
     markers_ = std::make_unique<RangeMarkers>();
     NToggleCaptureRangeClick(nullptr);
   });
+  Later([this] { MakeTrayIcon(); });
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -327,6 +333,9 @@ void TMainForm::FormDestroy() {
   ui::ReportingErrors(Handle(), [&] { SavePresets(*positionPresets_, kPositionPresetFile); });
   ui::ReportingErrors(Handle(), [&] { SavePresets(*sizePresets_, kSizePresetFile); });
   if (!SessionEnding()) ReleaseLibrary();
+  // Last: at the session's end the task bar may be slow to answer, and the
+  // library and the files come first.
+  if (tray_) tray_->Remove();
 }
 
 void TMainForm::ReleaseLibrary() {
@@ -364,6 +373,9 @@ void TMainForm::RestoreMainSettings(const MainSettings& m) {
   follow_.SetSmoothFollow(m.smoothFollow);
   Menu(L"K1").SetChecked(m.keepOnScreen);
   follow_.SetKeepOnScreen(m.keepOnScreen);
+  Menu(L"M1").SetChecked(m.minimiseToTray);
+  Menu(L"E1").SetChecked(m.excludeFromCapture);
+  E1Click(nullptr);
 }
 
 MainSettings TMainForm::CurrentMainSettings() const {
@@ -393,6 +405,8 @@ MainSettings TMainForm::CurrentMainSettings() const {
   m.realtimeInterval = realtimePeriodMs_;
   m.smoothFollow = Menu(L"S1").Checked();
   m.keepOnScreen = Menu(L"K1").Checked();
+  m.minimiseToTray = Menu(L"M1").Checked();
+  m.excludeFromCapture = Menu(L"E1").Checked();
   return m;
 }
 
@@ -464,7 +478,10 @@ void TMainForm::ButtonHideClick(ui::Component*) {
 
 void TMainForm::L1Click(ui::Component*) { translucency_.Toggle(Menu(L"L1").Checked()); }
 
-void TMainForm::ShowNotice(std::wstring_view text) { notice_.Show(Handle(), L"NOLB", text); }
+void TMainForm::ShowNotice(std::wstring_view text, ui::NoticeKind kind) {
+  if (tray_ && tray_->ShowBalloon(L"NOLB", text, kind)) return;
+  notice_.Show(Handle(), L"NOLB", text, kind);
+}
 
 void TMainForm::EnableHideButton(bool enabled) { Find(L"ButtonHide").SetEnabled(enabled); }
 

@@ -24,13 +24,15 @@
 #include "target/target_reacquire.h"
 #include "target/target_selection.h"
 #include "target/window_events_win.h"
+#include "tray/tray_host_win.h"
+#include "tray/tray_icon_win.h"
 #include "ui/form_win.h"
 #include "ui/notice_balloon_win.h"
 #include "ui/window_system_win.h"
 
 namespace nolb {
 
-class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
+class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost, public TrayHost {
  public:
   explicit TMainForm(CaptureHook& hook);
 
@@ -128,8 +130,18 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
 
   // Tells the user something that needs no answer (a command from a
   // program without a console that failed, a target taken again) without
-  // blocking and without taking the focus: a balloon that goes by itself.
-  void ShowNotice(std::wstring_view text);
+  // blocking and without taking the focus: a balloon that goes by itself,
+  // the icon's in the notification area, or the main window's where there
+  // is no icon.
+  void ShowNotice(std::wstring_view text, ui::NoticeKind kind = ui::NoticeKind::kWarning);
+
+  // The icon in the notification area (tray/tray_main_win.cpp) and the
+  // switches of "表示(&S)" that put the window away into it when minimised
+  // and keep the panel's windows out of captures of the screen.
+  TrayPanelState TrayPanelNow() const override;
+  void RunTrayCommand(TrayCommand command) override;
+  bool MinimisesToTray() const override;
+  void E1Click(ui::Component* sender);
 
   // What the preview window and the hotkey dialog ask of the main window.
   void EnableHideButton(bool enabled) override;
@@ -217,6 +229,10 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   // redirection switched off, the markers and DirectDraw released, and the
   // library.
   void ReleaseLibrary();
+  // The icon, from the message loop on, and the state it shows; hooked is
+  // what the status line has just read.
+  void MakeTrayIcon();
+  TrayStatus CurrentTrayStatus(bool hooked);
   // A push that is no step of the undo history.
   void WithoutStep(const std::function<void()>& push);
   // The set-up into the controls and the record's target, then Apply.
@@ -244,6 +260,9 @@ class TMainForm : public ui::Form, public PreviewHost, public HotkeyHost {
   TargetReacquire reacquire_;
   WindowEvents windowEvents_;
   ui::NoticeBalloon notice_;
+  std::unique_ptr<TrayIcon> tray_;
+  // The caption box's text for the icon's tooltip, and the target it names.
+  std::optional<std::pair<WindowId, std::string>> trayCaption_;
   bool reacquireMovesTarget_ = false;
   // "無効化" switched the redirection off and nothing has pushed since.
   bool redirectionOff_ = false;

@@ -31,6 +31,8 @@ void ForEachKey(Settings& s, const MainSettings& d, Visit&& visit) {
   visit("RealtimeInterval", s.realtimeInterval, d.realtimeInterval);
   visit("SmoothFollow", s.smoothFollow, d.smoothFollow);
   visit("KeepOnScreen", s.keepOnScreen, d.keepOnScreen);
+  visit("MinimiseToTray", s.minimiseToTray, d.minimiseToTray);
+  visit("ExcludeFromCapture", s.excludeFromCapture, d.excludeFromCapture);
 }
 
 constexpr std::int32_t kRotationCount = 4;

@@ -44,6 +44,8 @@ struct MainSettings {
   static constexpr std::int32_t kMaxRealtimeInterval = 100;
   static constexpr bool kDefaultSmoothFollow = false;
   static constexpr bool kDefaultKeepOnScreen = false;
+  static constexpr bool kDefaultMinimiseToTray = false;
+  static constexpr bool kDefaultExcludeFromCapture = false;
 
   // The main window.
   std::int32_t top = kDefaultTop;
@@ -75,11 +77,15 @@ struct MainSettings {
   std::int32_t realtimeInterval = kDefaultRealtimeInterval;
   bool smoothFollow = kDefaultSmoothFollow;
   bool keepOnScreen = kDefaultKeepOnScreen;
+  // The switches of "表示(&S)": minimising puts the window away into the
+  // notification area; the panel's windows are kept out of captures.
+  bool minimiseToTray = kDefaultMinimiseToTray;
+  bool excludeFromCapture = kDefaultExcludeFromCapture;
 
   bool operator==(const MainSettings&) const = default;
 };
 
-// Reads the twenty-two keys in order. A missing key or a value that is no
+// Reads the twenty-four keys in order. A missing key or a value that is no
 // integer gives its value in defaults (the shell passes the window's
 // initial size there, which may exceed the designed one); a RotateType outside 0-3 gives 0 ("0ﾟ"), so
 // the rotation list always has a selected item; only the low 8 bits of
@@ -87,7 +93,7 @@ struct MainSettings {
 // is then the period in force and written back at exit.
 MainSettings ReadMainSettings(SettingsStore& store, const MainSettings& defaults = {});
 
-// Writes the twenty-two keys in the same order, as decimal integers and flags
+// Writes the twenty-four keys in the same order, as decimal integers and flags
 // as 0 or 1. The first key that cannot be written raises Error and ends the
 // writing. The shell takes x, y, captureWidth, captureHeight from the edits
 // with ToInteger.

@@ -6,6 +6,13 @@ four orange brackets, as the range markers mark it on the real screen. Each
 size is drawn on its own pixel grid (16, 24, 32, 48 and 256 pixels), so the
 small ones stay sharp; edges are smoothed by sampling each pixel 4x4.
 
+It also writes the three pictures of the icon in the notification area, the
+program's icon with a round mark in its bottom right corner, at the sizes of
+the small icon at 100, 125, 150 and 200 % display scaling (16, 20, 24 and 32
+pixels): app/tray-hooked.ico (a green mark: redirecting, the hook working),
+app/tray-waiting.ico (a yellow mark: redirecting, no hook yet) and
+app/tray-off.ico (the icon in grey, a red mark: the redirection off).
+
 Only the standard library is used. Run it by hand after changing the drawing:
 
     python3 scripts/make-icon.py [output.ico] [--png folder]
@@ -23,6 +30,14 @@ SCREEN = (0x23, 0x3A, 0x5E)  # dark blue
 AREA = (0x5C, 0x8F, 0xD6)  # the captured rectangle
 BRACKET = (0xFF, 0x8A, 0x1C)  # orange corner markers
 SAMPLES = 4
+TRAY_SIZES = (16, 20, 24, 32)
+# The notification area's pictures: (file, mark colour, the icon in grey).
+TRAY_PICTURES = (
+    ("tray-hooked.ico", (0x2E, 0xC8, 0x3C), False),
+    ("tray-waiting.ico", (0xFF, 0xD2, 0x1E), False),
+    ("tray-off.ico", (0xE8, 0x2A, 0x2A), True),
+)
+MARK_EDGE = (0x14, 0x14, 0x14)  # the mark's outline, seen on light and dark task bars
 
 
 def shapes(size):
@@ -66,9 +81,33 @@ def shapes(size):
     return ((SCREEN, screen), (AREA, area), (BRACKET, brackets))
 
 
-def render(size):
+def grey(colour):
+    """A colour as a light grey of the same brightness."""
+    level = round(0.3 * colour[0] + 0.59 * colour[1] + 0.11 * colour[2])
+    level = 96 + level * 5 // 8
+    return (level, level, level)
+
+
+def tray_shapes(size, mark, greyed):
+    """The program's icon (in grey when greyed) with a round mark at its
+    bottom right corner, outlined so that it stands out from what is under it."""
+    figures = [((grey(fill) if greyed else fill), test) for fill, test in shapes(size)]
+    radius = size * 0.3
+    edge = max(1.0, size / 16)
+    centre = size - radius - 0.25
+
+    def outline(x, y):
+        return (x - centre) ** 2 + (y - centre) ** 2 <= radius**2
+
+    def dot(x, y):
+        return (x - centre) ** 2 + (y - centre) ** 2 <= (radius - edge) ** 2
+
+    return tuple(figures) + ((MARK_EDGE, outline), (mark, dot))
+
+
+def render(size, figures=None):
     """Rows of (r, g, b, a) tuples, top row first."""
-    figures = shapes(size)
+    figures = figures or shapes(size)
     rows = []
     step = 1 / SAMPLES
     for py in range(size):
@@ -158,6 +197,18 @@ def main(args):
     with open(output, "wb") as f:
         f.write(ico(images))
     print(f"make-icon: {output} ({', '.join(str(s) for s in SIZES)} px)")
+    for name, mark, greyed in TRAY_PICTURES:
+        tray_output = os.path.join(os.path.dirname(output), name)
+        tray_images = []
+        for size in TRAY_SIZES:
+            rows = render(size, tray_shapes(size, mark, greyed))
+            tray_images.append((size, dib(rows)))
+            if png_folder:
+                with open(os.path.join(png_folder, f"{name[:-4]}-{size}.png"), "wb") as f:
+                    f.write(png(rows))
+        with open(tray_output, "wb") as f:
+            f.write(ico(tray_images))
+        print(f"make-icon: {tray_output} ({', '.join(str(s) for s in TRAY_SIZES)} px)")
 
 
 if __name__ == "__main__":

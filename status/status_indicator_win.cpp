@@ -15,8 +15,11 @@ void TMainForm::TimerAnimeTimer(ui::Component*) {
       Find(L"LabelVmem").SetTextUtf8(*text);
     }
   }
-  Find(L"LabelHooked").SetTextUtf8(HookMark(hook_.IsHooked()));
+  const bool hooked = hook_.IsHooked();
+  Find(L"LabelHooked").SetTextUtf8(HookMark(hooked));
   Find(L"LabelAT").SetTextUtf8(ProcessingTimeText(hook_.GetStatus()));
+  // The icon in the notification area changes only when what it shows does.
+  if (tray_) tray_->Refresh(CurrentTrayStatus(hooked));
 }
 
 }  // namespace nolb

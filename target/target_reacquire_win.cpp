@@ -58,6 +58,8 @@ void TMainForm::TimerReacquireTimer(ui::Component*) {
   ChangeTargetKeepingWait([&] { ShowTargetView(TakeReacquired(state_, windows_, *found)); });
   // The program's own push: no step of the undo history.
   WithoutStep([this] { ButtonApplyClick(nullptr); });
+  ShowNotice(L"ターゲットのウィンドウを再取得しました。\n" + Find(L"EditWindowCaption").Text(),
+             ui::NoticeKind::kInformation);
 }
 
 void TMainForm::ChangeTargetKeepingWait(const std::function<void()>& change) {

@@ -7,6 +7,7 @@
 
 #include "base/error.h"
 #include "ui/application_win.h"
+#include "ui/capture_exclusion_win.h"
 #include "ui/error_report_win.h"
 #include "ui/messages_win.h"
 #include "ui/panel_win.h"
@@ -121,6 +122,7 @@ void Form::Create(const FormDesc& form, const std::vector<ControlDesc>& controls
                           form.owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw nolb::Error("ウィンドウを作成できません");
   if (mainForm_) mainWindow = hwnd_;
+  FollowCaptureExclusion(hwnd_, mainForm_ || form.owner);
   for (const auto& desc : controls) AddControl(desc);
   if (!menu.empty()) AddMenu(menu);
   GrowToClientSize(form.clientWidth, form.clientHeight);
@@ -250,6 +252,7 @@ void Form::AddHint(const Control& control, const wchar_t* hint) {
                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
+    FollowCaptureExclusion(tooltip_, true);
   }
   TOOLINFOW info{};
   info.cbSize = sizeof info;

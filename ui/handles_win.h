@@ -51,12 +51,23 @@ struct MemoryDcTraits {
   static HDC Invalid() { return nullptr; }
   static void Close(HDC h) { DeleteDC(h); }
 };
+struct IconTraits {
+  static HICON Invalid() { return nullptr; }
+  static void Close(HICON h) { DestroyIcon(h); }
+};
+struct MenuTraits {
+  static HMENU Invalid() { return nullptr; }
+  static void Close(HMENU h) { DestroyMenu(h); }
+};
 
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using Module = UniqueHandle<HMODULE, ModuleTraits>;
 template <typename T>
 using GdiObject = UniqueHandle<T, GdiObjectTraits<T>>;
 using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+// An icon loaded without LR_SHARED, and a menu made for one use.
+using Icon = UniqueHandle<HICON, IconTraits>;
+using PopupMenu = UniqueHandle<HMENU, MenuTraits>;
 
 // A device context of a window (GetDC or GetWindowDC), released on scope exit.
 class WindowDc {

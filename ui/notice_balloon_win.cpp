@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/capture_exclusion_win.h"
+
 namespace ui {
 namespace {
 
@@ -28,7 +30,7 @@ NoticeBalloon::~NoticeBalloon() {
   if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
-void NoticeBalloon::Show(HWND owner, std::wstring_view title, std::wstring_view text) {
+void NoticeBalloon::Show(HWND owner, std::wstring_view title, std::wstring_view text, NoticeKind kind) {
   Hide();
   if (!tooltip_ || owner_ != owner) {
     if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
@@ -38,6 +40,7 @@ void NoticeBalloon::Show(HWND owner, std::wstring_view title, std::wstring_view 
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltip_) return;
+    FollowCaptureExclusion(tooltip_, true);
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     TOOLINFOW info{};
     info.cbSize = sizeof info;
@@ -51,7 +54,8 @@ void NoticeBalloon::Show(HWND owner, std::wstring_view title, std::wstring_view 
   // that they live while it is shown.
   title_.assign(title);
   text_.assign(text);
-  SendMessageW(tooltip_, TTM_SETTITLEW, TTI_WARNING, reinterpret_cast<LPARAM>(title_.c_str()));
+  SendMessageW(tooltip_, TTM_SETTITLEW, kind == NoticeKind::kWarning ? TTI_WARNING : TTI_INFO,
+               reinterpret_cast<LPARAM>(title_.c_str()));
   TOOLINFOW info{};
   info.cbSize = sizeof info;
   info.hwnd = owner_;

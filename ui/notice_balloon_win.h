@@ -11,6 +11,9 @@
 
 namespace ui {
 
+// What a notice tells: that something failed, or only what the program did.
+enum class NoticeKind { kWarning, kInformation };
+
 class NoticeBalloon {
  public:
   NoticeBalloon() = default;
@@ -21,7 +24,8 @@ class NoticeBalloon {
   // Shows text under the title bar of owner, or, when owner is hidden or
   // minimised, above the bottom right corner of the primary monitor's work
   // area (where the notification area is).
-  void Show(HWND owner, std::wstring_view title, std::wstring_view text);
+  void Show(HWND owner, std::wstring_view title, std::wstring_view text,
+            NoticeKind kind = NoticeKind::kWarning);
   void Hide();
   // The balloon's window while it is shown, else none (for tests of the
   // program, which find it by its class and text).

@@ -5,5 +5,10 @@
 
 /* The program's icon, the capture rectangle: the executable's first icon. */
 #define NOLB_PROGRAM_ICON 1
+/* The icon in the notification area: redirecting with the hook working,
+   redirecting without a hook, the redirection off. */
+#define NOLB_TRAY_ICON_HOOKED 2
+#define NOLB_TRAY_ICON_WAITING 3
+#define NOLB_TRAY_ICON_OFF 4
 
 #endif

@@ -229,11 +229,12 @@ TEST(CommandLine, TheRunningPanelCarriesOutWhatItCanAndChangesNothingOtherwise) 
       << e2e::Utf8(screen);
 
   // From a program without a console (a shortcut, a button box): the panel
-  // tells the failure in a balloon, and the program in front stays there.
+  // tells the failure in the balloon of its icon (the task bar's), and the
+  // program in front stays there.
   e2e::BringToFront(notepad.Main());
   EXPECT_EQ(e2e::Process::Start(panel.ExePath(), {L"/size", L"9"}, {}, e2e::kNoStandardHandles).WaitForExit(),
             std::optional<DWORD>(3));
-  EXPECT_TRUE(e2e::Becomes([&] { return ShownBalloon(panel.ProcessId()); },
+  EXPECT_TRUE(e2e::Becomes([&] { return ShownBalloon(e2e::Window(FindWindowW(L"Shell_TrayWnd", nullptr)).ProcessId()); },
                            std::wstring(L"サイズのプリセットに 9 番目の項目はありません。")));
   EXPECT_EQ(GetForegroundWindow(), notepad.Main().Handle());
 

@@ -306,9 +306,9 @@ TEST_F(Hotkeys, ClosingThePanelWhileTheStartupFailureIsUpKeepsTheRowsRestored) {
 
 // "ホットキー(&H)" chosen before the start-up has made the dialog: it opens
 // once the dialog is made. The menu's commands are numbered from 40000 in
-// the order of the main menu's table; this one is its twelfth item.
+// the order of the main menu's table; this one is its fifteenth item.
 TEST_F(Hotkeys, TheMenuChosenBeforeTheDialogIsMadeOpensItOnceItIs) {
-  constexpr WPARAM kHotkeyMenuCommand = 40011;
+  constexpr WPARAM kHotkeyMenuCommand = 40014;
   ASSERT_EQ(panel.Close(), 0u);
   auto early = e2e::StartWaitingInInit({}, [&](const e2e::Window& main) { main.Post(WM_COMMAND, kHotkeyMenuCommand); });
   e2e::Window dialog = early.Control("ButtonClose").Parent();

@@ -65,7 +65,9 @@ TEST(SettingsFile, FirstStartUsesTheDefaultsAndExitWritesAllKeysInOrder) {
                      {"Reacquire", "0"},
                      {"RealtimeInterval", "33"},
                      {"SmoothFollow", "0"},
-                     {"KeepOnScreen", "0"}}));
+                     {"KeepOnScreen", "0"},
+                     {"MinimiseToTray", "0"},
+                     {"ExcludeFromCapture", "0"}}));
   EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListPos.txt"), "0, 0\r\n");
   EXPECT_EQ(e2e::ReadFile(panel.CurrentDirectory() / L"ListSize.txt"),
             "320, 240\r\n480, 360\r\n640, 480\r\n960, 720\r\n");

@@ -36,6 +36,8 @@ const std::vector<SectionKey>& MainKeys() {
       {"RealtimeInterval", KeyRule::kTickPeriod, M::kDefaultRealtimeInterval},
       {"SmoothFollow", KeyRule::kFlag, M::kDefaultSmoothFollow},
       {"KeepOnScreen", KeyRule::kFlag, M::kDefaultKeepOnScreen},
+      {"MinimiseToTray", KeyRule::kFlag, M::kDefaultMinimiseToTray},
+      {"ExcludeFromCapture", KeyRule::kFlag, M::kDefaultExcludeFromCapture},
   };
   return keys;
 }

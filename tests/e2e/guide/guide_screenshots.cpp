@@ -89,10 +89,13 @@ class Guide : public ::testing::Test {
     encoder = e2e::StartHelper(L"encoder_sim.exe", {L"--fps", L"10"});
     ASSERT_TRUE(e2e::Becomes([&] { return panel.Control("LabelHooked").Text(); }, std::wstring(L"○")));
   }
-  // The encoder leaves first, so the panel closes without its question.
+  // The encoder leaves first, so the panel closes without its question,
+  // and it closes: its icon leaves the task bar, which then shows the next
+  // panel's alone.
   void TearDown() override {
     encoder.Kill();
     e2e::WaitUntil([&] { return panel.Control("LabelHooked").Text() == L"×"; });
+    panel.Close();
   }
 
   e2e::Window Main() const { return panel.MainWindow(); }
@@ -125,6 +128,21 @@ TEST_F(Guide, Menus) {
     Shot(panel, name, Union(Main().Rect(), menu.Rect()));
     CloseMenus();
   }
+}
+
+// The menu of the icon in the notification area, opened by a right click
+// on the icon: the task bar's rightmost, of the size of a small icon and a
+// border of 2 pixels around it.
+TEST_F(Guide, TrayMenu) {
+  const POINT icon{GetSystemMetrics(SM_CXSCREEN) - 10, GetSystemMetrics(SM_CYSCREEN) - 10};
+  e2e::input::Click(icon, Button::Right);
+  e2e::Window menu = WaitForMenu();
+  RECT area = menu.Rect();
+  area.left -= 40;
+  area.right = GetSystemMetrics(SM_CXSCREEN);
+  area.bottom = GetSystemMetrics(SM_CYSCREEN);
+  Shot(panel, "tray-menu", area);
+  CloseMenus();
 }
 
 // "設定(O)" with the submenu of the following's period open.

@@ -12,7 +12,7 @@ const char* const kKeysInOrder[] = {
     "Top",       "Left",       "Width", "Height",     "X",               "Y",
     "sWidth",    "sHeight",    "FixAspect", "RotateType", "Zoom",        "ShowCursor",
     "ShowAlphaWindow", "BltMode", "ShowRange", "CentreCursor", "AlphaBlend", "AlphaBlendValue",
-    "Reacquire", "RealtimeInterval", "SmoothFollow", "KeepOnScreen"};
+    "Reacquire", "RealtimeInterval", "SmoothFollow", "KeepOnScreen", "MinimiseToTray", "ExcludeFromCapture"};
 
 TEST(ReadMainSettings, EmptyFileGivesTheDesignedState) {
   MemorySettingsStore store;
@@ -149,6 +149,7 @@ TEST(WriteMainSettings, WritesAllKeysInOrderAsDecimalIntegers) {
   s.reacquire = true;
   s.realtimeInterval = 16;
   s.keepOnScreen = true;
+  s.excludeFromCapture = true;
   WriteMainSettings(store, s);
   ASSERT_EQ(store.writes.size(), std::size(kKeysInOrder));
   for (std::size_t i = 0; i < store.writes.size(); ++i) {
@@ -157,7 +158,7 @@ TEST(WriteMainSettings, WritesAllKeysInOrderAsDecimalIntegers) {
   }
   const std::string expected[] = {"-5", "16", "289", "487", "0", "0", "640", "240", "0",
                                   "2",  "1",  "1",   "0",   "1", "0", "0",   "0",   "44", "1",
-                                  "16", "0", "1"};
+                                  "16", "0", "1", "0", "1"};
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_EQ(store.writes[i].value, expected[i]) << kKeysInOrder[i];
   }
@@ -182,6 +183,7 @@ TEST(WriteMainSettings, WrittenSettingsReadBackUnchanged) {
   s.realtimeInterval = 100;
   s.smoothFollow = true;
   s.keepOnScreen = true;
+  s.minimiseToTray = true;
   WriteMainSettings(store, s);
   EXPECT_EQ(ReadMainSettings(store), s);
 }
